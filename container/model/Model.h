@@ -1,0 +1,58 @@
+#pragma once
+// A small in-memory object store: objects of any type under keys of any ordered type, changed only inside
+// a Transaction and announced on commit through four signals.
+
+#include <map>
+#include <memory>
+#include <typeindex>
+#include <typeinfo>
+#include <vector>
+
+#include <boost/signals2/signal.hpp>
+
+#include "container/model/ObjectKey.h"
+
+namespace trv::container::model {
+
+class Transaction;
+
+struct StoreEntry {
+  ObjectKey key;
+  std::type_index type;
+  std::shared_ptr<void> object;
+};
+
+class Model {
+ public:
+  using Signal = boost::signals2::signal<void(std::vector<ObjectKey> const&)>;
+
+  Model() = default;
+  Model(Model const&) = delete;
+  Model& operator=(Model const&) = delete;
+
+  // Emitted during commit, before the erased objects leave the store.
+  Signal aboutToErase;
+  // Emitted after a commit, each only with a non-empty list.
+  Signal inserted;
+  Signal modified;
+  Signal erased;
+
+  // The object stored under `key`; throws "Unknown key." or "Type mismatch.". Needs no transaction.
+  template <typename T>
+  T const& get(ObjectKey const& key) const {
+    return *static_cast<T const*>(lookup(key, typeid(T)).object.get());
+  }
+
+  bool contains(ObjectKey const& key) const { return store_.count(key) != 0; }
+  Transaction* current() const { return current_; }
+
+ private:
+  friend class Transaction;
+
+  StoreEntry const& lookup(ObjectKey const& key, std::type_info const& type) const;
+
+  Transaction* current_ = nullptr;
+  std::map<ObjectKey, StoreEntry> store_;
+};
+
+}  // namespace trv::container::model

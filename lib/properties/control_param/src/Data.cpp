@@ -1,0 +1,73 @@
+#include "lib/properties/control_param/src/Data.h"
+
+#include <stdexcept>
+#include <utility>
+
+#include "host/trv_properties_qt/QtInspectorWidget.h"
+#include "host/trv_qt/trv_qt.h"
+#include "lib/properties/control_param/src/calculation_method.h"
+#include "lib/properties/control_param/src/module_data.h"
+
+namespace trv::control_param {
+namespace {
+
+// The library's Qt texts (the upgrade report) come through the host's translators.
+TRV_QT_InitTranslator const translatorStartUp{"trv_control_param_table_dll"};
+TRV_QT_InitTranslator const translatorStartUpQt{"trv_control_param_table_dll"};
+
+constexpr char const* kEmptyData = "Empty control-parameter data.";
+
+template <typename Field>
+void setBraxField(data::InternalInterface& module, Field value,
+                  Field BRAX_Control_Properties::*member) {
+  container::model::Transaction transaction(*module.model);
+  transaction.get<BRAX_Control_Properties>(data::RecordKey).modify().*member = value;
+  transaction.commit();
+}
+
+}  // namespace
+
+Data::Data(ProgrammTypes type, int databaseHandle) : module(data::createModule(type, databaseHandle)) {}
+Data::Data(Data const& other) = default;
+Data::Data(Data&& other) noexcept = default;
+Data& Data::operator=(Data const& other) = default;
+Data& Data::operator=(Data&& other) noexcept {
+  if (this == &other) return *this;
+  std::shared_ptr<data::InternalInterface> previous = std::exchange(module, std::move(other.module));
+  return *this;  // `previous` is released last
+}
+Data::~Data() = default;
+
+data::InternalInterface& Data::checked() const {
+  if (!module) throw std::logic_error(kEmptyData);
+  return *module;
+}
+
+properties::QtInspectorWidget* Data::createPropertyInspector(QWidget* parent) {
+  auto const& configuration = *checked().configuration;
+  return new properties::QtInspectorWidget(parent, configuration.properties, configuration.selectionManager,
+                                           configuration.editorFactory, configuration.validatorFactory,
+                                           configuration.signals);
+}
+
+std::vector<QString> Data::getKELMAR(int language) { return checked().getKELMAR(language); }
+
+int Data::getCalculationMethod(QString const& xml) { return data::calculationMethod(xml); }
+
+QString Data::getXMLData() { return checked().getXMLData(); }
+
+void Data::insertXMLData(QString const& xml) { checked().insertXMLData(xml); }
+
+void Data::setBRAX_NMAT(_bond_enumerators::BRAX_NMAT::BRAX_NMAT value) {
+  setBraxField(checked(), value, &BRAX_Control_Properties::nmat);
+}
+
+void Data::setBRAX_PROB(_bond_enumerators::BRAX_PROB::BRAX_PROB value) {
+  setBraxField(checked(), value, &BRAX_Control_Properties::prob);
+}
+
+void Data::test4upgrade(logging::UILogEntryCollectorSink& sink) { checked().test4upgrade(sink); }
+
+void Data::upgrade() { checked().upgrade(); }
+
+}  // namespace trv::control_param

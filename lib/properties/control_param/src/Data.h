@@ -1,0 +1,72 @@
+#pragma once
+// The control options of one analysis task, as the host sees them.
+//
+// A host makes one Data per task. Copies share one option record; a moved-from Data is empty, and every
+// member operation on an empty Data other than copy, move, assignment and destruction throws
+// std::logic_error("Empty control-parameter data.").
+
+#include <memory>
+#include <vector>
+
+#include <QString>
+
+#include "lib/properties/control_param/schema/BRAX_Control_Properties.h"
+#include "lib/properties/control_param/src/ProgrammTypes.h"
+#include "lib/properties/control_param/src/export.h"
+
+class QWidget;
+
+namespace trv::logging {
+class UILogEntryCollectorSink;
+}
+namespace trv::properties {
+class QtInspectorWidget;
+}
+
+namespace trv::control_param {
+
+namespace data {
+class InternalInterface;
+}
+
+class TRV_CONTROL_PARAM_EXPORT Data {
+ public:
+  Data(ProgrammTypes type, int databaseHandle);
+  Data(Data const& other);
+  Data(Data&& other) noexcept;
+  Data& operator=(Data const& other);
+  Data& operator=(Data&& other) noexcept;
+  ~Data();
+
+  // A new inspector widget over this task's options; the caller (usually `parent`) owns it.
+  properties::QtInspectorWidget* createPropertyInspector(QWidget* parent);
+
+  // The KELMAR control records: language 0 German ("STEU"), 1 English ("CTRL").
+  std::vector<QString> getKELMAR(int language);
+
+  // The calculation method stored in an older XML form of a task, or -1.
+  static int getCalculationMethod(QString const& xml);
+
+  // The stored text of the options (one Base64 line and a line feed), and its reverse.
+  QString getXMLData();
+  void insertXMLData(QString const& xml);
+
+  // Construction-stage tasks only; any other task throws "Type mismatch." and keeps its options.
+  void setBRAX_NMAT(_bond_enumerators::BRAX_NMAT::BRAX_NMAT value);
+  void setBRAX_PROB(_bond_enumerators::BRAX_PROB::BRAX_PROB value);
+
+  // Reports (test4upgrade) and applies (upgrade) the upgrade of older stored options; construction-stage
+  // tasks only, a no-op for the others.
+  void test4upgrade(logging::UILogEntryCollectorSink& sink);
+  void upgrade();
+
+  // Whether this Data holds a task (false after a move, or for a program type outside 0..11).
+  bool isValid() const { return static_cast<bool>(module); }
+
+ private:
+  data::InternalInterface& checked() const;
+
+  std::shared_ptr<data::InternalInterface> module;
+};
+
+}  // namespace trv::control_param

@@ -1,0 +1,52 @@
+#include "lib/properties/control_param/src/InternalInterface.h"
+
+#include "host/trv_dbo/dbo.h"
+#include "lib/properties/control_param/src/model_signal_forwarding.h"
+#include "translation/Xlator.h"
+
+namespace trv::control_param::data {
+namespace {
+
+std::shared_ptr<properties::Configuration> makeConfiguration() {
+  auto selectionManager = std::make_shared<SelectionManager<ObjectKey>>();
+  auto properties = std::make_shared<properties::Properties>();
+  auto validatorFactory = std::make_shared<qt::DefaultValidatorFactory>();
+  auto editorFactory = std::make_shared<qt::DefaultEditorFactory>(validatorFactory);
+  auto signals = std::make_shared<properties::DataModelSignals>();
+  auto xlator = std::make_shared<translation::Xlator>();
+  return std::make_shared<properties::Configuration>(
+      properties::Configuration{std::move(selectionManager), std::move(properties), std::move(editorFactory),
+                                std::move(validatorFactory), std::move(signals), std::move(xlator)});
+}
+
+ModelContent askModelContent(int databaseHandle) {
+  ModelContent content;
+  content.hasQuads = dbo::hasQuads(databaseHandle, nullptr);
+  content.hasBrics = dbo::hasBrics(databaseHandle, nullptr);
+  content.hasBeams = dbo::hasBeams(databaseHandle, nullptr);
+  content.hasCables = dbo::hasCables(databaseHandle, nullptr);
+  content.hasSprings = dbo::hasSprings(databaseHandle, nullptr);
+  return content;
+}
+
+}  // namespace
+
+InternalInterface::InternalInterface(ProgrammTypes type, int databaseHandle)
+    : programType(type),
+      configuration(makeConfiguration()),
+      model(std::make_shared<container::model::Model>()),
+      connections(forwardModelSignals(*model, configuration)) {
+  modelContent = askModelContent(databaseHandle);
+}
+
+InternalInterface::~InternalInterface() {
+  for (auto& connection : connections) connection.disconnect();
+  connections.clear();
+  model.reset();
+  configuration.reset();
+}
+
+void InternalInterface::test4upgrade(logging::UILogEntryCollectorSink&) {}
+void InternalInterface::upgrade() {}
+
+}  // namespace trv::control_param::data

@@ -1,0 +1,40 @@
+// Upgrade of construction-stage records stored before `version_id` 1: the default of the formwork
+// placement changed, so such records get `cant` AddNodesSeparateTangentially.
+
+#include <QCoreApplication>
+
+#include "lib/properties/control_param/src/module_data.h"
+
+namespace trv::control_param::data {
+namespace {
+
+constexpr std::int32_t kCurrentVersion = 1;
+
+bool needsUpgrade(BRAX_Control_Properties const& record) { return record.version_id < kCurrentVersion; }
+
+}  // namespace
+
+void BraxData::test4upgrade(logging::UILogEntryCollectorSink& sink) {
+  if (!needsUpgrade(record())) return;
+  QString message = QCoreApplication::translate(
+      "BraxData",
+      "The default for Formwork placement has been changed from 'In System Position' to 'Add nodes separate "
+      "tangentially'.\n",
+      nullptr, -1);
+  message += QCoreApplication::translate(
+      "BraxData", "Please verify the control options in the construction stage manager task.", nullptr, -1);
+  logging::UILogEntry entry;
+  entry.kind = 1;
+  entry.message = message.toStdString();
+  sink.consume(entry);
+}
+
+void BraxData::upgrade() {
+  if (!needsUpgrade(record())) return;
+  container::model::Transaction transaction(*model);
+  transaction.get<BRAX_Control_Properties>(RecordKey).modify().cant = BRAX_CANT::AddNodesSeparateTangentially;
+  transaction.get<BRAX_Control_Properties>(RecordKey).modify().version_id = kCurrentVersion;
+  transaction.commit();
+}
+
+}  // namespace trv::control_param::data

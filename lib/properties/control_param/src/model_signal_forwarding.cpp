@@ -1,0 +1,62 @@
+#include "lib/properties/control_param/src/model_signal_forwarding.h"
+
+namespace trv::control_param::data {
+namespace {
+
+using Keys = std::vector<ObjectKey>;
+using ConfigurationPtr = std::shared_ptr<properties::Configuration>;
+
+void onInserted(ConfigurationPtr const& configuration, Keys const& keys) {
+  auto& signals = *configuration->signals;
+  for (auto const& key : keys) {
+    signals.inserted(key);
+    signals.insertedDone(key);
+  }
+}
+
+void onModified(ConfigurationPtr const& configuration, Keys const& keys) {
+  auto& signals = *configuration->signals;
+  for (auto const& key : keys) {
+    signals.modified(key);
+    signals.modifiedDone(key);
+  }
+}
+
+void onErased(ConfigurationPtr const& configuration, Keys const& keys) {
+  auto& signals = *configuration->signals;
+  signals.erasedAll(keys);
+  for (auto const& key : keys) signals.erased(key);
+}
+
+void onAboutToErase(ConfigurationPtr const& configuration, Keys const& keys) {
+  auto& signals = *configuration->signals;
+  auto& selection = *configuration->selectionManager;
+  signals.aboutToEraseAll(keys);
+  for (auto const& key : keys) {
+    signals.aboutToErase(key);
+    selection.selected.erase(key);
+  }
+  selection.changed();
+}
+
+template <void (*Handler)(ConfigurationPtr const&, Keys const&)>
+boost::signals2::scoped_connection forward(container::model::Model::Signal& signal,
+                                           ConfigurationPtr const& configuration) {
+  return signal.connect([configuration](Keys const& keys) { Handler(configuration, keys); },
+                        boost::signals2::at_back);
+}
+
+}  // namespace
+
+std::vector<boost::signals2::scoped_connection> forwardModelSignals(container::model::Model& model,
+                                                                    ConfigurationPtr const& configuration) {
+  std::vector<boost::signals2::scoped_connection> connections;
+  connections.reserve(4);
+  connections.push_back(forward<onInserted>(model.inserted, configuration));
+  connections.push_back(forward<onModified>(model.modified, configuration));
+  connections.push_back(forward<onErased>(model.erased, configuration));
+  connections.push_back(forward<onAboutToErase>(model.aboutToErase, configuration));
+  return connections;
+}
+
+}  // namespace trv::control_param::data

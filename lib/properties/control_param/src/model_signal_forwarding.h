@@ -1,0 +1,19 @@
+#pragma once
+// Turns the object model's change signals into the inspector's DataModelSignals.
+
+#include <memory>
+#include <vector>
+
+#include <boost/signals2/connection.hpp>
+
+#include "container/model/Model.h"
+#include "host/trv_properties_qt/Configuration.h"
+
+namespace trv::control_param::data {
+
+// Connects, at the back of each slot list and in this order, the model's inserted, modified, erased and
+// aboutToErase signals to handlers that share `configuration`; returns the four connections in that order.
+std::vector<boost::signals2::scoped_connection> forwardModelSignals(
+    container::model::Model& model, std::shared_ptr<properties::Configuration> const& configuration);
+
+}  // namespace trv::control_param::data

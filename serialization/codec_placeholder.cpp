@@ -1,0 +1,1 @@
+// The codec's compiled parts go here.
