@@ -1,1 +1,136 @@
-int main(){return 0;}
+// ctrlparam: the command-line host of the control-parameter library.
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <cstdlib>
+#include <exception>
+#include <functional>
+#include <iostream>
+#include <map>
+
+#include "tools/ctrlparam/commands.h"
+
+namespace {
+
+using namespace ctrlparam;
+using trv::control_param::ProgrammTypes;
+
+struct Command {
+  void (*run)(Context const&);
+  bool gui;  // needs a QApplication with a platform
+};
+
+std::map<QString, Command> const& commandTable() {
+  static std::map<QString, Command> const table{
+      {QStringLiteral("programs"), {programs, false}},     {QStringLiteral("show"), {show, false}},
+      {QStringLiteral("json"), {json, false}},             {QStringLiteral("store"), {store, false}},
+      {QStringLiteral("kelmar"), {kelmar, false}},         {QStringLiteral("properties"), {properties, false}},
+      {QStringLiteral("upgrade"), {upgrade, false}},       {QStringLiteral("calc-method"), {calcMethod, false}},
+      {QStringLiteral("inspector"), {inspector, true}},
+  };
+  return table;
+}
+
+char const* const kDescription = R"(The command-line host of the control-parameter library.
+
+Commands:
+  programs                          the twelve program types: value<TAB>name<TAB>module
+  show -p P [-i] [-s]               the option record, one field a line: name<TAB>value
+  json -p P [-i] [-s]               the record as one line of Simple JSON (readable by --options)
+  store -p P [-i] [-s]              the stored text (one Base64 line)
+  kelmar -p P [-m] [-i] [-s] [-l]   the KELMAR control records
+  properties -p P [-m] [-i] [-s] [--locale]
+                                    the inspector's properties: id<TAB>group<TAB>label<TAB>value
+  upgrade -p P [-i]                 what the upgrade check reports, then the stored text after the upgrade
+  calc-method [FILE|-]              the calculation method of an older XML task form, or -1
+  inspector -p P [-m] [-i] [-s] [--locale] [--screenshot FILE.png]
+                                    the inspector widget in a window, or rendered into a PNG
+
+Exit status: 0 done, 1 the library or the input failed, 2 wrong usage.)";
+
+ProgrammTypes parseProgram(QString const& text) {
+  bool isNumber = false;
+  int const value = text.toInt(&isNumber);
+  if (isNumber) {
+    if (value < 0 || value >= trv::control_param::kProgrammTypeCount)
+      throw Failure("program type out of range: " + text.toStdString());
+    return static_cast<ProgrammTypes>(value);
+  }
+  for (int i = 0; i < trv::control_param::kProgrammTypeCount; ++i)
+    if (text.compare(QLatin1String(trv::control_param::kProgrammTypeNames[i]), Qt::CaseInsensitive) == 0)
+      return static_cast<ProgrammTypes>(i);
+  throw Failure("unknown program type: " + text.toStdString());
+}
+
+struct Options {
+  QCommandLineOption program{{"p", "program"}, "Program type: 0..11 or its name.", "P"};
+  QCommandLineOption model{{"m", "model"},
+                           "What the analysis model holds: a comma list of quads, brics, beams, cables, springs; "
+                           "or all, or none (default).",
+                           "KINDS"};
+  QCommandLineOption options{{"i", "options"}, "Stored options text to load first; - for standard input, @FILE.",
+                             "TEXT"};
+  QCommandLineOption set{{"s", "set"}, "Change one option as the inspector does (repeatable).", "FIELD=VALUE"};
+  QCommandLineOption lang{{"l", "lang"}, "Keyword language of KELMAR: de/0 or en/1 (default de).", "L"};
+  QCommandLineOption locale{"locale", "Language of labels, for example de_DE.UTF-8.", "NAME"};
+  QCommandLineOption screenshot{"screenshot", "Render the inspector into this PNG and exit.", "FILE.png"};
+};
+
+Context parseArguments(QStringList const& arguments, int argc, char** argv) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QString::fromUtf8(kDescription));
+  parser.addHelpOption();
+  Options o;
+  parser.addOptions({o.program, o.model, o.options, o.set, o.lang, o.locale, o.screenshot});
+  parser.addPositionalArgument("command", "The command to run (see above).");
+  if (!parser.parse(arguments)) throw UsageError(parser.errorText().toStdString());
+  if (parser.isSet(QStringLiteral("help"))) {
+    QCoreApplication application(argc, argv);
+    std::cout << parser.helpText().toStdString();
+    std::exit(0);
+  }
+  QStringList positional = parser.positionalArguments();
+  if (positional.isEmpty()) throw UsageError("no command given (see --help)");
+  Context context;
+  context.command = positional.takeFirst();
+  context.arguments = positional;
+  if (parser.isSet(o.program)) context.program = parseProgram(parser.value(o.program));
+  if (parser.isSet(o.model)) context.model = parser.value(o.model);
+  if (parser.isSet(o.options)) context.options = parser.value(o.options);
+  context.settings = parser.values(o.set);
+  if (parser.isSet(o.lang)) context.language = parser.value(o.lang);
+  if (parser.isSet(o.locale)) context.locale = parser.value(o.locale);
+  if (parser.isSet(o.screenshot)) context.screenshot = parser.value(o.screenshot);
+  return context;
+}
+
+int fail(int status, char const* message) {
+  std::cerr << "ctrlparam: " << message << '\n';
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  try {
+    Context const context = parseArguments(arguments, argc, argv);
+    auto const command = commandTable().find(context.command);
+    if (command == commandTable().end()) throw UsageError("unknown command '" + context.command.toStdString() + "'");
+    if (command->second.gui && !context.screenshot && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+      setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (command->second.gui && context.screenshot) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    std::unique_ptr<QCoreApplication> application;
+    if (command->second.gui)
+      application = std::make_unique<QApplication>(argc, argv);
+    else
+      application = std::make_unique<QCoreApplication>(argc, argv);
+    command->second.run(context);
+    return 0;
+  } catch (UsageError const& error) {
+    return fail(2, error.what());
+  } catch (std::exception const& error) {
+    return fail(1, error.what());
+  }
+}
