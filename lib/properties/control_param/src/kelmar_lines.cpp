@@ -1,0 +1,118 @@
+#include "lib/properties/control_param/src/kelmar_lines.h"
+
+#include <array>
+
+#include <QStringList>
+
+#include "host/trv_assert/SmartAssert.h"
+
+namespace trv::control_param::data {
+namespace {
+
+// The record names, made when the library is loaded.
+const std::array<QString, 2> kRecordNames{QStringLiteral("STEU"), QStringLiteral("CTRL")};
+
+// Position under which a failed self-check of the line by identifier is reported.
+constexpr int kSelfCheckReportLine = 39;
+
+bool isEnglish(KeywordLanguage language) {
+  return language != kGerman;
+}
+
+QString optionLine(KeywordLanguage language, QString const& keyword, QString const& value) {
+  return QStringList{recordName(language), QStringLiteral("OPT"), keyword, valueItem(language), value}.join(
+      ' ');
+}
+
+QString recordLine(KeywordLanguage language, QString const& keyword, QString const& value) {
+  return QStringList{recordName(language), keyword, value}.join(' ');
+}
+
+}  // namespace
+
+QString const& recordName(KeywordLanguage language) {
+  return kRecordNames[isEnglish(language) ? 1 : 0];
+}
+
+QString valueItem(KeywordLanguage language) {
+  return isEnglish(language) ? QStringLiteral("VAL") : QStringLiteral("WERT");
+}
+
+QString inLanguage(KeywordLanguage language, char const* german, char const* english) {
+  return QString::fromLatin1(isEnglish(language) ? english : german);
+}
+
+QString valueText(std::int32_t value) {
+  return QString::number(value, 10);
+}
+QString valueText(double value) {
+  return QString::number(value, 'g', 6);
+}
+QString valueText(bool value) {
+  return value ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+void appendRecordLine(KeywordLanguage language, QString const& keyword, std::int32_t value,
+                      ModelContent const& content, KelmarOption option, KelmarLines& lines) {
+  if (isOptionApplicable(content, option)) lines.push_back(recordLine(language, keyword, valueText(value)));
+}
+
+void appendRecordLine(KeywordLanguage language, QString const& keyword, std::optional<double> const& value,
+                      ModelContent const& content, KelmarOption option, KelmarLines& lines) {
+  if (value && isOptionApplicable(content, option)) {
+    lines.push_back(recordLine(language, keyword, valueText(*value)));
+  }
+}
+
+void appendOptionLine(KeywordLanguage language, QString const& keyword, std::int32_t value,
+                      ModelContent const& content, KelmarOption option, KelmarLines& lines) {
+  if (isOptionApplicable(content, option)) lines.push_back(optionLine(language, keyword, valueText(value)));
+}
+
+void appendOptionLine(KeywordLanguage language, QString const& keyword,
+                      std::optional<std::int32_t> const& value, ModelContent const& content,
+                      KelmarOption option, KelmarLines& lines) {
+  if (value && isOptionApplicable(content, option)) {
+    lines.push_back(optionLine(language, keyword, valueText(*value)));
+  }
+}
+
+void appendOptionLine(KeywordLanguage language, QString const& keyword, std::optional<double> const& value,
+                      ModelContent const& content, KelmarOption option, KelmarLines& lines) {
+  if (value && isOptionApplicable(content, option)) {
+    lines.push_back(optionLine(language, keyword, valueText(*value)));
+  }
+}
+
+void appendOptionLine(KeywordLanguage language, QString const& keyword, std::int32_t value,
+                      KelmarLines& lines) {
+  lines.push_back(optionLine(language, keyword, valueText(value)));
+}
+
+void appendOptionLine(KeywordLanguage language, QString const& keyword, QString const& value,
+                      KelmarLines& lines) {
+  lines.push_back(optionLine(language, keyword, value));
+}
+
+void appendOptionLine(KeywordLanguage language, QString const& keyword, bool value, KelmarLines& lines) {
+  lines.push_back(optionLine(language, keyword, valueText(value)));
+}
+
+// The line is built from its pattern and, independently, by joining its parts; both must agree.
+void appendOptionLine(KeywordLanguage language, KelmarOption option, std::int32_t value,
+                      ModelContent const& content, KelmarLines& lines) {
+  if (!isOptionApplicable(content, option)) return;
+  QString const keyword = keywordFor(option, isEnglish(language));
+  QString const number = valueText(value);
+  QString const string_tmp = recordName(language) + QStringLiteral(" OPT %1 ").arg(keyword) +
+                             QStringLiteral("%1 %2").arg(valueItem(language), number);
+  QString const string = optionLine(language, keyword, number);
+  if (string_tmp != string) {
+    trv::smartassert::SmartAssert("string_tmp == string")
+        .setFileContext("lib/properties/control_param/src/utils", kSelfCheckReportLine)
+        .debug("");
+  }
+  lines.push_back(string);
+}
+
+}  // namespace trv::control_param::data

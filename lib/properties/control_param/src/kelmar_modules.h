@@ -1,0 +1,33 @@
+#pragma once
+// The KELMAR line sets of each module, chosen by the program type. The keyword language is 0 or 1 here;
+// writeKelmar (kelmar.h) refuses any other value before a module writer runs.
+
+#include "lib/properties/control_param/schema/records.h"
+#include "lib/properties/control_param/src/ProgrammTypes.h"
+#include "lib/properties/control_param/src/kelmar_lines.h"
+
+namespace trv::control_param::data {
+
+KelmarLines moduleLines(ProgrammTypes type, ORIN_Control_Properties const& record,
+                        ModelContent const& content, KeywordLanguage language);
+KelmarLines moduleLines(ProgrammTypes type, PELU_Control_Properties const& record,
+                        ModelContent const& content, KeywordLanguage language);
+KelmarLines moduleLines(ProgrammTypes type, NEVO_Control_Properties const& record,
+                        ModelContent const& content, KeywordLanguage language);
+KelmarLines moduleLines(ProgrammTypes type, Zuther_Control_Properties const& record,
+                        ModelContent const& content, KeywordLanguage language);
+KelmarLines moduleLines(ProgrammTypes type, BRAX_Control_Properties const& record,
+                        ModelContent const& content, KeywordLanguage language);
+
+// The keyword of `option` in `language`.
+inline QString keyword(KelmarOption option, KeywordLanguage language) {
+  return keywordFor(option, language != kGerman);
+}
+
+// An enumeration or other integral value as the integer it is written as.
+template <typename T>
+std::int32_t number(T value) {
+  return static_cast<std::int32_t>(value);
+}
+
+}  // namespace trv::control_param::data

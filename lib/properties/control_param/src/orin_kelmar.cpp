@@ -1,0 +1,82 @@
+// KELMAR lines of the general finite-element analysis (program types 0, 1, 2, 3 and 10).
+#include "lib/properties/control_param/src/kelmar_modules.h"
+
+namespace trv::control_param::data {
+namespace {
+
+constexpr KelmarOption kTBeam = 12;
+constexpr KelmarOption kWarp = 13;
+constexpr KelmarOption kSprings = 14;
+constexpr KelmarOption kSolver = 16;
+constexpr KelmarOption kIteration = 23;
+constexpr KelmarOption kFriction = 26;
+constexpr KelmarOption kBrics = 30;
+constexpr KelmarOption kCables = 31;
+
+// The T-beam components as a sum of flags: moments 1, shear forces 2, axial forces 4, torsion 8.
+std::int32_t tBeamComponents(ORIN_Control_Properties const& r) {
+  return (r.moments ? 1 : 0) + (r.shearforces ? 2 : 0) + (r.axialforces ? 4 : 0) + (r.torsional ? 8 : 0);
+}
+
+// The spring eccentricity, plus 4 when the coupling spring keeps its direction.
+std::int32_t springValue(ORIN_Control_Properties const& r) {
+  return number(r.spri) + (r.spri_direction ? 4 : 0);
+}
+
+void appendSolver(ORIN_Control_Properties const& r, KeywordLanguage language, KelmarLines& lines) {
+  appendOptionLine(language, keyword(kSolver, language), number(r.solv), lines);
+}
+
+void appendBaseSet(ORIN_Control_Properties const& r, ModelContent const& content, KeywordLanguage language,
+                   KelmarLines& lines) {
+  if (isOptionApplicable(content, kTBeam) && r.t_custom) {
+    appendOptionLine(language, keyword(kTBeam, language), tBeamComponents(r), lines);
+  }
+  appendOptionLine(language, kWarp, number(r.warp), content, lines);
+  appendOptionLine(language, keyword(kSprings, language), springValue(r), content, kSprings, lines);
+  if (r.solv != ORIN_SOLV::SparseSolver) appendSolver(r, language, lines);
+}
+
+void appendFriction(ORIN_Control_Properties const& r, ModelContent const& content, KeywordLanguage language,
+                    KelmarLines& lines) {
+  appendOptionLine(language, keyword(kFriction, language), r.fric, content, kFriction, lines);
+}
+
+void appendIterationSet(ORIN_Control_Properties const& r, ModelContent const& content,
+                        KeywordLanguage language, KelmarLines& lines) {
+  if (r.iter != ORIN_ITER::Automatic) {
+    appendOptionLine(language, keyword(kIteration, language), number(r.iter), content, kIteration, lines);
+  }
+  appendFriction(r, content, language, lines);
+  appendOptionLine(language, keyword(kBrics, language), r.bric, content, kBrics, lines);
+  appendOptionLine(language, keyword(kCables, language), r.cabl, content, kCables, lines);
+}
+
+}  // namespace
+
+KelmarLines moduleLines(ProgrammTypes type, ORIN_Control_Properties const& record,
+                        ModelContent const& content, KeywordLanguage language) {
+  KelmarLines lines;
+  switch (type) {
+    case ORIN_A:
+    case ORIN_C:
+      appendBaseSet(record, content, language, lines);
+      break;
+    case ORIN_B:
+      appendBaseSet(record, content, language, lines);
+      appendIterationSet(record, content, language, lines);
+      break;
+    case ORIN_D:
+      appendBaseSet(record, content, language, lines);
+      appendFriction(record, content, language, lines);
+      break;
+    case ORIN_E:
+      appendSolver(record, language, lines);
+      break;
+    default:
+      break;
+  }
+  return lines;
+}
+
+}  // namespace trv::control_param::data

@@ -1,1 +1,0 @@
-// The codec's compiled parts go here.
