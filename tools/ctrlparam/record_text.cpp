@@ -8,10 +8,8 @@
 #include <rapidjson/writer.h>
 
 #include "lib/properties/control_param/src/program_records.h"
-#include "tools/ctrlparam/context.h"
-
-#if __has_include("serialization/compact_binary.h")
 #include "serialization/compact_binary.h"
+#include "tools/ctrlparam/context.h"
 
 namespace ctrlparam {
 namespace {
@@ -111,9 +109,3 @@ std::string recordJson(Data& data, ProgrammTypes type) {
 }
 
 }  // namespace ctrlparam
-#else
-namespace ctrlparam {
-std::string recordLines(trv::control_param::Data&, trv::control_param::ProgrammTypes) { throw Failure("pending"); }
-std::string recordJson(trv::control_param::Data&, trv::control_param::ProgrammTypes) { throw Failure("pending"); }
-}  // namespace ctrlparam
-#endif
