@@ -1,0 +1,45 @@
+#pragma once
+// The JSON side of the Simple JSON reader, independent of any record: parses one line that holds one JSON
+// object and hands each top-level member to a visitor. Only top-level members are seen; for an array
+// value, its first element and whether it is empty.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace trv::serialization::simple_json {
+
+struct JsonValue {
+  enum class Kind : std::uint8_t { Null, Bool, Number, String, Array, Object };
+  Kind kind = Kind::Null;
+  bool boolean = false;
+  bool isInt32 = false;    // Number: an integer literal within the int32 range
+  std::int32_t int32 = 0;  // Number with isInt32
+  double number = 0;       // Number: its value
+  std::string_view text;   // String: its decoded text (valid during the visit only)
+};
+
+struct JsonMember {
+  JsonValue value;
+  // Array only: whether it has no element, and its first element (Kind Array or Object when nested).
+  bool empty = true;
+  JsonValue first;
+};
+
+class MemberVisitor {
+ public:
+  // The index of the field that a member of this name belongs to, or -1.
+  virtual int fieldIndex(std::string_view name) = 0;
+  // A complete member value for the field of `index` (never -1), in document order.
+  virtual void member(int index, JsonMember const& member) = 0;
+
+ protected:
+  ~MemberVisitor() = default;
+};
+
+// Parses `line`: blanks, one JSON object, blanks; further whole objects after it are checked and dropped.
+// Throws CoreException("JSON parser error: <what> at offset <n>") on anything else, including a root that
+// is no object and a number beyond the double range.
+void parseObjectLine(std::string_view line, MemberVisitor& visitor);
+
+}  // namespace trv::serialization::simple_json

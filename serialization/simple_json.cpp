@@ -1,0 +1,218 @@
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include <rapidjson/error/en.h>
+#include <rapidjson/memorystream.h>
+#include <rapidjson/reader.h>
+
+#include "serialization/errors.h"
+#include "serialization/json_parser.h"
+#include "serialization/simple_json.h"
+
+namespace trv::serialization::simple_json {
+namespace {
+
+constexpr unsigned kParseFlags = rapidjson::kParseIterativeFlag | rapidjson::kParseStopWhenDoneFlag;
+
+enum class Failure { None, RootNotObject, NumberTooBig };
+
+// SAX handler that tracks the nesting and reports the root object's members. Without a visitor it only
+// checks that the root is an object.
+class MemberHandler {
+ public:
+  explicit MemberHandler(MemberVisitor* visitor) : visitor_(visitor) {}
+
+  Failure failure() const { return failure_; }
+
+  bool Null() { return value(JsonValue{}); }
+  bool Bool(bool b) {
+    JsonValue v;
+    v.kind = JsonValue::Kind::Bool;
+    v.boolean = b;
+    return value(v);
+  }
+  bool Int(int i) { return integer(i); }
+  bool Uint(unsigned u) { return integer(u); }
+  bool Int64(std::int64_t i) { return number(static_cast<double>(i)); }
+  bool Uint64(std::uint64_t u) { return number(static_cast<double>(u)); }
+  bool Double(double d) {
+    if (!std::isfinite(d)) {
+      failure_ = Failure::NumberTooBig;
+      return false;
+    }
+    return number(d);
+  }
+  bool RawNumber(char const*, rapidjson::SizeType, bool) { return false; }
+  bool String(char const* text, rapidjson::SizeType length, bool) {
+    JsonValue v;
+    v.kind = JsonValue::Kind::String;
+    v.text = std::string_view(text, length);
+    return value(v);
+  }
+  bool Key(char const* text, rapidjson::SizeType length, bool) {
+    if (depth_ == 1) field_ = visitor_ ? visitor_->fieldIndex(std::string_view(text, length)) : -1;
+    return true;
+  }
+  bool StartObject() {
+    if (depth_ > 0 && !container(JsonValue::Kind::Object)) return false;
+    ++depth_;
+    return true;
+  }
+  bool EndObject(rapidjson::SizeType) {
+    --depth_;
+    return true;
+  }
+  bool StartArray() {
+    if (!container(JsonValue::Kind::Array)) return false;
+    if (depth_ == 1) {
+      inArray_ = true;
+      array_ = JsonMember{};
+      array_.value.kind = JsonValue::Kind::Array;
+    }
+    ++depth_;
+    return true;
+  }
+  bool EndArray(rapidjson::SizeType) {
+    --depth_;
+    if (depth_ == 1 && inArray_) {
+      inArray_ = false;
+      deliver(array_);
+    }
+    return true;
+  }
+
+ private:
+  bool integer(std::int64_t i) {
+    JsonValue v;
+    v.kind = JsonValue::Kind::Number;
+    v.number = static_cast<double>(i);
+    v.isInt32 =
+        i >= std::numeric_limits<std::int32_t>::min() && i <= std::numeric_limits<std::int32_t>::max();
+    v.int32 = v.isInt32 ? static_cast<std::int32_t>(i) : 0;
+    return value(v);
+  }
+  bool number(double d) {
+    JsonValue v;
+    v.kind = JsonValue::Kind::Number;
+    v.number = d;
+    return value(v);
+  }
+
+  // A nested object or array starts (the root object is handled by the caller).
+  bool container(JsonValue::Kind kind) {
+    if (depth_ == 0) {
+      failure_ = Failure::RootNotObject;
+      return false;
+    }
+    if (depth_ == 1 && kind == JsonValue::Kind::Object) {
+      JsonMember member;
+      member.value.kind = kind;
+      deliver(member);
+    } else if (depth_ == 2 && inArray_) {
+      JsonValue nested;
+      nested.kind = kind;
+      element(nested);
+    }
+    return true;
+  }
+
+  bool value(JsonValue const& v) {
+    if (depth_ == 0) {
+      failure_ = Failure::RootNotObject;
+      return false;
+    }
+    if (depth_ == 1) {
+      JsonMember member;
+      member.value = v;
+      deliver(member);
+    } else if (depth_ == 2 && inArray_) {
+      element(v);
+    }
+    return true;
+  }
+
+  void element(JsonValue const& v) {
+    if (!array_.empty) return;
+    array_.empty = false;
+    array_.first = v;
+    if (v.kind == JsonValue::Kind::String) {
+      firstText_.assign(v.text);
+      array_.first.text = firstText_;
+    }
+  }
+
+  void deliver(JsonMember const& member) {
+    if (visitor_ && field_ >= 0) visitor_->member(field_, member);
+    field_ = -1;
+  }
+
+  MemberVisitor* visitor_;
+  Failure failure_ = Failure::None;
+  std::size_t depth_ = 0;
+  int field_ = -1;
+  bool inArray_ = false;
+  JsonMember array_;
+  std::string firstText_;
+};
+
+bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+std::size_t skipBlanks(std::string_view line, std::size_t position) {
+  while (position < line.size() && isBlank(line[position])) ++position;
+  return position;
+}
+
+[[noreturn]] void fail(char const* what, std::size_t offset) {
+  throw CoreException(std::string("JSON parser error: ") + what + " at offset " + std::to_string(offset));
+}
+
+// Parses one object starting at `start`; returns the position after it.
+std::size_t parseObject(std::string_view line, std::size_t start, MemberVisitor* visitor) {
+  rapidjson::MemoryStream stream(line.data() + start, line.size() - start);
+  MemberHandler handler(visitor);
+  rapidjson::Reader reader;
+  rapidjson::ParseResult const result = reader.Parse<kParseFlags>(stream, handler);
+  if (!result) {
+    switch (handler.failure()) {
+      case Failure::RootNotObject:
+        fail("The document root must be an object.", skipBlanks(line, start));
+      case Failure::NumberTooBig:
+        fail("Number too big to be stored in double.", start + result.Offset());
+      case Failure::None:
+        fail(rapidjson::GetParseError_En(result.Code()), start + result.Offset());
+    }
+  }
+  return start + stream.Tell();
+}
+
+}  // namespace
+
+void parseObjectLine(std::string_view line, MemberVisitor& visitor) {
+  std::size_t position = parseObject(line, 0, &visitor);
+  for (position = skipBlanks(line, position); position < line.size(); position = skipBlanks(line, position)) {
+    if (line[position] != '{')
+      fail(rapidjson::GetParseError_En(rapidjson::kParseErrorDocumentRootNotSingular), position);
+    position = parseObject(line, position, nullptr);
+  }
+}
+
+}  // namespace trv::serialization::simple_json
+
+namespace trv::serialization::simple_json {
+
+bool parseFieldId(std::string_view name, std::uint16_t& id) {
+  if (name.empty()) return false;
+  std::uint32_t value = 0;
+  for (char const c : name) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + static_cast<std::uint32_t>(c - '0');
+    if (value > 0xffff) return false;
+  }
+  id = static_cast<std::uint16_t>(value);
+  return true;
+}
+
+}  // namespace trv::serialization::simple_json

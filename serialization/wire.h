@@ -1,0 +1,192 @@
+#pragma once
+// Compact Binary version 1: wire type codes, the bounded input buffer and the skipping of values the
+// record does not take. What is here is independent of any record.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+namespace trv::serialization::compact_binary {
+
+enum WireType : std::uint8_t {
+  BT_STOP = 0,
+  BT_STOP_BASE = 1,
+  BT_BOOL = 2,
+  BT_UINT8 = 3,
+  BT_UINT16 = 4,
+  BT_UINT32 = 5,
+  BT_UINT64 = 6,
+  BT_FLOAT = 7,
+  BT_DOUBLE = 8,
+  BT_STRING = 9,
+  BT_STRUCT = 10,
+  BT_LIST = 11,
+  BT_SET = 12,
+  BT_MAP = 13,
+  BT_INT8 = 14,
+  BT_INT16 = 15,
+  BT_INT32 = 16,
+  BT_INT64 = 17,
+  BT_WSTRING = 18,
+};
+
+// Nested structs and containers below the record deeper than this are refused.
+inline constexpr int kMaxDepth = 64;
+
+// Whether `type` is the code of a value (not a stop marker, not undefined).
+constexpr bool isValueType(std::uint8_t type) {
+  return type >= BT_BOOL && type <= BT_WSTRING;
+}
+
+// Read access to the bytes of one record; every read is bounds-checked and throws StreamException
+// ("Read out of bounds: <k> bytes requested, offset: <pos>, length: <len>") when the bytes run out.
+class InputBuffer {
+ public:
+  explicit InputBuffer(std::string_view bytes)
+      : data_(reinterpret_cast<std::uint8_t const*>(bytes.data())), size_(bytes.size()) {}
+
+  std::size_t position() const { return position_; }
+  std::size_t remaining() const { return size_ - position_; }
+
+  std::uint8_t readByte() {
+    if (position_ == size_) outOfBounds(1);
+    return data_[position_++];
+  }
+
+  void read(void* out, std::size_t count) {
+    if (remaining() < count) outOfBounds(count);
+    std::memcpy(out, data_ + position_, count);
+    position_ += count;
+  }
+
+  void skip(std::uint64_t count) {
+    if (remaining() < count) outOfBounds(count);
+    position_ += static_cast<std::size_t>(count);
+  }
+
+  // Little-endian fixed-size unsigned numbers.
+  std::uint16_t readUint16() {
+    std::uint8_t bytes[2];
+    read(bytes, 2);
+    return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8));
+  }
+  std::uint32_t readUint32() {
+    std::uint8_t bytes[4];
+    read(bytes, 4);
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) value = (value << 8) | bytes[i];
+    return value;
+  }
+  std::uint64_t readUint64() {
+    std::uint8_t bytes[8];
+    read(bytes, 8);
+    std::uint64_t value = 0;
+    for (int i = 7; i >= 0; --i) value = (value << 8) | bytes[i];
+    return value;
+  }
+
+  // LEB128 varints of at most 3, 5 and 10 bytes; bits beyond the width are dropped, and a byte beyond
+  // the limit is left for the next read.
+  std::uint16_t readVarint16() { return static_cast<std::uint16_t>(readVarint<std::uint32_t, 3>()); }
+  std::uint32_t readVarint32() {
+    if (position_ < size_ && data_[position_] < 0x80) return data_[position_++];
+    return readVarint<std::uint32_t, 5>();
+  }
+  std::uint64_t readVarint64() { return readVarint<std::uint64_t, 10>(); }
+
+  [[noreturn]] void outOfBounds(std::uint64_t requested) const;
+
+ private:
+  template <typename T, int MaxBytes>
+  T readVarint() {
+    T value = 0;
+    for (int i = 0; i < MaxBytes; ++i) {
+      std::uint8_t const byte = readByte();
+      value |= static_cast<T>(static_cast<T>(byte & 0x7f) << (7 * i));
+      if (byte < 0x80) break;
+    }
+    return value;
+  }
+
+  std::uint8_t const* data_;
+  std::size_t size_;
+  std::size_t position_ = 0;
+};
+
+struct FieldHeader {
+  std::uint8_t type;
+  std::uint16_t id;
+};
+
+// A field header: type in the low 5 bits, the id in the high 3 bits, or in one following byte (marker 6)
+// or two following little-endian bytes (marker 7).
+inline FieldHeader readFieldHeader(InputBuffer& input) {
+  std::uint8_t const raw = input.readByte();
+  FieldHeader header{static_cast<std::uint8_t>(raw & 0x1f), static_cast<std::uint16_t>(raw >> 5)};
+  if (header.id == 6)
+    header.id = input.readByte();
+  else if (header.id == 7)
+    header.id = input.readUint16();
+  return header;
+}
+
+// Skips one value of wire type `type` that sits `depth` levels below the record (a field of the record
+// is at depth 1). Throws CoreException for an undefined type or nesting deeper than kMaxDepth.
+void skipValue(InputBuffer& input, std::uint8_t type, int depth);
+
+// Skips `count` elements of type `type` of a container at `depth`.
+void skipElements(InputBuffer& input, std::uint8_t type, std::uint64_t count, int depth);
+
+// Skips the remaining fields of a struct up to and including its stop marker; stop-base markers between
+// the parts of a derived struct are passed over. `header` is the header already read.
+void skipToStop(InputBuffer& input, FieldHeader header, int depth);
+
+// Throws CoreException("Unknown data type found") when `type` is not the code of a value.
+void checkValueType(std::uint8_t type);
+
+inline std::int32_t unzigzag32(std::uint32_t value) {
+  return static_cast<std::int32_t>((value >> 1) ^ (~(value & 1) + 1));
+}
+inline std::int16_t unzigzag16(std::uint16_t value) {
+  return static_cast<std::int16_t>(static_cast<std::uint16_t>((value >> 1) ^ (~(value & 1u) + 1u)));
+}
+inline std::uint32_t zigzag32(std::int32_t value) {
+  return (static_cast<std::uint32_t>(value) << 1) ^ static_cast<std::uint32_t>(value >> 31);
+}
+
+// Output into a buffer the caller sized for the record (see maxEncodedSize).
+class OutputCursor {
+ public:
+  explicit OutputCursor(char* out) : out_(out) {}
+  char* position() const { return out_; }
+
+  void writeByte(std::uint8_t byte) { *out_++ = static_cast<char>(byte); }
+  void writeVarint32(std::uint32_t value) {
+    while (value >= 0x80) {
+      *out_++ = static_cast<char>(value | 0x80);
+      value >>= 7;
+    }
+    *out_++ = static_cast<char>(value);
+  }
+  void writeUint64(std::uint64_t value) {
+    for (int i = 0; i < 8; ++i) *out_++ = static_cast<char>(value >> (8 * i));
+  }
+  void writeFieldHeader(std::uint16_t id, std::uint8_t type) {
+    if (id <= 5) {
+      writeByte(static_cast<std::uint8_t>((id << 5) | type));
+    } else if (id <= 0xff) {
+      writeByte(static_cast<std::uint8_t>(0xc0 | type));
+      writeByte(static_cast<std::uint8_t>(id));
+    } else {
+      writeByte(static_cast<std::uint8_t>(0xe0 | type));
+      writeByte(static_cast<std::uint8_t>(id));
+      writeByte(static_cast<std::uint8_t>(id >> 8));
+    }
+  }
+
+ private:
+  char* out_;
+};
+
+}  // namespace trv::serialization::compact_binary
