@@ -4,6 +4,7 @@
 
 #include <locale>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -32,5 +33,19 @@ class Xlator {
  private:
   std::shared_ptr<Impl> impl_;
 };
+
+// The catalogue domain registered for `qualifiedName`, or the empty string.
+std::string domainOf(Xlator const& xlator, std::string const& qualifiedName);
+
+// The catalogue text of `message` in `context` and `domain` for the current language, or `message` itself.
+std::string translate(Xlator& xlator, std::string const& domain, std::string const& context,
+                      std::string const& message);
+
+// The override text of `key` in `section`, when an override file provided one.
+std::optional<std::string> overrideText(Xlator& xlator, std::string const& section, std::string const& key);
+
+// Takes the language from `localeName` again and reloads the override files (done by the first lookup after
+// `dirty` was set).
+void regenerate(Xlator::Impl& impl);
 
 }  // namespace trv::translation

@@ -1,12 +1,80 @@
 #include "host/trv_properties_qt/configure_xlator.h"
 
+#include <dlfcn.h>
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
 #include "translation/Xlator.h"
 
 namespace trv::properties::detail {
+namespace {
+
+std::string& localeSetting() {
+  static std::string name;
+  return name;
+}
+
+bool isFolder(std::filesystem::path const& path) {
+  std::error_code error;
+  return std::filesystem::is_directory(path, error);
+}
+
+// The folder of the shared object that holds this function.
+std::filesystem::path libraryFolder() {
+  Dl_info info{};
+  if (dladdr(reinterpret_cast<void*>(&libraryFolder), &info) == 0 || !info.dli_fname) return {};
+  return std::filesystem::path(info.dli_fname).parent_path();
+}
+
+// Installed: the data folder relative to the library folder. In the build tree: the build's data folder.
+std::string findDataFolder() {
+  std::filesystem::path const installed = libraryFolder() / TRV_HOST_DATA_RELATIVE;
+  if (isFolder(installed / "locale")) return std::filesystem::weakly_canonical(installed).string();
+  std::filesystem::path const built = TRV_HOST_BUILD_DATA_DIR;
+  if (isFolder(built / "locale")) return built.string();
+  return {};
+}
+
+// The enumeration contexts whose texts the catalogue of `domain` holds, one a line.
+std::vector<std::string> enumerationContexts(std::string const& folder, std::string const& domain) {
+  std::vector<std::string> contexts;
+  std::ifstream in(std::filesystem::path(folder) / "trv_control_param_table" / "contexts" /
+                   (domain + ".txt"));
+  for (std::string line; std::getline(in, line);)
+    if (!line.empty()) contexts.push_back(line);
+  return contexts;
+}
+
+}  // namespace
+
+void setLabelLocale(std::string const& localeName) {
+  localeSetting() = localeName;
+}
+std::string const& labelLocale() {
+  return localeSetting();
+}
+
+std::string const& dataFolder() {
+  static std::string const folder = findDataFolder();
+  return folder;
+}
 
 void configure_xlator(translation::Xlator& xlator, std::string const& qualifiedName) {
   auto& impl = xlator.impl();
-  impl.recordDomains[qualifiedName] = qualifiedName;
+  std::string const& domain = qualifiedName;
+  impl.recordDomains[qualifiedName] = domain;
+  std::string const& folder = dataFolder();
+  if (!folder.empty()) {
+    for (auto const& context : enumerationContexts(folder, domain))
+      impl.recordDomains.emplace(context, domain);
+    impl.generator.add_messages_path((std::filesystem::path(folder) / "locale").string());
+    impl.paths.push_back((std::filesystem::path(folder) / "trv_control_param_table" / "overrides").string());
+  }
+  impl.generator.add_messages_domain(domain);
+  impl.domains.push_back(domain);
+  impl.localeName = labelLocale();
   impl.dirty = true;
 }
 

@@ -1,0 +1,96 @@
+#include "properties/qt/inc/nextgen/property_attributes.h"
+
+#include <cstdint>
+#include <stdexcept>
+
+#include <boost/algorithm/string/join.hpp>
+#include <boost/lexical_cast.hpp>
+
+#include "host/trv_assert/SmartAssert.h"
+#include "translation/Xlator.h"
+
+namespace trv::properties::nextgen {
+namespace {
+
+constexpr char const* kReportFile = "properties/qt/inc/nextgen/from_bond";
+constexpr char const* kGeneralCategory = "General";
+
+// The schema namespace of a qualified name: everything before its last '.', or empty.
+std::string schemaNamespace(std::string const& qualifiedName) {
+  auto const dot = qualifiedName.rfind('.');
+  return dot == std::string::npos ? std::string() : qualifiedName.substr(0, dot);
+}
+
+void applyLabels(Property& property, control_param::reflection::Metadata const& field,
+                 std::string const& qualifiedName, translation::Xlator* xlator) {
+  std::string const* category = field.attribute("Category");
+  property.category = category ? *category : kGeneralCategory;
+  std::string const& displayName = *field.attribute("DisplayName");
+  std::string const* tooltip = field.attribute("Tooltip");
+  if (!xlator) {
+    property.displayName = displayName;
+    if (tooltip) property.tooltip = *tooltip;
+    return;
+  }
+  std::string const domain = translation::domainOf(*xlator, qualifiedName);
+  std::string const context = qualifiedName + "." + field.name;
+  property.displayName = translation::translate(*xlator, domain, context, displayName);
+  if (tooltip) property.tooltip = translation::translate(*xlator, domain, context + ".tooltip", *tooltip);
+  property.category = translation::translate(*xlator, domain, schemaNamespace(qualifiedName) + ": category",
+                                             property.category);
+}
+
+void applyPrecision(Meta& meta, std::string const* precision) {
+  if (!precision) return;
+  int value = 0;
+  try {
+    value = std::stoi(*precision);
+  } catch (std::invalid_argument const&) {
+    reportConversionFailed(kPrecisionReportLine);
+    return;
+  } catch (std::out_of_range const&) {
+    reportConversionFailed(kPrecisionReportLine);
+    return;
+  }
+  putMeta(meta, {"validator.precision", "editor.validator.precision"}, value);
+}
+
+}  // namespace
+
+void reportConversionFailed(int line) {
+  smartassert::SmartAssert("0").setFileContext(kReportFile, line).debug("Conversion failed.");
+}
+
+void putMeta(Meta& meta, std::initializer_list<char const*> keys, boost::any const& value) {
+  for (char const* key : keys) meta.put(key, value);
+}
+
+void applyAttributes(Property& property, control_param::reflection::Metadata const& field,
+                     std::string const& qualifiedName, FieldPath const& fieldPath,
+                     translation::Xlator* xlator) {
+  applyLabels(property, field, qualifiedName, xlator);
+  if (std::string const* columnWidth = field.attribute("ColumnWidth")) property.columnWidth = *columnWidth;
+  if (std::string const* readOnly = field.attribute("ReadOnly")) {
+    bool const isReadOnly = *readOnly == "true";
+    property.isReadOnly = [isReadOnly](ObjectKey const&) { return isReadOnly; };
+  }
+  if (std::string const* weight = field.attribute("PropertyWeight"))
+    property.weight = boost::lexical_cast<std::int32_t>(*weight);
+  property.id = boost::algorithm::join(fieldPath, ".");
+  applyPrecision(property.meta, field.attribute("Precision"));
+}
+
+void applyEditorAttribute(Property& property, control_param::reflection::Metadata const& field) {
+  if (std::string const* editor = field.attribute("Editor"))
+    property.meta.put("editor.kind", boost::any(*editor));
+}
+
+std::string enumeratorLabel(translation::Xlator* xlator, std::string const& context,
+                            std::string const& name) {
+  if (!xlator) return name;
+  std::string const domain = translation::domainOf(*xlator, context);
+  std::string const source = translation::overrideText(*xlator, context, name).value_or(name);
+  return translation::translate(*xlator, domain, context, source);
+}
+
+}  // namespace trv::properties::nextgen

@@ -1,0 +1,44 @@
+#pragma once
+// The attribute-driven parts of a property that do not depend on the field's value type: labels, layout
+// hints, weight, read-only state and precision, and the report of an attribute that cannot be converted.
+
+#include <string>
+#include <vector>
+
+#include "host/trv_properties_qt/Property.h"
+#include "lib/properties/control_param/schema/reflection.h"
+
+namespace trv::translation {
+class Xlator;
+}
+
+namespace trv::properties::nextgen {
+
+using FieldPath = std::vector<std::string>;
+
+// Source lines of the conversion reports.
+inline constexpr int kPrecisionReportLine = 192;
+inline constexpr int kMaximumReportLine = 402;
+inline constexpr int kMinimumReportLine = 415;
+
+// Reports "Conversion failed." through the assertion reporter, with the given source line.
+void reportConversionFailed(int line);
+
+// Category, display name, tooltip (translated when `xlator` is given), column width, read-only state,
+// weight, id and precision of the field `field` of the record `qualifiedName`. A "PropertyWeight" that is
+// no decimal 32-bit integer raises boost::bad_lexical_cast.
+void applyAttributes(Property& property, control_param::reflection::Metadata const& field,
+                     std::string const& qualifiedName, FieldPath const& fieldPath,
+                     translation::Xlator* xlator);
+
+// The "Editor" attribute, when present, replaces "editor.kind".
+void applyEditorAttribute(Property& property, control_param::reflection::Metadata const& field);
+
+// Puts `value` under each of the keys.
+void putMeta(Meta& meta, std::initializer_list<char const*> keys, boost::any const& value);
+
+// The label of enumerator `name` of the enumeration context `context`: its override text or name, through
+// the translator; the name itself without translator.
+std::string enumeratorLabel(translation::Xlator* xlator, std::string const& context, std::string const& name);
+
+}  // namespace trv::properties::nextgen

@@ -1,0 +1,51 @@
+#include "translation/Xlator.h"
+
+#include <boost/locale/info.hpp>
+#include <boost/locale/message.hpp>
+
+#include "translation/override_file.h"
+
+namespace trv::translation {
+namespace {
+
+void regenerateIfDirty(Xlator::Impl& impl) {
+  if (impl.dirty) regenerate(impl);
+}
+
+}  // namespace
+
+std::string domainOf(Xlator const& xlator, std::string const& qualifiedName) {
+  auto const& domains = xlator.impl().recordDomains;
+  auto it = domains.find(qualifiedName);
+  return it == domains.end() ? std::string() : it->second;
+}
+
+std::string translate(Xlator& xlator, std::string const& domain, std::string const& context,
+                      std::string const& message) {
+  auto& impl = xlator.impl();
+  regenerateIfDirty(impl);
+  if (!std::has_facet<boost::locale::message_format<char>>(impl.locale)) return message;
+  return boost::locale::translate(context, message).str(impl.locale, domain);
+}
+
+std::optional<std::string> overrideText(Xlator& xlator, std::string const& section, std::string const& key) {
+  auto& impl = xlator.impl();
+  regenerateIfDirty(impl);
+  auto sectionIt = impl.overrides.find(section);
+  if (sectionIt == impl.overrides.end()) return std::nullopt;
+  auto keyIt = sectionIt->second.find(key);
+  if (keyIt == sectionIt->second.end()) return std::nullopt;
+  return keyIt->second;
+}
+
+void regenerate(Xlator::Impl& impl) {
+  impl.dirty = false;
+  // Only the language selects the catalogues, and they are always read as UTF-8.
+  std::locale const named = boost::locale::generator()(impl.localeName);
+  std::string const language = std::use_facet<boost::locale::info>(named).language();
+  impl.locale = impl.generator(language + ".UTF-8");
+  for (auto const& path : impl.paths)
+    for (auto const& domain : impl.domains) loadOverrideFile(path, domain, impl.overrides);
+}
+
+}  // namespace trv::translation
