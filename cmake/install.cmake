@@ -2,6 +2,9 @@
 # trv::control_param_table.
 include(CMakePackageConfigHelpers)
 
+set_target_properties(trv_control_param_table PROPERTIES EXPORT_NAME control_param_table)
+set_target_properties(trv_host PROPERTIES EXPORT_NAME host)
+
 install(TARGETS trv_control_param_table trv_host EXPORT trv_control_param_tableTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}

@@ -10,3 +10,11 @@ echo "== build and test"
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/test -j"$jobs"
 ctest --test-dir build/test -j"$jobs" --output-on-failure
+
+echo "== the same under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp:fast_unwind_on_malloc=0:print_suppressions=0"
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRV_SANITIZE=ON -DTRV_TEST_CONSUMER=OFF >/dev/null
+cmake --build build/asan -j"$jobs"
+ctest --test-dir build/asan -j"$jobs" --output-on-failure
