@@ -5,21 +5,20 @@
 
 #include <QString>
 
-#include "lib/properties/control_param/schema/records.h"
 #include "lib/properties/control_param/src/ModelContent.h"
 #include "lib/properties/control_param/src/ProgrammTypes.h"
+#include "lib/properties/control_param/src/kelmar_modules.h"
 
 namespace trv::control_param::data {
 
-std::vector<QString> writeKelmar(ProgrammTypes type, ORIN_Control_Properties const& record,
-                                 ModelContent const& content, int language);
-std::vector<QString> writeKelmar(ProgrammTypes type, PELU_Control_Properties const& record,
-                                 ModelContent const& content, int language);
-std::vector<QString> writeKelmar(ProgrammTypes type, NEVO_Control_Properties const& record,
-                                 ModelContent const& content, int language);
-std::vector<QString> writeKelmar(ProgrammTypes type, Zuther_Control_Properties const& record,
-                                 ModelContent const& content, int language);
-std::vector<QString> writeKelmar(ProgrammTypes type, BRAX_Control_Properties const& record,
-                                 ModelContent const& content, int language);
+// Refuses a keyword language other than 0 (German) and 1 (English) with std::invalid_argument.
+KeywordLanguage checkedLanguage(int language);
+
+// The lines of `record` for `type`, `content` and `language`; nothing is written for a refused language.
+template <typename Record>
+std::vector<QString> writeKelmar(ProgrammTypes type, Record const& record, ModelContent const& content,
+                                 int language) {
+  return moduleLines(type, record, content, checkedLanguage(language));
+}
 
 }  // namespace trv::control_param::data
