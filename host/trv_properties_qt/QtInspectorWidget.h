@@ -1,9 +1,14 @@
 #pragma once
-// Stand-in for the suite's property inspector widget.
+// Stand-in for the suite's property inspector widget: a property grid driven only by what the properties
+// carry. Properties are grouped by category into collapsible sections of label and value rows; each value
+// gets the editor that its settings ask for; the values follow the model's signals.
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include <QWidget>
+#include <boost/signals2/connection.hpp>
 
 #include "container/model/ObjectKey.h"
 #include "host/trv_properties_qt/DataModelSignals.h"
@@ -11,6 +16,10 @@
 #include "host/trv_properties_qt/SelectionManager.h"
 #include "host/trv_qt2/DefaultEditorFactory.h"
 #include "host/trv_qt2/DefaultValidatorFactory.h"
+
+class QGridLayout;
+class QLabel;
+class QToolButton;
 
 namespace trv::properties {
 
@@ -29,12 +38,37 @@ class QtInspectorWidget : public QWidget {
   std::shared_ptr<SelectionManager<ObjectKey>> const& selectionManager() const { return selectionManager_; }
   std::shared_ptr<DataModelSignals> const& modelSignals() const { return signals_; }
 
+  // The editor of the property with this id (its object name is the id), or null.
+  QWidget* editor(std::string const& id) const;
+  // Shows again the values of the first selected object.
+  void refresh();
+
  private:
+  struct Row {
+    std::shared_ptr<Property> property;
+    QLabel* label;
+    qt::Editor editor;
+  };
+  struct Section {
+    QToolButton* header;  // null for the group without a name
+    std::vector<std::size_t> rows;
+  };
+
+  void build();
+  void addSection(std::string const& category, QGridLayout& grid, int& gridRow);
+  void addRow(std::shared_ptr<Property> const& property, QGridLayout& grid, int& gridRow, Section& section);
+  void showRow(Row& row, ObjectKey const* key);
+  void commit(Property& property, boost::any const& value);
+  void setSectionExpanded(Section const& section, bool expanded);
+
   std::shared_ptr<Properties> properties_;
   std::shared_ptr<SelectionManager<ObjectKey>> selectionManager_;
   std::shared_ptr<qt::DefaultEditorFactory> editorFactory_;
   std::shared_ptr<qt::DefaultValidatorFactory> validatorFactory_;
   std::shared_ptr<DataModelSignals> signals_;
+  std::vector<Row> rows_;
+  std::vector<Section> sections_;
+  std::vector<boost::signals2::scoped_connection> connections_;
 };
 
 }  // namespace trv::properties
