@@ -88,7 +88,6 @@ void QtInspectorWidget::addRow(std::shared_ptr<Property> const& property, QGridL
     editor = {new QLabel(this), [](boost::any const&) {}};
   editor.widget->setObjectName(QString::fromStdString(property->id));
   editor.widget->setToolTip(label->toolTip());
-  label->setBuddy(editor.widget);
   grid.addWidget(label, gridRow, 0);
   grid.addWidget(editor.widget, gridRow, 1);
   ++gridRow;

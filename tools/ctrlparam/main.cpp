@@ -24,7 +24,7 @@ std::map<QString, Command> const& commandTable() {
   static std::map<QString, Command> const table{
       {QStringLiteral("programs"), {programs, false}},     {QStringLiteral("show"), {show, false}},
       {QStringLiteral("json"), {json, false}},             {QStringLiteral("store"), {store, false}},
-      {QStringLiteral("kelmar"), {kelmar, false}},         {QStringLiteral("properties"), {properties, false}},
+      {QStringLiteral("kelmar"), {kelmar, false}},         {QStringLiteral("properties"), {properties, true}},
       {QStringLiteral("upgrade"), {upgrade, false}},       {QStringLiteral("calc-method"), {calcMethod, false}},
       {QStringLiteral("inspector"), {inspector, true}},
   };
@@ -104,6 +104,10 @@ Context parseArguments(QStringList const& arguments, int argc, char** argv) {
   return context;
 }
 
+void quietPlatform(QtMsgType type, QMessageLogContext const&, QString const& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
+}
+
 int fail(int status, char const* message) {
   std::cerr << "ctrlparam: " << message << '\n';
   return status;
@@ -118,11 +122,15 @@ int main(int argc, char** argv) {
     Context const context = parseArguments(arguments, argc, argv);
     auto const command = commandTable().find(context.command);
     if (command == commandTable().end()) throw UsageError("unknown command '" + context.command.toStdString() + "'");
-    if (command->second.gui && !context.screenshot && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
-      setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    if (command->second.gui && context.screenshot) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Properties come from an inspector widget, so --set needs widgets too; only a shown window needs a display.
+    bool const widgets = command->second.gui || !context.settings.isEmpty();
+    bool const window = command->second.run == inspector && !context.screenshot;
+    if (widgets && !window) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (window && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // Off-screen, the platform's notes (run-time folder, size hints) are no output of this tool.
+    if (widgets && !window) qInstallMessageHandler(quietPlatform);
     std::unique_ptr<QCoreApplication> application;
-    if (command->second.gui)
+    if (widgets)
       application = std::make_unique<QApplication>(argc, argv);
     else
       application = std::make_unique<QCoreApplication>(argc, argv);
