@@ -130,7 +130,7 @@ struct ValueCodec<control_param::nullable<T>> {
       return true;
     }
     value = element;
-    skipElements(input, elementType, count - 1, 2);
+    if (count > 1) skipElements(input, elementType, count - 1, 2);
     return true;
   }
 };

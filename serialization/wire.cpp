@@ -34,8 +34,8 @@ void InputBuffer::outOfBounds(std::uint64_t requested) const {
                         std::to_string(position_) + ", length: " + std::to_string(size_));
 }
 
-void checkValueType(std::uint8_t type) {
-  if (!isValueType(type)) throw CoreException("Unknown data type found");
+void unknownType() {
+  throw CoreException("Unknown data type found");
 }
 
 void skipElements(InputBuffer& input, std::uint8_t type, std::uint64_t count, int depth) {
@@ -115,7 +115,7 @@ void skipValue(InputBuffer& input, std::uint8_t type, int depth) {
       skipToStop(input, readFieldHeader(input), depth);
       return;
     default:
-      throw CoreException("Unknown data type found");
+      unknownType();
   }
 }
 

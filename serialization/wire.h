@@ -142,8 +142,12 @@ void skipElements(InputBuffer& input, std::uint8_t type, std::uint64_t count, in
 // the parts of a derived struct are passed over. `header` is the header already read.
 void skipToStop(InputBuffer& input, FieldHeader header, int depth);
 
+[[noreturn]] void unknownType();
+
 // Throws CoreException("Unknown data type found") when `type` is not the code of a value.
-void checkValueType(std::uint8_t type);
+inline void checkValueType(std::uint8_t type) {
+  if (!isValueType(type)) unknownType();
+}
 
 inline std::int32_t unzigzag32(std::uint32_t value) {
   return static_cast<std::int32_t>((value >> 1) ^ (~(value & 1) + 1));

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <string>
 #include <tuple>
@@ -140,6 +141,65 @@ void expectRecord(Record const& record, rapidjson::Value const& expected,
 template <typename Record>
 bool sameBytes(Record const& a, Record const& b) {
   return serialization::toCompactBinary(a) == serialization::toCompactBinary(b);
+}
+
+}  // namespace trv::stored_form_test
+
+namespace trv::stored_form_test {
+
+// A record with every field away from its default (enumerations one above it, switches flipped, int32 5,
+// nullable doubles 2.5, nullable int32 -7).
+template <typename Record>
+Record changedRecord() {
+  Record record{};
+  reflection::for_each_field<Record>([&](auto field) {
+    using Field = decltype(field);
+    using T = typename Field::value_type;
+    auto& value = Field::member(record);
+    if constexpr (reflection::is_nullable_v<T>) {
+      if constexpr (std::is_same_v<typename T::value_type, double>)
+        value = 2.5;
+      else
+        value = -7;
+    } else if constexpr (std::is_same_v<T, bool>) {
+      value = !Field::default_value;
+    } else if constexpr (std::is_same_v<T, std::int32_t>) {
+      value = 5;
+    } else {
+      value = static_cast<T>(static_cast<std::int32_t>(Field::default_value) + 1);
+    }
+  });
+  return record;
+}
+
+// One Simple JSON line with every field of `record` (finite doubles only): enumerations as numbers,
+// nullables as [] or [value].
+template <typename Record>
+std::string jsonOf(Record const& record) {
+  std::string line = "{";
+  reflection::for_each_field<Record>([&](auto field) {
+    using Field = decltype(field);
+    using T = typename Field::value_type;
+    auto const& value = Field::member(record);
+    if (line.size() > 1) line += ",";
+    line += "\"" + Field::metadata.name + "\":";
+    if constexpr (reflection::is_nullable_v<T>) {
+      if (!value) {
+        line += "[]";
+      } else {
+        char number[40];
+        std::snprintf(number, sizeof number,
+                      std::is_same_v<typename T::value_type, double> ? "%.17g" : "%.0f",
+                      static_cast<double>(*value));
+        line += std::string("[") + number + "]";
+      }
+    } else if constexpr (std::is_same_v<T, bool>) {
+      line += value ? "true" : "false";
+    } else {
+      line += std::to_string(static_cast<std::int32_t>(value));
+    }
+  });
+  return line + "}";
 }
 
 }  // namespace trv::stored_form_test

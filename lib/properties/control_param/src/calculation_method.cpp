@@ -24,11 +24,15 @@ std::optional<int> truncatedInt(double value) {
 }  // namespace
 
 int calculationMethod(QString const& xml) {
+  return calculationMethod(xml, trv_qt_readXMLpart, trv_qt_readXMLdlist);
+}
+
+int calculationMethod(QString const& xml, XmlPartReader readPart, NumberListReader readNumbers) {
   int position = 0;
   for (;;) {
     int next = position;
-    QString const part = trv_qt_readXMLpart(xml, position, QStringLiteral("o"), &next);
-    std::vector<double> const numbers = trv_qt_readXMLdlist(part, QStringLiteral(" "));
+    QString const part = readPart(xml, position, QStringLiteral("o"), &next);
+    std::vector<double> const numbers = readNumbers(part, QStringLiteral(" "));
     if (numbers.size() < 3) return -1;
     // A reader that does not move on would hand out the same element for ever.
     bool const advanced = next > position;

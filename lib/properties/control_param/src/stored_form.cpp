@@ -1,19 +1,15 @@
 #include "lib/properties/control_param/src/stored_form.h"
 
 #include <QByteArray>
-#include <QStringList>
 
 #include "host/trv_assert/SmartAssert.h"
 #include "lib/properties/control_param/schema/records.h"
+#include "lib/properties/control_param/src/stored_text.h"
 #include "serialization/compact_binary.h"
 #include "serialization/simple_json.h"
 
 namespace trv::control_param::data {
 namespace {
-
-QStringList nonEmptyLines(QString const& xml) {
-  return xml.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
 
 void reportEmptyText() {
   smartassert::SmartAssert("!xml_string.isEmpty()")
@@ -21,49 +17,69 @@ void reportEmptyText() {
       .debug("");
 }
 
+template <typename Record>
+void readBase64Line(QStringView line, Record& record) {
+  Base64Line const decoded(line);
+  serialization::fromCompactBinary(decoded.bytes(), record);
+}
+
+template <typename Record>
+void readJsonLine(QStringView line, Record& record) {
+  QByteArray const utf8 = line.toUtf8();
+  serialization::fromSimpleJson(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
+                                record);
+}
+
+template <typename Record, typename ReadLine>
+std::vector<Record> readLines(QString const& xml, ReadLine readLine) {
+  std::vector<Record> records;
+  forEachLine(xml, [&](QStringView line) {
+    Record record{};
+    readLine(line, record);
+    records.push_back(std::move(record));
+  });
+  return records;
+}
+
+// The record of the first line (the default record without lines); the later lines are read and dropped.
+template <typename Record, typename ReadLine>
+Record readFirstOfLines(QString const& xml, ReadLine readLine) {
+  Record first{};
+  bool seen = false;
+  forEachLine(xml, [&](QStringView line) {
+    if (!seen) {
+      readLine(line, first);
+      seen = true;
+    } else {
+      Record dropped{};
+      readLine(line, dropped);
+    }
+  });
+  return first;
+}
+
 }  // namespace
 
 template <typename Record>
 QString encodeRecord(Record const& record) {
-  auto const encoded = serialization::compact_binary::encode(record);
-  QByteArray const bytes = QByteArray::fromRawData(encoded.bytes.data(), static_cast<int>(encoded.size));
-  QString text = QString::fromLatin1(bytes.toBase64());
-  text += QLatin1Char('\n');
-  return text;
+  return base64Line(serialization::compact_binary::encode(record).view());
 }
 
 template <typename Record>
 std::vector<Record> decodeBase64Lines(QString const& xml) {
-  std::vector<Record> records;
-  for (QString const& line : nonEmptyLines(xml)) {
-    QByteArray const bytes = QByteArray::fromBase64(line.toLatin1());
-    Record record{};
-    serialization::fromCompactBinary(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), record);
-    records.push_back(std::move(record));
-  }
-  return records;
+  return readLines<Record>(xml, readBase64Line<Record>);
 }
 
 template <typename Record>
 std::vector<Record> decodeJsonLines(QString const& xml) {
-  std::vector<Record> records;
-  for (QString const& line : nonEmptyLines(xml)) {
-    QByteArray const utf8 = line.toUtf8();
-    Record record{};
-    serialization::fromSimpleJson(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
-                                  record);
-    records.push_back(std::move(record));
-  }
-  return records;
+  return readLines<Record>(xml, readJsonLine<Record>);
 }
 
 template <typename Record>
 Record decodeRecord(QString const& xml) {
   if (xml.isEmpty()) reportEmptyText();
-  std::vector<Record> const records =
-      xml.startsWith(QLatin1Char('{')) ? decodeJsonLines<Record>(xml) : decodeBase64Lines<Record>(xml);
-  return records.empty() ? Record{} : records.front();
+  if (xml.startsWith(QLatin1Char('{'))) return readFirstOfLines<Record>(xml, readJsonLine<Record>);
+  return readFirstOfLines<Record>(xml, readBase64Line<Record>);
 }
 
 #define TRV_STORED_FORM_INSTANTIATE_(Record)                              \

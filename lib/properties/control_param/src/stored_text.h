@@ -1,0 +1,49 @@
+#pragma once
+// The text side of the stored form, independent of the record: the non-empty lines of a stored text and
+// the Base64 of one line. Base64 follows QByteArray exactly: `base64Line(bytes)` is
+// `QString::fromLatin1(bytes.toBase64()) + "\n"`, `Base64Line(line).bytes()` is
+// `QByteArray::fromBase64(line.toLatin1())` (characters outside the alphabet, "=" included, are skipped),
+// both without the intermediate copies.
+
+#include <array>
+#include <memory>
+#include <string_view>
+
+#include <QString>
+#include <QStringView>
+
+namespace trv::control_param::data {
+
+// Calls `f(QStringView)` for every part of `text` between line feeds, empty parts skipped.
+template <typename F>
+void forEachLine(QString const& text, F&& f) {
+  QChar const* const begin = text.constData();
+  int const size = text.size();
+  int start = 0;
+  for (int i = 0; i <= size; ++i) {
+    if (i < size && begin[i] != QLatin1Char('\n')) continue;
+    if (i > start) f(QStringView(begin + start, i - start));
+    start = i + 1;
+  }
+}
+
+// The Base64 text of `bytes` followed by a line feed.
+QString base64Line(std::string_view bytes);
+
+// The bytes that one Base64 line decodes to; held on the stack for lines of ordinary length.
+class Base64Line {
+ public:
+  explicit Base64Line(QStringView line);
+  Base64Line(Base64Line const&) = delete;
+  Base64Line& operator=(Base64Line const&) = delete;
+
+  std::string_view bytes() const { return {data_, size_}; }
+
+ private:
+  std::array<char, 384> local_;
+  std::unique_ptr<char[]> heap_;
+  char* data_;
+  std::size_t size_ = 0;
+};
+
+}  // namespace trv::control_param::data
