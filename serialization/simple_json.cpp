@@ -8,6 +8,7 @@
 
 #include "serialization/errors.h"
 #include "serialization/json_parser.h"
+#include "serialization/json_parser_stack.h"
 #include "serialization/simple_json.h"
 
 namespace trv::serialization::simple_json {
@@ -173,7 +174,7 @@ std::size_t skipBlanks(std::string_view line, std::size_t position) {
 std::size_t parseObject(std::string_view line, std::size_t start, MemberVisitor* visitor) {
   rapidjson::MemoryStream stream(line.data() + start, line.size() - start);
   MemberHandler handler(visitor);
-  rapidjson::Reader reader;
+  rapidjson::GenericReader<rapidjson::UTF8<>, rapidjson::UTF8<>, ParserStackAllocator> reader;
   rapidjson::ParseResult const result = reader.Parse<kParseFlags>(stream, handler);
   if (!result) {
     switch (handler.failure()) {
