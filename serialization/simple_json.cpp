@@ -14,7 +14,10 @@
 namespace trv::serialization::simple_json {
 namespace {
 
-constexpr unsigned kParseFlags = rapidjson::kParseIterativeFlag | rapidjson::kParseStopWhenDoneFlag;
+// Numbers are read correctly rounded: the faster default is a unit off on some 17-digit numbers, so a
+// double written with all its digits would not read back.
+constexpr unsigned kParseFlags =
+    rapidjson::kParseIterativeFlag | rapidjson::kParseStopWhenDoneFlag | rapidjson::kParseFullPrecisionFlag;
 
 enum class Failure { None, RootNotObject, NumberTooBig };
 
