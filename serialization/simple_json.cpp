@@ -1,6 +1,10 @@
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 #include <rapidjson/error/en.h>
 #include <rapidjson/memorystream.h>
@@ -14,10 +18,40 @@
 namespace trv::serialization::simple_json {
 namespace {
 
-// Numbers are read correctly rounded: the faster default is a unit off on some 17-digit numbers, so a
-// double written with all its digits would not read back.
-constexpr unsigned kParseFlags =
-    rapidjson::kParseIterativeFlag | rapidjson::kParseStopWhenDoneFlag | rapidjson::kParseFullPrecisionFlag;
+// Numbers come as their text and are converted here, correctly rounded and independent of the locale
+// (the parser's own conversion is a unit off on some 17-digit numbers, so a double written with all its
+// digits would not read back).
+constexpr unsigned kParseFlags = rapidjson::kParseIterativeFlag | rapidjson::kParseStopWhenDoneFlag |
+                                 rapidjson::kParseNumbersAsStringsFlag;
+
+// Whether a number text beyond the double range is tiny (it rounds to zero) rather than huge: the decimal
+// magnitude from its significant digits and exponent is negative.
+bool isTiny(std::string_view text) {
+  auto digit = [&](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+  std::size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
+  bool significant = false;
+  long integerDigits = 0;  // from the first non-zero digit on
+  long leadingZeros = 0;   // of the fraction, when the integer part is zero
+  for (; digit(i); ++i) {
+    significant = significant || text[i] != '0';
+    if (significant) ++integerDigits;
+  }
+  if (i < text.size() && text[i] == '.') {
+    for (++i; digit(i); ++i) {
+      if (!significant && text[i] == '0') ++leadingZeros;
+      significant = significant || text[i] != '0';
+    }
+  }
+  long exponent = 0;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    bool const negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+    for (; digit(i); ++i) exponent = std::min(exponent * 10 + (text[i] - '0'), 1000000L);
+    if (negative) exponent = -exponent;
+  }
+  return (integerDigits > 0 ? exponent + integerDigits : exponent - leadingZeros) < 0;
+}
 
 enum class Failure { None, RootNotObject, NumberTooBig };
 
@@ -47,7 +81,23 @@ class MemberHandler {
     }
     return number(d);
   }
-  bool RawNumber(char const*, rapidjson::SizeType, bool) { return false; }
+  bool RawNumber(char const* text, rapidjson::SizeType length, bool) {
+    char const* const end = text + length;
+    if (std::string_view(text, length).find_first_of(".eE") == std::string_view::npos) {
+      std::int64_t i = 0;
+      auto const [rest, error] = std::from_chars(text, end, i);
+      if (error == std::errc() && rest == end) return integer(i);
+    }
+    double d = 0;
+    auto const [rest, error] = std::from_chars(text, end, d);
+    if (error == std::errc::result_out_of_range && isTiny(std::string_view(text, length)))
+      return number(*text == '-' ? -0.0 : 0.0);
+    if (error != std::errc() || rest != end) {
+      failure_ = Failure::NumberTooBig;
+      return false;
+    }
+    return number(d);
+  }
   bool String(char const* text, rapidjson::SizeType length, bool) {
     JsonValue v;
     v.kind = JsonValue::Kind::String;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <optional>
 #include <string>
 
 #include "lib/properties/control_param/schema/records.h"
@@ -138,6 +140,40 @@ TEST(SimpleJsonReading, EachFieldTakesTheFirstMemberThatFits) {
     fromSimpleJson(c.line, record);
     EXPECT_EQ(record.fric, c.fric) << c.line;
     EXPECT_EQ(record.bric, c.bric) << c.line;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SimpleJsonReading, NumbersAreCorrectlyRoundedAndTinyOnesAreZero) {
+  struct Case {
+    char const* number;
+    double value;
+  };
+  for (auto const& c : {Case{"-805411.19024340936", -805411.19024340936}, Case{"0.1", 0.1},
+                        Case{"123456789012345678901234567890", 1.2345678901234568e+29}, Case{"1e-400", 0.0},
+                        Case{"-0.00000e-500", -0.0}, Case{"2e-324", 0.0}, Case{"0e300", 0.0},
+                        Case{"4.9406564584124654e-324", 4.9406564584124654e-324},
+                        Case{"9007199254740993", 9007199254740992.0}, Case{"-0", 0.0}}) {
+    ORIN_Control_Properties record;
+    fromSimpleJson(std::string("{\"fric\":[") + c.number + "]}", record);
+    ASSERT_TRUE(record.fric.has_value()) << c.number;
+    EXPECT_EQ(*record.fric, c.value) << c.number;
+    EXPECT_EQ(std::signbit(*record.fric), std::signbit(c.value)) << c.number;
+  }
+  for (char const* huge : {"1.7976931348623159e308", "1e309", "-1e400", "100e307"}) {
+    ORIN_Control_Properties record;
+    try {
+      fromSimpleJson(std::string("{\"fric\":[") + huge + "]}", record);
+      ADD_FAILURE() << huge << " was accepted";
+    } catch (CoreException const& error) {
+      EXPECT_EQ(std::string(error.what())
+                    .rfind("JSON parser error: Number too big to be stored in double. at offset ", 0),
+                0u)
+          << error.what();
+    }
   }
 }
 
