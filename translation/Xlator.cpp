@@ -1,6 +1,5 @@
 #include "translation/Xlator.h"
 
-#include <boost/locale/info.hpp>
 #include <boost/locale/message.hpp>
 
 #include "translation/override_file.h"
@@ -41,9 +40,7 @@ std::optional<std::string> overrideText(Xlator& xlator, std::string const& secti
 void regenerate(Xlator::Impl& impl) {
   impl.dirty = false;
   // Only the language selects the catalogues, and they are always read as UTF-8.
-  std::locale const named = boost::locale::generator()(impl.localeName);
-  std::string const language = std::use_facet<boost::locale::info>(named).language();
-  impl.locale = impl.generator(language + ".UTF-8");
+  impl.locale = impl.generator(languageOf(impl.localeName) + ".UTF-8");
   for (auto const& path : impl.paths)
     for (auto const& domain : impl.domains) loadOverrideFile(path, domain, impl.overrides);
 }

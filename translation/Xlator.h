@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include <boost/locale/generator.hpp>
+#include "translation/CatalogueGenerator.h"
 
 namespace trv::translation {
 
@@ -17,7 +17,7 @@ class Xlator {
  public:
   struct Impl {
     bool dirty = true;
-    boost::locale::generator generator;
+    CatalogueGenerator generator;      // the catalogue configuration; its locales are shared process-wide
     std::vector<std::string> domains;  // override file names, without ".ini"
     std::vector<std::string> paths;    // folders searched for override files
     std::unordered_map<std::string, std::unordered_map<std::string, std::string>> overrides;

@@ -4,7 +4,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <mutex>
 #include <system_error>
+#include <utility>
 
 #include "translation/Xlator.h"
 
@@ -38,13 +41,24 @@ std::string findDataFolder() {
 }
 
 // The enumeration contexts whose texts the catalogue of `domain` holds, one a line.
-std::vector<std::string> enumerationContexts(std::string const& folder, std::string const& domain) {
+std::vector<std::string> readEnumerationContexts(std::string const& folder, std::string const& domain) {
   std::vector<std::string> contexts;
   std::ifstream in(std::filesystem::path(folder) / "trv_control_param_table" / "contexts" /
                    (domain + ".txt"));
   for (std::string line; std::getline(in, line);)
     if (!line.empty()) contexts.push_back(line);
   return contexts;
+}
+
+// The same, read once per installation folder and domain (the lists are installed with the catalogues).
+std::vector<std::string> const& enumerationContexts(std::string const& folder, std::string const& domain) {
+  static std::mutex mutex;
+  static std::map<std::pair<std::string, std::string>, std::vector<std::string>> lists;
+  std::lock_guard<std::mutex> const lock(mutex);
+  auto key = std::make_pair(folder, domain);
+  auto it = lists.find(key);
+  if (it == lists.end()) it = lists.emplace(std::move(key), readEnumerationContexts(folder, domain)).first;
+  return it->second;
 }
 
 }  // namespace

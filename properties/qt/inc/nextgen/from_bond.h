@@ -21,6 +21,7 @@
 #include "host/trv_properties_qt/configure_xlator.h"
 #include "lib/properties/control_param/schema/enumeration.h"
 #include "lib/properties/control_param/schema/reflection.h"
+#include "properties/qt/inc/nextgen/meta_tree.h"
 #include "properties/qt/inc/nextgen/property_attributes.h"
 #include "properties/qt/inc/nextgen/value_functions.h"
 #include "translation/Xlator.h"
@@ -104,23 +105,23 @@ void putValueTypePart(Property& property, control_param::reflection::Metadata co
     putMeta(meta, {"validator.optional", "editor.validator.optional"}, true);
     putValueTypePart<typename TravelType<T>::type>(property, field, xlator);
   } else if constexpr (control_param::reflection::is_schema_enum_v<T>) {
-    meta.put("validator.kind", boost::any(validatorKind<EnumEntries>()));
-    meta.put("editor.kind", boost::any(std::string("named_value_list")));
-    meta.put("editor.validator.kind", boost::any(validatorKind<EnumEntries>()));
-    boost::any const entries = enumEntries<T>(xlator);
-    meta.put("editor.entries", entries);
-    meta.put("editor.is_equal", boost::any(isEqual));
-    meta.put("validator.entries", entries);
-    meta.put("validator.is_equal", boost::any(isEqual));
+    putMetaValue(meta, "validator.kind", validatorKind<EnumEntries>());
+    putMetaValue(meta, "editor.kind", std::string("named_value_list"));
+    putMetaValue(meta, "editor.validator.kind", validatorKind<EnumEntries>());
+    boost::any entries = enumEntries<T>(xlator);
+    putMetaValue(meta, "editor.entries", entries);
+    putMetaValue(meta, "editor.is_equal", isEqual);
+    putMetaValue(meta, "validator.entries", std::move(entries));
+    putMetaValue(meta, "validator.is_equal", isEqual);
   } else if constexpr (std::is_same_v<T, double> || std::is_same_v<T, std::int32_t> ||
                        std::is_same_v<T, bool>) {
-    meta.put("meta.type.is_arithmetic", boost::any(true));
-    meta.put("validator.kind", boost::any(validatorKind<T>()));
-    meta.put("editor.kind", boost::any(std::string("lineedit")));
-    meta.put("editor.validator.kind", boost::any(validatorKind<T>()));
+    putMetaValue(meta, "meta.type.is_arithmetic", true);
+    putMetaValue(meta, "validator.kind", validatorKind<T>());
+    putMetaValue(meta, "editor.kind", std::string("lineedit"));
+    putMetaValue(meta, "editor.validator.kind", validatorKind<T>());
     putMeta(meta, {"editor.is_equal", "validator.is_equal"}, isEqual);
     putBounds<T>(meta, field);
-    if constexpr (std::is_same_v<T, bool>) meta.put("is_bool", boost::any(true));
+    if constexpr (std::is_same_v<T, bool>) putMetaValue(meta, "is_bool", true);
   } else {
     static_assert(kAlwaysFalse<T>, "unsupported field type");
   }
@@ -185,13 +186,14 @@ void addFieldProperty(Configuration& configuration, std::shared_ptr<container::m
   if (!field.attribute("DisplayName")) return;
   FieldPath fieldPath = path;
   fieldPath.push_back(field.name);
-  Property property;
+  // Built in place: the settings tree cannot be moved, only copied.
+  auto property = std::make_shared<Property>();
   translation::Xlator* xlator = configuration.xlator.get();
-  applyAttributes(property, field, Record::Schema::metadata.qualified_name, fieldPath, xlator);
-  bindValue<Field>(property, model);
-  putValueTypePart<typename Field::value_type>(property, field, xlator);
-  applyEditorAttribute(property, field);
-  configuration.properties->add(std::make_shared<Property>(std::move(property)));
+  applyAttributes(*property, field, Record::Schema::metadata.qualified_name, fieldPath, xlator);
+  bindValue<Field>(*property, model);
+  putValueTypePart<typename Field::value_type>(*property, field, xlator);
+  applyEditorAttribute(*property, field);
+  configuration.properties->add(std::move(property));
 }
 
 // Prepares the translator for the record, then adds one property per field that carries a "DisplayName",

@@ -1,12 +1,14 @@
 #include "properties/qt/inc/nextgen/property_attributes.h"
 
 #include <cstdint>
+#include <iterator>
 #include <stdexcept>
 
 #include <boost/algorithm/string/join.hpp>
 #include <boost/lexical_cast.hpp>
 
 #include "host/trv_assert/SmartAssert.h"
+#include "properties/qt/inc/nextgen/meta_tree.h"
 #include "translation/Xlator.h"
 
 namespace trv::properties::nextgen {
@@ -61,8 +63,9 @@ void reportConversionFailed(int line) {
   smartassert::SmartAssert("0").setFileContext(kReportFile, line).debug("Conversion failed.");
 }
 
-void putMeta(Meta& meta, std::initializer_list<char const*> keys, boost::any const& value) {
-  for (char const* key : keys) meta.put(key, value);
+void putMeta(Meta& meta, std::initializer_list<char const*> keys, boost::any value) {
+  for (auto key = keys.begin(); key != keys.end(); ++key)
+    putMetaValue(meta, *key, std::next(key) == keys.end() ? std::move(value) : value);
 }
 
 void applyAttributes(Property& property, control_param::reflection::Metadata const& field,
@@ -82,7 +85,7 @@ void applyAttributes(Property& property, control_param::reflection::Metadata con
 
 void applyEditorAttribute(Property& property, control_param::reflection::Metadata const& field) {
   if (std::string const* editor = field.attribute("Editor"))
-    property.meta.put("editor.kind", boost::any(*editor));
+    putMetaValue(property.meta, "editor.kind", *editor);
 }
 
 std::string enumeratorLabel(translation::Xlator* xlator, std::string const& context,

@@ -35,7 +35,7 @@ void applyAttributes(Property& property, control_param::reflection::Metadata con
 void applyEditorAttribute(Property& property, control_param::reflection::Metadata const& field);
 
 // Puts `value` under each of the keys.
-void putMeta(Meta& meta, std::initializer_list<char const*> keys, boost::any const& value);
+void putMeta(Meta& meta, std::initializer_list<char const*> keys, boost::any value);
 
 // The label of enumerator `name` of the enumeration context `context`: its override text or name, through
 // the translator; the name itself without translator.
