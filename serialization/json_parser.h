@@ -3,6 +3,7 @@
 // object and hands each top-level member to a visitor. Only top-level members are seen; for an array
 // value, its first element and whether it is empty.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -37,9 +38,14 @@ class MemberVisitor {
   ~MemberVisitor() = default;
 };
 
+// Objects and arrays nested deeper than this, the root object counted as the first level, are refused. The
+// parser keeps its nesting on a heap stack of a few bytes per level, never on the call stack.
+inline constexpr std::size_t kMaxNesting = 2048;
+
 // Parses `line`: blanks, one JSON object, blanks; further whole objects after it are checked and dropped.
 // Throws CoreException("JSON parser error: <what> at offset <n>") on anything else, including a root that
-// is no object and a number beyond the double range.
+// is no object, a number beyond the double range and nesting deeper than kMaxNesting ("The document is
+// nested too deeply.").
 void parseObjectLine(std::string_view line, MemberVisitor& visitor);
 
 }  // namespace trv::serialization::simple_json

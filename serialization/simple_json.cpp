@@ -53,7 +53,7 @@ bool isTiny(std::string_view text) {
   return (integerDigits > 0 ? exponent + integerDigits : exponent - leadingZeros) < 0;
 }
 
-enum class Failure { None, RootNotObject, NumberTooBig };
+enum class Failure { None, RootNotObject, NumberTooBig, TooDeep };
 
 // SAX handler that tracks the nesting and reports the root object's members. Without a visitor it only
 // checks that the root is an object.
@@ -109,6 +109,7 @@ class MemberHandler {
     return true;
   }
   bool StartObject() {
+    if (!deeper()) return false;
     if (depth_ > 0 && !container(JsonValue::Kind::Object)) return false;
     ++depth_;
     return true;
@@ -118,6 +119,7 @@ class MemberHandler {
     return true;
   }
   bool StartArray() {
+    if (!deeper()) return false;
     if (!container(JsonValue::Kind::Array)) return false;
     if (depth_ == 1) {
       inArray_ = true;
@@ -137,6 +139,13 @@ class MemberHandler {
   }
 
  private:
+  // Whether one more level of nesting is allowed.
+  bool deeper() {
+    if (depth_ < kMaxNesting) return true;
+    failure_ = Failure::TooDeep;
+    return false;
+  }
+
   bool integer(std::int64_t i) {
     JsonValue v;
     v.kind = JsonValue::Kind::Number;
@@ -235,6 +244,8 @@ std::size_t parseObject(std::string_view line, std::size_t start, MemberVisitor*
         fail("The document root must be an object.", skipBlanks(line, start));
       case Failure::NumberTooBig:
         fail("Number too big to be stored in double.", start + result.Offset());
+      case Failure::TooDeep:
+        fail("The document is nested too deeply.", start + result.Offset());
       case Failure::None:
         fail(rapidjson::GetParseError_En(result.Code()), start + result.Offset());
     }

@@ -46,7 +46,9 @@ void skipElements(InputBuffer& input, std::uint8_t type, std::uint64_t count, in
     input.skip(count * size);
     return;
   }
-  // Every other value takes at least one byte, so this loop ends with the input at the latest.
+  // Every other value takes at least one byte: a count beyond the remaining bytes is refused before any
+  // element is looked at, so a declared count never costs more work than the bytes that are there.
+  if (count > input.remaining()) input.outOfBounds(count);
   for (std::uint64_t i = 0; i < count; ++i) skipValue(input, type, depth);
 }
 
@@ -104,6 +106,8 @@ void skipValue(InputBuffer& input, std::uint8_t type, int depth) {
       checkValueType(key);
       checkValueType(value);
       std::uint32_t const count = input.readVarint32();
+      // A pair takes at least two bytes.
+      if (count > input.remaining() / 2) input.outOfBounds(std::uint64_t{count} * 2);
       for (std::uint32_t i = 0; i < count; ++i) {
         skipValue(input, key, depth + 1);
         skipValue(input, value, depth + 1);
