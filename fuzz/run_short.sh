@@ -1,29 +1,58 @@
 #!/bin/bash
-# Configures and builds the libFuzzer targets with clang in BUILD_DIR, runs each for a short time (default
-# 20 seconds) from the seed corpus, then replays the seed corpus once. Exits non-zero on any finding.
+# Configures and builds the libFuzzer targets with clang in BUILD_DIR and fuzzes each for a short time
+# (default 15 seconds), starting with every input of its corpora. Exits non-zero on any finding: a crash,
+# a failed check, a sanitizer report, a leak, a timeout or running out of memory.
 #   fuzz/run_short.sh BUILD_DIR [SECONDS]
 set -euo pipefail
 build=${1:?usage: run_short.sh BUILD_DIR [SECONDS]}
-seconds=${2:-20}
+seconds=${2:-15}
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-targets=(insert_xml_data_fuzzer)
+# Target and its dictionary; the corpora are fuzz/corpus/<target> (and, for insert_xml_data, the seeds of
+# the stored-form vectors).
+targets=(insert_xml_data override_file calculation_method)
+declare -A dictionaries=([insert_xml_data]=json.dict [override_file]=ini.dict [calculation_method]=xml.dict)
 
 cmake -S "$source_dir" -B "$build" -G Ninja \
   -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" \
   -DTRV_BUILD_FUZZERS=ON -DTRV_SANITIZE=ON -DTRV_BUILD_TESTS=OFF -DTRV_BUILD_BENCHMARKS=OFF >/dev/null
-cmake --build "$build" --target "${targets[@]}" -- -j2
+cmake --build "$build" --target "${targets[@]/%/_fuzzer}" -- -j2
 
 export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failed=()
+
+# Runs the fuzzer with its arguments, its output in a log; fails on a non-zero exit and on any report in
+# the log, whatever the exit status says.
+run() {
+  local target=$1 log=$2
+  shift 2
+  local status=0
+  "$build/fuzz/${target}_fuzzer" "$@" >"$log" 2>&1 || status=$?
+  grep -E '^(#[0-9]+ +DONE|Done [0-9]+ runs|stat::)' "$log" || true
+  if ((status != 0)) || grep -qE 'ERROR: (libFuzzer|AddressSanitizer|LeakSanitizer)|runtime error:|fuzz check failed' "$log"; then
+    echo "!! $target failed (exit status $status); the end of its output:"
+    tail -60 "$log"
+    return 1
+  fi
+}
+
 for target in "${targets[@]}"; do
-  binary="$build/fuzz/$target"
-  corpus="$build/fuzz/corpus"
-  found=$(mktemp -d)
-  trap 'rm -rf "$found"' EXIT
-  echo "== $target: fuzzing for ${seconds}s"
-  "$binary" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-    -artifact_prefix="$build/fuzz/$target-" "$found" "$corpus" 2>&1 | grep -v "assertion failed: !xml_string" | tail -20
-  echo "== $target: replaying the seed corpus"
-  "$binary" -runs=0 "$corpus" 2>&1 | grep -v "assertion failed: !xml_string" | tail -3
-  rm -rf "$found"
-  trap - EXIT
+  corpora=("$source_dir/fuzz/corpus/$target")
+  [[ $target == insert_xml_data ]] && corpora+=("$build/fuzz_vector_seeds")
+  found="$work/$target"
+  mkdir -p "$found"
+  common=(-timeout=10 -rss_limit_mb=2048 -dict="$source_dir/fuzz/${dictionaries[$target]}"
+          -artifact_prefix="$build/fuzz/$target-")
+  echo "== $target: the corpora, then fuzzing for ${seconds}s"
+  run "$target" "$work/$target.fuzz.log" "${common[@]}" -max_total_time="$seconds" -print_final_stats=1 \
+    "$found" "${corpora[@]}" || failed+=("$target")
 done
+
+if ((${#failed[@]})); then
+  echo "fuzzing found problems in: ${failed[*]} (inputs saved as $build/fuzz/<target>-crash-*, -leak-*, -timeout-*, -oom-*)"
+  exit 1
+fi
+echo "fuzzing: nothing found"
