@@ -1,11 +1,10 @@
 // The malloc family of the benchmark program, counting: each call forwards to the C library's own
-// allocator and adds (or removes) the usable size of the block, so that live bytes can be read at any time.
-// The program runs its benchmarks on one thread; the counters are atomic all the same.
+// allocator and adds (or removes) the usable size of the block. The counters are plain integers: the program
+// allocates on one thread only while it counts.
 #include "bench/heap_counter.h"
 
 #include <malloc.h>
 
-#include <atomic>
 #include <cerrno>
 
 extern "C" {
@@ -20,11 +19,12 @@ void* __libc_pvalloc(std::size_t size);
 
 namespace {
 
-std::atomic<std::size_t> liveBytes{0};
-std::atomic<std::size_t> allocations{0};
+bool counting = true;
+std::size_t liveBytes = 0;
+std::size_t allocations = 0;
 
 void* counted(void* p) {
-  if (p) {
+  if (p && counting) {
     liveBytes += malloc_usable_size(p);
     ++allocations;
   }
@@ -40,7 +40,7 @@ void* malloc(std::size_t size) {
 }
 
 void free(void* p) {
-  if (p) liveBytes -= malloc_usable_size(p);
+  if (p && counting) liveBytes -= malloc_usable_size(p);
   __libc_free(p);
 }
 
@@ -49,6 +49,7 @@ void* calloc(std::size_t count, std::size_t size) {
 }
 
 void* realloc(void* p, std::size_t size) {
+  if (!counting) return __libc_realloc(p, size);
   std::size_t const before = p ? malloc_usable_size(p) : 0;
   void* q = __libc_realloc(p, size);
   if (q) {
@@ -90,7 +91,11 @@ void* pvalloc(std::size_t size) {
 namespace trv::bench {
 
 HeapSnapshot heapSnapshot() {
-  return {liveBytes.load(), allocations.load()};
+  return {liveBytes, allocations};
+}
+
+void stopCountingHeap() {
+  counting = false;
 }
 
 }  // namespace trv::bench

@@ -35,6 +35,12 @@ class CatalogueGenerator {
   Steps steps_;
 };
 
+// The catalogue text of `message` in `context` and `domain` for `locale`, or `message` itself when the locale
+// has no message catalogues or the catalogue no entry. Remembered per text for the locales that generators
+// made (they never change), looked up afresh for any other locale.
+std::string catalogueText(std::locale const& locale, std::string const& domain, std::string const& context,
+                          std::string const& message);
+
 // The language code of the locale named `localeName` (an empty name: the system's default locale), as
 // boost::locale::info reports it; remembered per name.
 std::string languageOf(std::string const& localeName);

@@ -1,7 +1,5 @@
 #include "translation/Xlator.h"
 
-#include <boost/locale/message.hpp>
-
 #include "translation/override_file.h"
 
 namespace trv::translation {
@@ -23,8 +21,7 @@ std::string translate(Xlator& xlator, std::string const& domain, std::string con
                       std::string const& message) {
   auto& impl = xlator.impl();
   regenerateIfDirty(impl);
-  if (!std::has_facet<boost::locale::message_format<char>>(impl.locale)) return message;
-  return boost::locale::translate(context, message).str(impl.locale, domain);
+  return catalogueText(impl.locale, domain, context, message);
 }
 
 std::optional<std::string> overrideText(Xlator& xlator, std::string const& section, std::string const& key) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include <boost/type_erasure/any_cast.hpp>
 #include <boost/type_erasure/typeid_of.hpp>
 
 #include "lib/properties/control_param/schema/records.h"
@@ -99,8 +98,7 @@ void attachGate(Property& property, Gate gate, std::shared_ptr<container::model:
   property.getValue = [gate, model, previous = std::move(property.getValue)](ObjectKey const& key,
                                                                              boost::any& value) {
     if (boost::type_erasure::typeid_of(key) != typeid(int)) return false;
-    ObjectKey const recordKey{boost::type_erasure::any_cast<int>(key)};
-    if (gate(*model, recordKey)) return false;
+    if (gate(*model, key)) return false;
     return previous(key, value);
   };
 }
