@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "translation/Xlator.h"
 #include "translation/override_file.h"
@@ -27,7 +28,8 @@ Xlator testCatalogue(std::string const& localeName) {
 class TempFolder {
  public:
   TempFolder()
-      : path_(std::filesystem::temp_directory_path() / ("trv_xlator_" + std::to_string(counter()++))) {
+      : path_(std::filesystem::temp_directory_path() /
+              ("trv_xlator_" + std::to_string(::getpid()) + '_' + std::to_string(counter()++))) {
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
