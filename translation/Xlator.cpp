@@ -12,9 +12,14 @@ void regenerateIfDirty(Xlator::Impl& impl) {
 }  // namespace
 
 std::string domainOf(Xlator const& xlator, std::string const& qualifiedName) {
+  return registeredDomain(xlator, qualifiedName);
+}
+
+std::string const& registeredDomain(Xlator const& xlator, std::string const& qualifiedName) {
+  static std::string const none;
   auto const& domains = xlator.impl().recordDomains;
   auto it = domains.find(qualifiedName);
-  return it == domains.end() ? std::string() : it->second;
+  return it == domains.end() ? none : it->second;
 }
 
 std::string translate(Xlator& xlator, std::string const& domain, std::string const& context,
@@ -25,13 +30,17 @@ std::string translate(Xlator& xlator, std::string const& domain, std::string con
 }
 
 std::optional<std::string> overrideText(Xlator& xlator, std::string const& section, std::string const& key) {
+  std::string const* text = overrideEntry(xlator, section, key);
+  return text ? std::optional<std::string>(*text) : std::nullopt;
+}
+
+std::string const* overrideEntry(Xlator& xlator, std::string const& section, std::string const& key) {
   auto& impl = xlator.impl();
   regenerateIfDirty(impl);
   auto sectionIt = impl.overrides.find(section);
-  if (sectionIt == impl.overrides.end()) return std::nullopt;
+  if (sectionIt == impl.overrides.end()) return nullptr;
   auto keyIt = sectionIt->second.find(key);
-  if (keyIt == sectionIt->second.end()) return std::nullopt;
-  return keyIt->second;
+  return keyIt == sectionIt->second.end() ? nullptr : &keyIt->second;
 }
 
 void regenerate(Xlator::Impl& impl) {

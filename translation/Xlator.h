@@ -36,6 +36,8 @@ class Xlator {
 
 // The catalogue domain registered for `qualifiedName`, or the empty string.
 std::string domainOf(Xlator const& xlator, std::string const& qualifiedName);
+// The same, without a copy.
+std::string const& registeredDomain(Xlator const& xlator, std::string const& qualifiedName);
 
 // The catalogue text of `message` in `context` and `domain` for the current language, or `message` itself.
 std::string translate(Xlator& xlator, std::string const& domain, std::string const& context,
@@ -43,6 +45,8 @@ std::string translate(Xlator& xlator, std::string const& domain, std::string con
 
 // The override text of `key` in `section`, when an override file provided one.
 std::optional<std::string> overrideText(Xlator& xlator, std::string const& section, std::string const& key);
+// The same, without a copy: the loaded text, or null.
+std::string const* overrideEntry(Xlator& xlator, std::string const& section, std::string const& key);
 
 // Takes the language from `localeName` again and reloads the override files (done by the first lookup after
 // `dirty` was set).

@@ -83,8 +83,11 @@ void configure_xlator(translation::Xlator& xlator, std::string const& qualifiedN
   if (!folder.empty()) {
     for (auto const& context : enumerationContexts(folder, domain))
       impl.recordDomains.emplace(context, domain);
-    impl.generator.add_messages_path((std::filesystem::path(folder) / "locale").string());
-    impl.paths.push_back((std::filesystem::path(folder) / "trv_control_param_table" / "overrides").string());
+    static std::string const catalogues = (std::filesystem::path(folder) / "locale").string();
+    static std::string const overrides =
+        (std::filesystem::path(folder) / "trv_control_param_table" / "overrides").string();
+    impl.generator.add_messages_path(catalogues);
+    impl.paths.push_back(overrides);
   }
   impl.generator.add_messages_domain(domain);
   impl.domains.push_back(domain);

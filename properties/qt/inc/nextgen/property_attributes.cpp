@@ -17,10 +17,14 @@ namespace {
 constexpr char const* kReportFile = "properties/qt/inc/nextgen/from_bond";
 constexpr char const* kGeneralCategory = "General";
 
-// The schema namespace of a qualified name: everything before its last '.', or empty.
-std::string schemaNamespace(std::string const& qualifiedName) {
+// The context of the category texts: the schema namespace of a qualified name (everything before its last
+// '.', or empty) and ": category".
+std::string categoryContext(std::string const& qualifiedName) {
   auto const dot = qualifiedName.rfind('.');
-  return dot == std::string::npos ? std::string() : qualifiedName.substr(0, dot);
+  std::string context;
+  context.reserve((dot == std::string::npos ? 0 : dot) + 10);
+  if (dot != std::string::npos) context.append(qualifiedName, 0, dot);
+  return context.append(": category");
 }
 
 void applyLabels(Property& property, control_param::reflection::Metadata const& field,
@@ -34,12 +38,15 @@ void applyLabels(Property& property, control_param::reflection::Metadata const& 
     if (tooltip) property.tooltip = *tooltip;
     return;
   }
-  std::string const domain = translation::domainOf(*xlator, qualifiedName);
-  std::string const context = qualifiedName + "." + field.name;
+  std::string const& domain = translation::registeredDomain(*xlator, qualifiedName);
+  std::string context;
+  context.reserve(qualifiedName.size() + field.name.size() + 9);
+  context.append(qualifiedName).append(1, '.').append(field.name);
   property.displayName = translation::translate(*xlator, domain, context, displayName);
-  if (tooltip) property.tooltip = translation::translate(*xlator, domain, context + ".tooltip", *tooltip);
-  property.category = translation::translate(*xlator, domain, schemaNamespace(qualifiedName) + ": category",
-                                             property.category);
+  if (tooltip)
+    property.tooltip = translation::translate(*xlator, domain, context.append(".tooltip"), *tooltip);
+  property.category =
+      translation::translate(*xlator, domain, categoryContext(qualifiedName), property.category);
 }
 
 void applyPrecision(Meta& meta, std::string const* precision) {
@@ -91,9 +98,9 @@ void applyEditorAttribute(Property& property, control_param::reflection::Metadat
 std::string enumeratorLabel(translation::Xlator* xlator, std::string const& context,
                             std::string const& name) {
   if (!xlator) return name;
-  std::string const domain = translation::domainOf(*xlator, context);
-  std::string const source = translation::overrideText(*xlator, context, name).value_or(name);
-  return translation::translate(*xlator, domain, context, source);
+  std::string const& domain = translation::registeredDomain(*xlator, context);
+  std::string const* source = translation::overrideEntry(*xlator, context, name);
+  return translation::translate(*xlator, domain, context, source ? *source : name);
 }
 
 }  // namespace trv::properties::nextgen
