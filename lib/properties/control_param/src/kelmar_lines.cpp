@@ -1,6 +1,8 @@
 #include "lib/properties/control_param/src/kelmar_lines.h"
 
 #include <array>
+#include <charconv>
+#include <cmath>
 
 #include <QStringBuilder>
 
@@ -14,6 +16,19 @@ const std::array<QString, 2> kRecordNames{QStringLiteral("STEU"), QStringLiteral
 
 // Position under which a failed self-check of the line by identifier is reported.
 constexpr int kSelfCheckReportLine = 39;
+
+// Whether `value` lies exactly halfway between two numbers of six significant digits. The scientific form
+// with 25 significant digits is exact far enough: a value off the halfway point differs from it within the
+// first 17 digits.
+bool isSeventhDigitTie(double value) {
+  std::array<char, 48> text{};
+  std::to_chars(text.data(), text.data() + text.size(), std::fabs(value), std::chars_format::scientific, 24);
+  // "d.dddddd5000...": the seventh digit follows the point at index 7.
+  if (text[7] != '5') return false;
+  for (std::size_t i = 8; i < 26; ++i)
+    if (text[i] != '0') return false;
+  return true;
+}
 
 bool isEnglish(KeywordLanguage language) {
   return language != kGerman;
@@ -46,8 +61,17 @@ QString inLanguage(KeywordLanguage language, char const* german, char const* eng
 QString valueText(std::int32_t value) {
   return QString::number(value, 10);
 }
+// The same text as QString::number(value, 'g', 6), without its slow path for short decimals: the
+// shortest correctly rounded form, except that a value lying exactly halfway at the seventh significant
+// digit rounds away from zero, and zero has no sign.
 QString valueText(double value) {
-  return QString::number(value, 'g', 6);
+  if (!std::isfinite(value)) return QString::number(value, 'g', 6);
+  if (value == 0) return QStringLiteral("0");
+  if (isSeventhDigitTie(value)) value = std::nextafter(value, std::copysign(HUGE_VAL, value));
+  std::array<char, 32> text{};
+  auto const end =
+      std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::general, 6).ptr;
+  return QString::fromLatin1(text.data(), static_cast<int>(end - text.data()));
 }
 QString valueText(bool value) {
   return value ? QStringLiteral("1") : QStringLiteral("0");
