@@ -18,3 +18,6 @@ export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp:fast_unwind_on_
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRV_SANITIZE=ON -DTRV_TEST_CONSUMER=OFF >/dev/null
 cmake --build build/asan -j"$jobs"
 ctest --test-dir build/asan -j"$jobs" --output-on-failure
+
+echo "== short fuzz runs (clang, libFuzzer)"
+bash fuzz/run_short.sh build/fuzz 15
