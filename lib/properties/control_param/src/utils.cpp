@@ -106,6 +106,19 @@ bool holds(ModelContent const& content, Needs needs) {
 // Position under which a missing keyword is reported in the host's assertion log.
 constexpr int kInvalidOptionReportLine = 651;
 
+// The keywords of the option table as strings, German and English, made once (copies share them).
+std::array<std::array<QString, 2>, kLastKelmarOption + 1> const& keywordTexts() {
+  static std::array<std::array<QString, 2>, kLastKelmarOption + 1> const texts = [] {
+    std::array<std::array<QString, 2>, kLastKelmarOption + 1> made;
+    for (std::size_t option = 0; option < kOptionTable.size(); ++option)
+      if (kOptionTable[option].german != nullptr)
+        made[option] = {QString::fromLatin1(kOptionTable[option].german),
+                        QString::fromLatin1(kOptionTable[option].english)};
+    return made;
+  }();
+  return texts;
+}
+
 }  // namespace
 
 bool isOptionApplicable(ModelContent const& content, KelmarOption option) {
@@ -113,10 +126,8 @@ bool isOptionApplicable(ModelContent const& content, KelmarOption option) {
 }
 
 QString keywordFor(KelmarOption option, bool english) {
-  if (option <= kLastKelmarOption && kOptionTable[option].german != nullptr) {
-    OptionEntry const& entry = kOptionTable[option];
-    return QString::fromLatin1(english ? entry.english : entry.german);
-  }
+  if (option <= kLastKelmarOption && kOptionTable[option].german != nullptr)
+    return keywordTexts()[option][english ? 1 : 0];
   trv::smartassert::SmartAssert("0 && \"Invalid option!\"")
       .setFileContext("lib/properties/control_param/src/utils", kInvalidOptionReportLine)
       .debug("");
