@@ -4,8 +4,6 @@
 #include <cmath>
 
 #include <QByteArray>
-#include <rapidjson/stringbuffer.h>
-#include <rapidjson/writer.h>
 
 #include "lib/properties/control_param/src/program_records.h"
 #include "serialization/compact_binary.h"
@@ -48,26 +46,19 @@ std::string valueText(T const& value) {
   }
 }
 
-using JsonWriter = rapidjson::Writer<rapidjson::StringBuffer>;
-
+// The Simple JSON text of a value. Field and enumerator names are plain identifiers, so nothing needs escaping.
 template <typename T>
-void writeJson(JsonWriter& writer, T const& value) {
+std::string jsonText(T const& value) {
   if constexpr (reflection::is_nullable_v<T>) {
-    writer.StartArray();
-    if (value) writeJson(writer, *value);
-    writer.EndArray();
+    return value ? '[' + jsonText(*value) + ']' : "[]";
   } else if constexpr (reflection::is_schema_enum_v<T>) {
-    if (std::string const* name = reflection::enumerator_name(value))
-      writer.String(name->c_str(), static_cast<rapidjson::SizeType>(name->size()));
-    else
-      writer.Int(value);
-  } else if constexpr (std::is_same_v<T, bool>) {
-    writer.Bool(value);
+    std::string const* name = reflection::enumerator_name(value);
+    return name ? '"' + *name + '"' : std::to_string(static_cast<std::int32_t>(value));
   } else if constexpr (std::is_same_v<T, double>) {
     if (!std::isfinite(value)) throw Failure("a value that is not finite has no Simple JSON form");
-    writer.Double(value);
+    return realText(value);
   } else {
-    writer.Int(value);
+    return valueText(value);
   }
 }
 
@@ -92,20 +83,16 @@ std::string recordLines(Data& data, ProgrammTypes type) {
 }
 
 std::string recordJson(Data& data, ProgrammTypes type) {
-  rapidjson::StringBuffer buffer;
-  JsonWriter writer(buffer);
+  std::string json;
   withRecordType(type, [&](auto tag) {
     using Record = typename decltype(tag)::type;
     Record const record = readRecord<Record>(data);
-    writer.StartObject();
     reflection::for_each_field<Record>([&](auto field) {
       using Field = decltype(field);
-      writer.Key(Field::metadata.name.c_str());
-      writeJson(writer, Field::member(record));
+      json += (json.empty() ? "{\"" : ",\"") + Field::metadata.name + "\":" + jsonText(Field::member(record));
     });
-    writer.EndObject();
   });
-  return buffer.GetString();
+  return json + '}';
 }
 
 }  // namespace ctrlparam
