@@ -1,5 +1,7 @@
 // Translators share generated locales, catalogue texts and parsed override files: the same set-up shares,
 // any difference in set-up or language keeps its own, and no translator's results change by sharing.
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -44,6 +46,11 @@ boost::locale::message_format<char> const* messages(Xlator const& xlator) {
   return &std::use_facet<boost::locale::message_format<char>>(locale);
 }
 
+// A folder of this process alone (test processes of several builds run side by side).
+std::filesystem::path scratchFolder(std::string const& name) {
+  return std::filesystem::temp_directory_path() / ("trv_sharing_" + std::to_string(getpid()) + "_" + name);
+}
+
 class EnvironmentLocale {
  public:
   EnvironmentLocale() {
@@ -72,7 +79,7 @@ TEST(TranslationSharing, TheSameSetUpSharesOneLocale) {
 }
 
 TEST(TranslationSharing, EveryDifferenceInSetUpOrLanguageKeepsItsOwnLocale) {
-  std::filesystem::path const empty = std::filesystem::temp_directory_path() / "trv_sharing_empty_catalogues";
+  std::filesystem::path const empty = scratchFolder("empty_catalogues");
   std::filesystem::create_directories(empty);
   struct Row {
     char const* name;
@@ -196,7 +203,7 @@ TEST(TranslationSharing, RememberedTextsAreTheCataloguesForEveryContextAndMessag
 }
 
 TEST(TranslationSharing, OverrideFilesAreSharedUntilTheyChange) {
-  std::filesystem::path const folder = std::filesystem::temp_directory_path() / "trv_sharing_overrides";
+  std::filesystem::path const folder = scratchFolder("overrides");
   std::filesystem::create_directories(folder);
   auto const write = [&](std::string const& text) { std::ofstream(folder / "a.ini") << text; };
   auto const withOverrides = [&] {
