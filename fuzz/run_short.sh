@@ -12,9 +12,13 @@ source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 targets=(insert_xml_data override_file calculation_method)
 declare -A dictionaries=([insert_xml_data]=json.dict [override_file]=ini.dict [calculation_method]=xml.dict)
 
-cmake -S "$source_dir" -B "$build" -G Ninja \
-  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" \
-  -DTRV_BUILD_FUZZERS=ON -DTRV_SANITIZE=ON -DTRV_BUILD_TESTS=OFF -DTRV_BUILD_BENCHMARKS=OFF >/dev/null
+# A build folder configured already (for example the sanitizer build of the test command, which has the
+# fuzz targets on) is used as it is; otherwise a fuzz-only build is configured.
+if [[ ! -f "$build/CMakeCache.txt" ]]; then
+  cmake -S "$source_dir" -B "$build" -G Ninja \
+    -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" \
+    -DTRV_BUILD_FUZZERS=ON -DTRV_SANITIZE=ON -DTRV_BUILD_TESTS=OFF -DTRV_BUILD_BENCHMARKS=OFF >/dev/null
+fi
 cmake --build "$build" --target "${targets[@]/%/_fuzzer}" -- -j2
 
 export QT_QPA_PLATFORM=offscreen

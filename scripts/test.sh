@@ -11,13 +11,17 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/test -j"$jobs"
 ctest --test-dir build/test -j"$jobs" --output-on-failure
 
-echo "== the same under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer"
+echo "== the same under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer (clang), with the fuzz targets"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp:fast_unwind_on_malloc=0:print_suppressions=0"
-cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRV_SANITIZE=ON -DTRV_TEST_CONSUMER=OFF >/dev/null
-cmake --build build/asan -j"$jobs"
-ctest --test-dir build/asan -j"$jobs" --output-on-failure
+cmake -S . -B build/sanitize -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" -DTRV_SANITIZE=ON -DTRV_BUILD_FUZZERS=ON -DTRV_TEST_CONSUMER=OFF \
+  -DTRV_TESTS_ONE_PROCESS=ON >/dev/null
+cmake --build build/sanitize -j"$jobs"
 
-echo "== short fuzz runs (clang, libFuzzer)"
-bash fuzz/run_short.sh build/fuzz 15
+echo "== short fuzz runs (libFuzzer)"
+bash fuzz/run_short.sh build/sanitize 15
+
+echo "== sanitizer tests"
+ctest --test-dir build/sanitize -j"$jobs" --output-on-failure
