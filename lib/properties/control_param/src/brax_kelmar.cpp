@@ -3,7 +3,7 @@
 // own that refers to the iteration count of the run.
 #include "lib/properties/control_param/src/kelmar_modules.h"
 
-#include <QStringList>
+#include <QStringBuilder>
 
 namespace trv::control_param::data {
 namespace {
@@ -20,75 +20,71 @@ constexpr KelmarOption kProblem = 53;
 constexpr KelmarOption kNonlinearMaterial = 54;
 constexpr KelmarOption kElasticModulus = 55;
 
-QString activationText(BRAX_Activation value, KeywordLanguage language) {
-  return value == BRAX_Activation::NoActivation ? inLanguage(language, "AUS", "OFF") : QStringLiteral("AUTO");
+QLatin1String activationText(BRAX_Activation value, KeywordLanguage language) {
+  return value == BRAX_Activation::NoActivation ? inLanguageText(language, "AUS", "OFF")
+                                                : QLatin1String("AUTO");
 }
 
-QString beamText(BRAX_BEAM value) {
+QLatin1String beamText(BRAX_BEAM value) {
   switch (value) {
     case BRAX_BEAM::Pelu:
-      return QStringLiteral("PELU");
+      return QLatin1String("PELU");
     case BRAX_BEAM::Orin:
-      return QStringLiteral("ORIN");
+      return QLatin1String("ORIN");
     default:
-      return QStringLiteral("-");
+      return QLatin1String("-");
   }
 }
 
-QString creepText(BRAX_CREP value) {
-  return value == BRAX_CREP::Advanced ? QStringLiteral("RCRE") : QStringLiteral("STAN");
+QLatin1String creepText(BRAX_CREP value) {
+  return value == BRAX_CREP::Advanced ? QLatin1String("RCRE") : QLatin1String("STAN");
 }
 
 // Only for a code other than the project's design code.
-QString creepCodeText(BRAX_EIGE value) {
+QLatin1String creepCodeText(BRAX_EIGE value) {
   switch (value) {
     case BRAX_EIGE::FibModelCode:
-      return QStringLiteral("MC10");
+      return QLatin1String("MC10");
     case BRAX_EIGE::CebFipModelCode:
-      return QStringLiteral("MC90");
+      return QLatin1String("MC90");
     case BRAX_EIGE::RueschSummation:
-      return QStringLiteral("SUM");
+      return QLatin1String("SUM");
     default:
-      return QStringLiteral("EN10");
+      return QLatin1String("EN10");
   }
 }
 
-QString problemText(BRAX_PROB value) {
+QLatin1String problemText(BRAX_PROB value) {
   switch (value) {
     case BRAX_PROB::IncludingNonlinearEffects:
-      return QStringLiteral("NONL");
+      return QLatin1String("NONL");
     case BRAX_PROB::FullGeometricalNonlinearAnalysis:
-      return QStringLiteral("TH3");
+      return QLatin1String("TH3");
     default:
-      return QStringLiteral("LINE");
+      return QLatin1String("LINE");
   }
 }
 
-QString nonlinearMaterialText(BRAX_NMAT value, KeywordLanguage language) {
-  return value == BRAX_NMAT::Inactive ? inLanguage(language, "NEIN", "NO")
-                                      : inLanguage(language, "JA", "YES");
+QLatin1String nonlinearMaterialText(BRAX_NMAT value, KeywordLanguage language) {
+  return value == BRAX_NMAT::Inactive ? inLanguageText(language, "NEIN", "NO")
+                                      : inLanguageText(language, "JA", "YES");
 }
 
 // The analysis-type record: its value, then the second value item and the iteration-count placeholder,
 // which is left for later processing of the input; the record ends in a blank.
 QString problemLine(BRAX_PROB value, KeywordLanguage language) {
-  return QStringList{recordName(language),
-                     QStringLiteral("OPT"),
-                     keyword(kProblem, language),
-                     valueItem(language),
-                     problemText(value),
-                     inLanguage(language, "W2", "V2"),
-                     QStringLiteral("$(ITERATIONSNUMBER)")}
-             .join(' ') +
-         ' ';
+  QLatin1Char const blank(' ');
+  return recordName(language) % QLatin1String(" OPT ") % keyword(kProblem, language) % blank %
+         valueItem(language) % blank % problemText(value) % blank % inLanguageText(language, "W2", "V2") %
+         QLatin1String(" $(ITERATIONSNUMBER) ");
 }
 
 }  // namespace
 
 KelmarLines moduleLines(ProgrammTypes /*type*/, BRAX_Control_Properties const& r,
                         ModelContent const& /*content*/, KeywordLanguage language) {
-  KelmarLines lines;
-  auto const text = [&](KelmarOption option, QString const& value) {
+  KelmarLines lines = emptyLines();
+  auto const text = [&](KelmarOption option, QLatin1String value) {
     appendOptionLine(language, keyword(option, language), value, lines);
   };
   auto const flag = [&](QString const& keywordText, bool value) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <utility>
 
 #include <QStringBuilder>
 
@@ -34,24 +35,103 @@ bool isEnglish(KeywordLanguage language) {
   return language != kGerman;
 }
 
-// The parts joined by single blanks, made in one allocation.
-QString optionLine(KeywordLanguage language, QString const& keyword, QString const& value) {
-  return recordName(language) % QLatin1String(" OPT ") % keyword % QLatin1Char(' ') % valueItem(language) %
-         QLatin1Char(' ') % value;
+// A value's text, Latin-1, in a buffer of its own (no heap).
+struct ValueChars {
+  std::array<char, 32> text{};
+  int size = 0;
+  QLatin1String view() const { return QLatin1String(text.data(), size); }
+};
+
+ValueChars valueChars(std::int32_t value) {
+  ValueChars made;
+  made.size = static_cast<int>(
+      std::to_chars(made.text.data(), made.text.data() + made.text.size(), value).ptr - made.text.data());
+  return made;
 }
 
-QString recordLine(KeywordLanguage language, QString const& keyword, QString const& value) {
-  return recordName(language) % QLatin1Char(' ') % keyword % QLatin1Char(' ') % value;
+// The same text as QString::number(value, 'g', 6) for finite non-zero values, without its slow path for
+// short decimals: the shortest correctly rounded form, except that a value lying exactly halfway at the
+// seventh significant digit rounds away from zero.
+ValueChars finiteValueChars(double value) {
+  if (isSeventhDigitTie(value)) value = std::nextafter(value, std::copysign(HUGE_VAL, value));
+  ValueChars made;
+  made.size = static_cast<int>(std::to_chars(made.text.data(), made.text.data() + made.text.size(), value,
+                                             std::chars_format::general, 6)
+                                   .ptr -
+                               made.text.data());
+  return made;
+}
+
+ValueChars valueChars(bool value) {
+  ValueChars made;
+  made.text[0] = value ? '1' : '0';
+  made.size = 1;
+  return made;
+}
+
+QLatin1String recordNameText(KeywordLanguage language) {
+  return isEnglish(language) ? QLatin1String("CTRL") : QLatin1String("STEU");
+}
+
+QLatin1String valueItemText(KeywordLanguage language) {
+  return isEnglish(language) ? QLatin1String("VAL") : QLatin1String("WERT");
+}
+
+// The parts joined by single blanks, made in one allocation.
+template <typename Value>
+QString optionLine(KeywordLanguage language, QString const& keyword, Value const& value) {
+  return recordNameText(language) % QLatin1String(" OPT ") % keyword % QLatin1Char(' ') %
+         valueItemText(language) % QLatin1Char(' ') % value;
+}
+
+template <typename Value>
+QString recordLine(KeywordLanguage language, QString const& keyword, Value const& value) {
+  return recordNameText(language) % QLatin1Char(' ') % keyword % QLatin1Char(' ') % value;
+}
+
+// The same line from its pattern "<name> OPT <keyword> <item> <value>", appended piece by piece into one
+// buffer of the final size.
+QString optionLineFromPattern(KeywordLanguage language, QString const& keyword, QLatin1String value) {
+  QLatin1String const name = recordNameText(language);
+  QLatin1String const item = valueItemText(language);
+  QString line;
+  line.reserve(name.size() + 5 + keyword.size() + 1 + item.size() + 1 + value.size());
+  line.append(name).append(QLatin1String(" OPT ")).append(keyword).append(QLatin1Char(' '));
+  line.append(item).append(QLatin1Char(' ')).append(value);
+  return line;
+}
+
+// The text of a real value for a line; infinities and NaN keep Qt's own text.
+template <typename Write>
+void withRealText(double value, Write&& write) {
+  if (!std::isfinite(value)) {
+    write(QString::number(value, 'g', 6));
+  } else if (value == 0) {
+    write(QLatin1String("0"));
+  } else {
+    write(finiteValueChars(value).view());
+  }
 }
 
 }  // namespace
+
+KelmarLines emptyLines() {
+  constexpr std::size_t kMostLines = 12;
+  KelmarLines lines;
+  lines.reserve(kMostLines);
+  return lines;
+}
 
 QString const& recordName(KeywordLanguage language) {
   return kRecordNames[isEnglish(language) ? 1 : 0];
 }
 
 QString valueItem(KeywordLanguage language) {
-  return isEnglish(language) ? QStringLiteral("VAL") : QStringLiteral("WERT");
+  return valueItemText(language);
+}
+
+QLatin1String inLanguageText(KeywordLanguage language, char const* german, char const* english) {
+  return QLatin1String(isEnglish(language) ? english : german);
 }
 
 QString inLanguage(KeywordLanguage language, char const* german, char const* english) {
@@ -59,59 +139,54 @@ QString inLanguage(KeywordLanguage language, char const* german, char const* eng
 }
 
 QString valueText(std::int32_t value) {
-  return QString::number(value, 10);
+  return valueChars(value).view();
 }
-// The same text as QString::number(value, 'g', 6), without its slow path for short decimals: the
-// shortest correctly rounded form, except that a value lying exactly halfway at the seventh significant
-// digit rounds away from zero, and zero has no sign.
 QString valueText(double value) {
-  if (!std::isfinite(value)) return QString::number(value, 'g', 6);
-  if (value == 0) return QStringLiteral("0");
-  if (isSeventhDigitTie(value)) value = std::nextafter(value, std::copysign(HUGE_VAL, value));
-  std::array<char, 32> text{};
-  auto const end =
-      std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::general, 6).ptr;
-  return QString::fromLatin1(text.data(), static_cast<int>(end - text.data()));
+  QString text;
+  withRealText(value, [&](auto const& made) { text = made; });
+  return text;
 }
 QString valueText(bool value) {
-  return value ? QStringLiteral("1") : QStringLiteral("0");
+  return valueChars(value).view();
 }
 
 void appendRecordLine(KeywordLanguage language, QString const& keyword, std::int32_t value,
                       ModelContent const& content, KelmarOption option, KelmarLines& lines) {
-  if (isOptionApplicable(content, option)) lines.push_back(recordLine(language, keyword, valueText(value)));
+  if (isOptionApplicable(content, option))
+    lines.push_back(recordLine(language, keyword, valueChars(value).view()));
 }
 
 void appendRecordLine(KeywordLanguage language, QString const& keyword, std::optional<double> const& value,
                       ModelContent const& content, KelmarOption option, KelmarLines& lines) {
   if (value && isOptionApplicable(content, option)) {
-    lines.push_back(recordLine(language, keyword, valueText(*value)));
+    withRealText(*value, [&](auto const& text) { lines.push_back(recordLine(language, keyword, text)); });
   }
 }
 
 void appendOptionLine(KeywordLanguage language, QString const& keyword, std::int32_t value,
                       ModelContent const& content, KelmarOption option, KelmarLines& lines) {
-  if (isOptionApplicable(content, option)) lines.push_back(optionLine(language, keyword, valueText(value)));
+  if (isOptionApplicable(content, option))
+    lines.push_back(optionLine(language, keyword, valueChars(value).view()));
 }
 
 void appendOptionLine(KeywordLanguage language, QString const& keyword,
                       std::optional<std::int32_t> const& value, ModelContent const& content,
                       KelmarOption option, KelmarLines& lines) {
   if (value && isOptionApplicable(content, option)) {
-    lines.push_back(optionLine(language, keyword, valueText(*value)));
+    lines.push_back(optionLine(language, keyword, valueChars(*value).view()));
   }
 }
 
 void appendOptionLine(KeywordLanguage language, QString const& keyword, std::optional<double> const& value,
                       ModelContent const& content, KelmarOption option, KelmarLines& lines) {
   if (value && isOptionApplicable(content, option)) {
-    lines.push_back(optionLine(language, keyword, valueText(*value)));
+    withRealText(*value, [&](auto const& text) { lines.push_back(optionLine(language, keyword, text)); });
   }
 }
 
 void appendOptionLine(KeywordLanguage language, QString const& keyword, std::int32_t value,
                       KelmarLines& lines) {
-  lines.push_back(optionLine(language, keyword, valueText(value)));
+  lines.push_back(optionLine(language, keyword, valueChars(value).view()));
 }
 
 void appendOptionLine(KeywordLanguage language, QString const& keyword, QString const& value,
@@ -119,8 +194,13 @@ void appendOptionLine(KeywordLanguage language, QString const& keyword, QString 
   lines.push_back(optionLine(language, keyword, value));
 }
 
+void appendOptionLine(KeywordLanguage language, QString const& keyword, QLatin1String value,
+                      KelmarLines& lines) {
+  lines.push_back(optionLine(language, keyword, value));
+}
+
 void appendOptionLine(KeywordLanguage language, QString const& keyword, bool value, KelmarLines& lines) {
-  lines.push_back(optionLine(language, keyword, valueText(value)));
+  lines.push_back(optionLine(language, keyword, valueChars(value).view()));
 }
 
 // The line is built from its pattern and, independently, by joining its parts; both must agree.
@@ -128,16 +208,15 @@ void appendOptionLine(KeywordLanguage language, KelmarOption option, std::int32_
                       ModelContent const& content, KelmarLines& lines) {
   if (!isOptionApplicable(content, option)) return;
   QString const keyword = keywordFor(option, isEnglish(language));
-  QString const number = valueText(value);
-  QString const string_tmp = recordName(language) + QStringLiteral(" OPT %1 ").arg(keyword) +
-                             QStringLiteral("%1 %2").arg(valueItem(language), number);
-  QString const string = optionLine(language, keyword, number);
+  ValueChars const number = valueChars(value);
+  QString const string_tmp = optionLineFromPattern(language, keyword, number.view());
+  QString string = optionLine(language, keyword, number.view());
   if (string_tmp != string) {
     trv::smartassert::SmartAssert("string_tmp == string")
         .setFileContext("lib/properties/control_param/src/utils", kSelfCheckReportLine)
         .debug("");
   }
-  lines.push_back(string);
+  lines.push_back(std::move(string));
 }
 
 }  // namespace trv::control_param::data

@@ -26,6 +26,7 @@ QString const& recordName(KeywordLanguage language);
 QString valueItem(KeywordLanguage language);
 // The German or the English text, by language.
 QString inLanguage(KeywordLanguage language, char const* german, char const* english);
+QLatin1String inLanguageText(KeywordLanguage language, char const* german, char const* english);
 
 // Value text: integers in base 10, reals in general format with six significant digits, booleans "1"/"0".
 QString valueText(std::int32_t value);
@@ -52,7 +53,12 @@ void appendOptionLine(KeywordLanguage language, QString const& keyword, std::int
                       KelmarLines& lines);
 void appendOptionLine(KeywordLanguage language, QString const& keyword, QString const& value,
                       KelmarLines& lines);
+void appendOptionLine(KeywordLanguage language, QString const& keyword, QLatin1String value,
+                      KelmarLines& lines);
 void appendOptionLine(KeywordLanguage language, QString const& keyword, bool value, KelmarLines& lines);
+
+// An empty line set with room for the longest set of any module (12 lines), so that it grows only once.
+KelmarLines emptyLines();
 
 // Option line by identifier, gated: the keyword comes from the option table.
 void appendOptionLine(KeywordLanguage language, KelmarOption option, std::int32_t value,

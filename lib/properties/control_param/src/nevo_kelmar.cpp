@@ -30,7 +30,7 @@ void appendFullSet(NEVO_Control_Properties const& r, ModelContent const& content
 
 KelmarLines moduleLines(ProgrammTypes type, NEVO_Control_Properties const& record,
                         ModelContent const& content, KeywordLanguage language) {
-  KelmarLines lines;
+  KelmarLines lines = emptyLines();
   if (type == NEVO_A) appendToleranceSet(record, content, language, lines);
   if (type == NEVO_B) appendFullSet(record, content, language, lines);
   return lines;

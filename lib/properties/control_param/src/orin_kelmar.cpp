@@ -56,7 +56,7 @@ void appendIterationSet(ORIN_Control_Properties const& r, ModelContent const& co
 
 KelmarLines moduleLines(ProgrammTypes type, ORIN_Control_Properties const& record,
                         ModelContent const& content, KeywordLanguage language) {
-  KelmarLines lines;
+  KelmarLines lines = emptyLines();
   switch (type) {
     case ORIN_A:
     case ORIN_C:

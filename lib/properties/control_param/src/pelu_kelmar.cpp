@@ -19,7 +19,7 @@ std::int32_t interactionValue(PELU_Control_Properties const& r) {
 
 KelmarLines moduleLines(ProgrammTypes type, PELU_Control_Properties const& record,
                         ModelContent const& content, KeywordLanguage language) {
-  KelmarLines lines;
+  KelmarLines lines = emptyLines();
   if (type != PELU_A && type != PELU_B) return lines;
   if (record.axia > 0) {
     appendOptionLine(language, keyword(kAxis, language), number(record.axia), content, kAxis, lines);

@@ -42,7 +42,7 @@ void appendFullSet(Zuther_Control_Properties const& r, ModelContent const& conte
 
 KelmarLines moduleLines(ProgrammTypes type, Zuther_Control_Properties const& record,
                         ModelContent const& content, KeywordLanguage language) {
-  KelmarLines lines;
+  KelmarLines lines = emptyLines();
   if (type == Zuther_A) appendFullSet(record, content, language, lines);
   if (type == Zuther_B) {
     appendLayer(record, content, language, lines);
