@@ -17,6 +17,9 @@ namespace trv::properties {
 
 using Meta = boost::property_tree::basic_ptree<std::string, boost::any>;
 
+// The empty settings tree, shared by every property that has no settings of its own.
+std::shared_ptr<Meta const> const& emptyMeta();
+
 struct Property {
   std::function<bool(ObjectKey const&, boost::any&)> getValue;
   std::function<bool(ObjectKey const&)> isReadOnly;
@@ -30,7 +33,8 @@ struct Property {
   std::string id;
   std::string columnWidth;
   std::int32_t weight = 0;
-  Meta meta;
+  // Immutable and shared: properties with the same settings hold the same tree.
+  std::shared_ptr<Meta const> meta = emptyMeta();
 };
 
 // The ordered list of an inspector's properties.

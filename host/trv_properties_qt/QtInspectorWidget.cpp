@@ -81,7 +81,7 @@ void QtInspectorWidget::addRow(std::shared_ptr<Property> const& property, QGridL
   std::weak_ptr<Property> const weak = property;
   qt::Editor editor;
   if (editorFactory_)
-    editor = editorFactory_->create(property->meta, this, [this, weak](boost::any const& value) {
+    editor = editorFactory_->create(*property->meta, this, [this, weak](boost::any const& value) {
       if (auto p = weak.lock()) commit(*p, value);
     });
   else

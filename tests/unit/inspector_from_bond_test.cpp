@@ -81,7 +81,7 @@ struct Built {
 
 template <typename T>
 T metaValue(Property const& property, std::string const& key) {
-  auto const child = property.meta.get_child_optional(key);
+  auto const child = property.meta->get_child_optional(key);
   if (!child) throw std::runtime_error("no meta key " + key);
   return boost::any_cast<T>(child->data());
 }
@@ -144,7 +144,7 @@ TEST(InspectorFromBond, MetaKeysOfEachValueType) {
         walk(child, path);
       }
     };
-    walk(p.meta, "");
+    walk(*p.meta, "");
     std::sort(keys.begin(), keys.end());
     return keys;
   };

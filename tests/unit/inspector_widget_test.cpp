@@ -155,7 +155,9 @@ TEST(InspectorWidget, ReadOnlyAndUnreadablePropertiesAreNotEditable) {
   auto add = [&](std::string id, bool readOnly, bool readable) {
     auto p = std::make_shared<properties::Property>();
     p->id = id;
-    p->meta.put("validator.kind", boost::any(properties::ValidatorKind(typeid(double), "")));
+    auto meta = std::make_shared<properties::Meta>();
+    meta->put("validator.kind", boost::any(properties::ValidatorKind(typeid(double), "")));
+    p->meta = meta;
     p->getValue = [readable](ObjectKey const&, boost::any& value) {
       value = 1.0;
       return readable;

@@ -44,7 +44,7 @@ Property const& find(properties::Properties const& properties, std::string const
 }
 
 EnumEntries entries(Property const& property) {
-  return boost::any_cast<EnumEntries>(property.meta.get_child("editor.entries").data());
+  return boost::any_cast<EnumEntries>(property.meta->get_child("editor.entries").data());
 }
 
 // Every label, group and choice of the record differs from its English source in German (apart from words
@@ -69,7 +69,7 @@ void checkRecord() {
       EXPECT_EQ(de.category, "");
     else
       EXPECT_NE(de.category, category);
-    if (!en.meta.get_child_optional("editor.entries")) return;
+    if (!en.meta->get_child_optional("editor.entries")) return;
     EnumEntries const deEntries = entries(de);
     EnumEntries const enEntries = entries(en);
     ASSERT_EQ(deEntries.size(), enEntries.size());

@@ -32,7 +32,7 @@ trv::ObjectKey const& shownKey(QtInspectorWidget const& inspector) {
 QString shownValue(trv::properties::Property const& property, trv::ObjectKey const& key) {
   boost::any value;
   if (!property.getValue || !property.getValue(key, value)) return {};
-  return trv::qt::valueText(property.meta, value);
+  return trv::qt::valueText(*property.meta, value);
 }
 
 }  // namespace

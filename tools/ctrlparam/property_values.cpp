@@ -43,7 +43,7 @@ boost::any fieldValue(ProgrammTypes type, trv::properties::Property const& prope
     });
   });
   if (isChoice) return value;
-  auto parsed = trv::qt::parseText(property.meta, text);
+  auto parsed = trv::qt::parseText(*property.meta, text);
   if (!parsed) throw Failure("cannot read '" + text.toStdString() + "' as a value of " + property.id);
   return *parsed;
 }

@@ -10,6 +10,7 @@
 #include <type_traits>
 #include <typeindex>
 #include <utility>
+#include <vector>
 
 #include <QString>
 #include <boost/any.hpp>
@@ -23,6 +24,7 @@
 #include "lib/properties/control_param/schema/reflection.h"
 #include "properties/qt/inc/nextgen/meta_tree.h"
 #include "properties/qt/inc/nextgen/property_attributes.h"
+#include "properties/qt/inc/nextgen/shared_meta.h"
 #include "properties/qt/inc/nextgen/value_functions.h"
 #include "translation/Xlator.h"
 
@@ -97,13 +99,12 @@ EnumEntries enumEntries(translation::Xlator* xlator) {
 
 // The settings of the field's value type: kind, editor, equality, bounds, choices.
 template <typename T>
-void putValueTypePart(Property& property, control_param::reflection::Metadata const& field,
+void putValueTypePart(Meta& meta, control_param::reflection::Metadata const& field,
                       translation::Xlator* xlator) {
-  Meta& meta = property.meta;
   IsEqualFunction const isEqual = &isEqualAs<typename TravelType<T>::type>;
   if constexpr (control_param::reflection::is_nullable_v<T>) {
     putMeta(meta, {"validator.optional", "editor.validator.optional"}, true);
-    putValueTypePart<typename TravelType<T>::type>(property, field, xlator);
+    putValueTypePart<typename TravelType<T>::type>(meta, field, xlator);
   } else if constexpr (control_param::reflection::is_schema_enum_v<T>) {
     putMetaValue(meta, "validator.kind", validatorKind<EnumEntries>());
     putMetaValue(meta, "editor.kind", std::string("named_value_list"));
@@ -186,13 +187,18 @@ void addFieldProperty(Configuration& configuration, std::shared_ptr<container::m
   if (!field.attribute("DisplayName")) return;
   FieldPath fieldPath = path;
   fieldPath.push_back(field.name);
-  // Built in place: the settings tree cannot be moved, only copied.
   auto property = std::make_shared<Property>();
   translation::Xlator* xlator = configuration.xlator.get();
   applyAttributes(*property, field, Record::Schema::metadata.qualified_name, fieldPath, xlator);
   bindValue<Field>(*property, model);
-  putValueTypePart<typename Field::value_type>(*property, field, xlator);
-  applyEditorAttribute(*property, field);
+  // The settings tree is built in full (its conversion reports included), then exchanged for the one
+  // already shared for this field and these choice labels.
+  auto meta = std::make_shared<Meta>();
+  applyPrecisionAttribute(*meta, field);
+  putValueTypePart<typename Field::value_type>(*meta, field, xlator);
+  applyEditorAttribute(*meta, field);
+  std::vector<QString> labels = choiceLabels(*meta);
+  property->meta = sharedMeta(&Field::metadata, std::move(labels), std::move(meta));
   configuration.properties->add(std::move(property));
 }
 

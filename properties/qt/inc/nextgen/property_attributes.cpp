@@ -87,12 +87,14 @@ void applyAttributes(Property& property, control_param::reflection::Metadata con
   if (std::string const* weight = field.attribute("PropertyWeight"))
     property.weight = boost::lexical_cast<std::int32_t>(*weight);
   property.id = boost::algorithm::join(fieldPath, ".");
-  applyPrecision(property.meta, field.attribute("Precision"));
 }
 
-void applyEditorAttribute(Property& property, control_param::reflection::Metadata const& field) {
-  if (std::string const* editor = field.attribute("Editor"))
-    putMetaValue(property.meta, "editor.kind", *editor);
+void applyPrecisionAttribute(Meta& meta, control_param::reflection::Metadata const& field) {
+  applyPrecision(meta, field.attribute("Precision"));
+}
+
+void applyEditorAttribute(Meta& meta, control_param::reflection::Metadata const& field) {
+  if (std::string const* editor = field.attribute("Editor")) putMetaValue(meta, "editor.kind", *editor);
 }
 
 std::string enumeratorLabel(translation::Xlator* xlator, std::string const& context,

@@ -25,14 +25,17 @@ inline constexpr int kMinimumReportLine = 415;
 void reportConversionFailed(int line);
 
 // Category, display name, tooltip (translated when `xlator` is given), column width, read-only state,
-// weight, id and precision of the field `field` of the record `qualifiedName`. A "PropertyWeight" that is
+// weight and id of the field `field` of the record `qualifiedName`. A "PropertyWeight" that is
 // no decimal 32-bit integer raises boost::bad_lexical_cast.
 void applyAttributes(Property& property, control_param::reflection::Metadata const& field,
                      std::string const& qualifiedName, FieldPath const& fieldPath,
                      translation::Xlator* xlator);
 
+// The "Precision" attribute, when present, as "validator.precision" and "editor.validator.precision".
+void applyPrecisionAttribute(Meta& meta, control_param::reflection::Metadata const& field);
+
 // The "Editor" attribute, when present, replaces "editor.kind".
-void applyEditorAttribute(Property& property, control_param::reflection::Metadata const& field);
+void applyEditorAttribute(Meta& meta, control_param::reflection::Metadata const& field);
 
 // Puts `value` under each of the keys.
 void putMeta(Meta& meta, std::initializer_list<char const*> keys, boost::any value);

@@ -1,0 +1,23 @@
+#pragma once
+// Settings trees shared between properties. A field's tree depends only on the field and, for an
+// enumeration, on the labels its choices were translated to; properties of every task built from the same
+// field with the same labels hold one immutable tree.
+
+#include <memory>
+#include <vector>
+
+#include <QString>
+
+#include "host/trv_properties_qt/Property.h"
+
+namespace trv::properties::nextgen {
+
+// The tree remembered for the field `field` (any object that identifies the field for the life of the
+// process) and the choice labels `labels`; `built` is remembered and returned when there is none yet.
+std::shared_ptr<Meta const> sharedMeta(void const* field, std::vector<QString> labels,
+                                       std::shared_ptr<Meta const> built);
+
+// The choice labels of a tree: those under "editor.entries", none when it holds no choices.
+std::vector<QString> choiceLabels(Meta const& meta);
+
+}  // namespace trv::properties::nextgen
