@@ -13,31 +13,13 @@
 #include "host/trv_logging/UILogEntryCollectorSink.h"
 #include "host/trv_properties_qt/QtInspectorWidget.h"
 #include "lib/properties/control_param/src/Data.h"
+#include "tests/unit/signal_positions.h"
 
 namespace {
 
 using namespace trv::control_param;
 
 constexpr int kHandle = 4711;
-
-// Counts each DataModelSignals position emitted for the widget's task, in order.
-struct PositionLog {
-  explicit PositionLog(trv::properties::DataModelSignals& s) {
-    auto one = [this](int position) { return [this, position](trv::ObjectKey const&) { order.push_back(position); }; };
-    auto all = [this](int position) {
-      return [this, position](std::vector<trv::ObjectKey> const&) { order.push_back(position); };
-    };
-    s.inserted.connect(one(0));
-    s.insertedDone.connect(one(1));
-    s.modified.connect(one(2));
-    s.modifiedDone.connect(one(3));
-    s.aboutToErase.connect(one(4));
-    s.erased.connect(one(5));
-    s.erasedAll.connect(all(6));
-    s.aboutToEraseAll.connect(all(7));
-  }
-  std::vector<int> order;
-};
 
 void expectLogicError(std::function<void()> const& call) {
   try {
@@ -103,7 +85,7 @@ class NonBraxData : public testing::TestWithParam<int> {};
 TEST_P(NonBraxData, BraxSettersThrowTypeMismatchAndChangeNothing) {
   Data data(static_cast<ProgrammTypes>(GetParam()), kHandle);
   std::unique_ptr<trv::properties::QtInspectorWidget> widget(data.createPropertyInspector(nullptr));
-  PositionLog log(*widget->modelSignals());
+  SignalPositions log(*widget->modelSignals());
   for (auto const& set : std::vector<std::function<void()>>{[&] { data.setBRAX_NMAT(BRAX_NMAT::Active); },
                                                              [&] { data.setBRAX_PROB(BRAX_PROB::Linear); }}) {
     try {
@@ -114,13 +96,13 @@ TEST_P(NonBraxData, BraxSettersThrowTypeMismatchAndChangeNothing) {
     }
   }
   EXPECT_EQ(data.getXMLData(), "AA==\n");
-  EXPECT_TRUE(log.order.empty());
+  EXPECT_TRUE(log.seen.empty());
   trv::logging::UILogEntryCollectorSink sink;
   data.test4upgrade(sink);
   data.upgrade();
   EXPECT_TRUE(sink.entries().empty());
   EXPECT_EQ(data.getXMLData(), "AA==\n");
-  EXPECT_TRUE(log.order.empty());
+  EXPECT_TRUE(log.seen.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(AllOtherTypes, NonBraxData, testing::Range(0, 11));
@@ -128,13 +110,9 @@ INSTANTIATE_TEST_SUITE_P(AllOtherTypes, NonBraxData, testing::Range(0, 11));
 TEST(DataFacade, SetterEmitsModifiedPositionsOnceWithTheRecordKey) {
   Data data(BRAX_A, kHandle);
   std::unique_ptr<trv::properties::QtInspectorWidget> widget(data.createPropertyInspector(nullptr));
-  PositionLog log(*widget->modelSignals());
-  std::vector<int> keys;
-  widget->modelSignals()->modified.connect(
-      [&](trv::ObjectKey const& key) { keys.push_back(boost::type_erasure::any_cast<int>(key)); });
+  SignalPositions log(*widget->modelSignals());
   data.setBRAX_NMAT(BRAX_NMAT::Active);
-  EXPECT_EQ(log.order, (std::vector<int>{2, 3}));
-  EXPECT_EQ(keys, (std::vector<int>{0}));
+  EXPECT_EQ(log.seen, (std::vector<std::string>{"2:0", "3:0"}));
 }
 
 TEST(DataFacade, InspectorWidgetsShareTheTaskAndOutliveIt) {

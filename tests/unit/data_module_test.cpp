@@ -8,6 +8,7 @@
 #include "container/model/Transaction.h"
 #include "host/trv_dbo/dbo.h"
 #include "lib/properties/control_param/src/module_data.h"
+#include "tests/unit/signal_positions.h"
 
 namespace {
 
@@ -65,37 +66,10 @@ TEST(ModuleData, AsksTheModelQueriesOnceEachAndKeepsTheAnswers) {
   trv::dbo::standin::clearModels();
 }
 
-// The eight positions as emitted, each with the int its key holds ("p:k", lists as "p:[k,k]").
-struct Positions {
-  explicit Positions(trv::properties::DataModelSignals& s) {
-    auto one = [this](int p) {
-      return [this, p](trv::ObjectKey const& k) {
-        seen.push_back(std::to_string(p) + ':' + std::to_string(boost::type_erasure::any_cast<int>(k)));
-      };
-    };
-    auto all = [this](int p) {
-      return [this, p](std::vector<trv::ObjectKey> const& keys) {
-        std::string text = std::to_string(p) + ":[";
-        for (auto const& k : keys) text += std::to_string(boost::type_erasure::any_cast<int>(k)) + ',';
-        seen.push_back(text + ']');
-      };
-    };
-    s.inserted.connect(one(0));
-    s.insertedDone.connect(one(1));
-    s.modified.connect(one(2));
-    s.modifiedDone.connect(one(3));
-    s.aboutToErase.connect(one(4));
-    s.erased.connect(one(5));
-    s.erasedAll.connect(all(6));
-    s.aboutToEraseAll.connect(all(7));
-  }
-  std::vector<std::string> seen;
-};
-
 TEST(ModuleData, ForwardsModelChangesToTheInspectorSignalsInOrder) {
   auto module = createModule(NEVO_B, 0);
   auto& configuration = *module->configuration;
-  Positions positions(*configuration.signals);
+  SignalPositions positions(*configuration.signals);
   int selectionChanges = 0;
   configuration.selectionManager->changed.connect([&] { ++selectionChanges; });
   {
@@ -129,7 +103,7 @@ TEST(ModuleData, DestructionDisconnectsAndReleasesInOrderWithoutSignals) {
   auto module = createModule(ORIN_A, 0);
   std::weak_ptr<trv::container::model::Model> model = module->model;
   auto configuration = module->configuration;
-  Positions positions(*configuration->signals);
+  SignalPositions positions(*configuration->signals);
   module.reset();
   EXPECT_TRUE(model.expired() || model.use_count() > 0);  // properties may still share the model
   EXPECT_TRUE(positions.seen.empty());
