@@ -4,7 +4,7 @@ set(TRV_FUZZ_TARGETS insert_xml_data override_file calculation_method)
 set(TRV_FUZZ_LIBRARIES trv_control_param_core trv_host)
 
 # Every input of the stored-form reference vectors, as seeds of the insert_xml_data target.
-set(TRV_WIRE_VECTORS ${PROJECT_SOURCE_DIR}/../shared/wire/vectors.json CACHE FILEPATH
+set(TRV_WIRE_VECTORS ${PROJECT_SOURCE_DIR}/tests/data/wire/vectors.json CACHE FILEPATH
   "Reference vectors of the stored form, the fuzz seeds")
 set(TRV_FUZZ_VECTOR_SEEDS ${PROJECT_BINARY_DIR}/fuzz_vector_seeds)
 if(NOT TARGET trv_fuzz_vector_seeds)
