@@ -1,5 +1,5 @@
 #pragma once
-// The fixed messages of the object model. All of them are raised as std::runtime_error.
+// The fixed messages of the object model. All but the last are raised as std::runtime_error.
 
 namespace trv::container::model::errors {
 
@@ -11,5 +11,7 @@ inline constexpr char const* kTransactionInProgress =
 inline constexpr char const* kModifyOutsideTransaction = "modify() may only be called within a transaction.";
 inline constexpr char const* kErasedObject = "Trying to access erased object.";
 inline constexpr char const* kExpiredObject = "Trying to access expired object.";
+// Reported (not raised) when putting an object back on rollback fails.
+inline constexpr char const* kRestoreFailed = "Restoring an object on rollback failed.";
 
 }  // namespace trv::container::model::errors

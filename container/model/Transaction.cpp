@@ -1,6 +1,24 @@
 #include "container/model/Transaction.h"
 
+#include <string>
+
+#include "host/trv_assert/SmartAssert.h"
+
 namespace trv::container::model {
+
+namespace {
+
+void reportFailedRestore(std::string const& message) noexcept {
+  try {
+    smartassert::SmartAssert(errors::kRestoreFailed)
+        .setFileContext("container/model/Transaction", __LINE__)
+        .debug(message);
+  } catch (...) {
+    // the reporter itself failed: nothing more can be said
+  }
+}
+
+}  // namespace
 
 StoreEntry const& Model::lookup(ObjectKey const& key, std::type_info const& type) const {
   auto it = store_.find(key);
@@ -29,7 +47,8 @@ void Transaction::append(ChangeRecord record) {
   log_.push_back(std::move(record));
 }
 
-void Transaction::insertEntry(ObjectKey const& key, std::type_info const& type, std::shared_ptr<void> object) {
+void Transaction::insertEntry(ObjectKey const& key, std::type_info const& type,
+                              std::shared_ptr<void> object) {
   if (!model_->store_.emplace(key, StoreEntry{key, std::type_index(type), std::move(object)}).second)
     throw std::runtime_error(errors::kKeyExists);
   append({ChangeState::Inserted, key, {}});
@@ -78,16 +97,20 @@ void Transaction::commit() {
   if (!erasedKeys.empty()) model.erased(erasedKeys);
 }
 
+// Every entry is undone even when one restore fails: a failure is reported and passed over, so that the other
+// objects are restored and the inserted ones removed all the same.
 void Transaction::rollback() noexcept {
-  try {
-    for (auto const& record : log_) {
+  for (auto const& record : log_) {
+    try {
       if (record.state == ChangeState::Inserted)
         model_->store_.erase(record.key);
       else if (record.restore)
         record.restore();
+    } catch (std::exception const& error) {
+      reportFailedRestore(error.what());
+    } catch (...) {
+      reportFailedRestore("unknown exception");
     }
-  } catch (...) {
-    // A failing restore ends the walk; the destructor never throws.
   }
 }
 

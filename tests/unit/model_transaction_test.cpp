@@ -8,6 +8,7 @@
 #include <boost/type_erasure/any_cast.hpp>
 
 #include "container/model/Transaction.h"
+#include "host/trv_assert/SmartAssert.h"
 
 namespace {
 
@@ -170,18 +171,18 @@ TEST(ModelCommit, ListsEachKindInOrderOfAddition) {
   transaction.insert(ObjectKey(4), Record{});
   transaction.erase(ObjectKey(1));
   transaction.commit();
-  EXPECT_EQ(log.entries, (std::vector<std::string>{"aboutToErase:2,1,", "inserted:5,4,", "modified:3,",
-                                                   "erased:2,1,"}));
+  EXPECT_EQ(log.entries,
+            (std::vector<std::string>{"aboutToErase:2,1,", "inserted:5,4,", "modified:3,", "erased:2,1,"}));
 }
 
 TEST(ModelErase, AnnouncesBeforeAndAfterRemoval) {
   Model model;
   insertRecord(model, 0, 7);
   std::vector<std::string> seen;
-  model.aboutToErase.connect([&](auto const&) {
-    seen.push_back("about:" + std::to_string(model.get<Record>(ObjectKey(0)).value));
-  });
-  model.erased.connect([&](auto const&) { seen.push_back(model.contains(ObjectKey(0)) ? "present" : "gone"); });
+  model.aboutToErase.connect(
+      [&](auto const&) { seen.push_back("about:" + std::to_string(model.get<Record>(ObjectKey(0)).value)); });
+  model.erased.connect(
+      [&](auto const&) { seen.push_back(model.contains(ObjectKey(0)) ? "present" : "gone"); });
   Transaction transaction(model);
   auto handle = transaction.get<Record>(ObjectKey(0));
   transaction.erase(ObjectKey(0));
@@ -219,6 +220,58 @@ TEST(ModelErase, ObjectInsertedAndErasedInOneTransactionLeavesNoTrace) {
   transaction.commit();
   EXPECT_FALSE(model.contains(ObjectKey(0)));
   EXPECT_EQ(log.entries, (std::vector<std::string>{"inserted:1,"}));
+}
+
+TEST(ModelErase, ErasingAnInsertedObjectKeepsTheOthersInOrder) {
+  Model model;
+  SignalLog log(model);
+  Transaction transaction(model);
+  for (int key : {0, 1, 2, 3}) transaction.insert(ObjectKey(key), Record{key, ""});
+  transaction.erase(ObjectKey(2));
+  transaction.erase(ObjectKey(1));
+  transaction.get<Record>(ObjectKey(3)).modify().value = 30;
+  transaction.commit();
+  EXPECT_EQ(log.entries, (std::vector<std::string>{"inserted:0,3,"}));
+  EXPECT_EQ(model.get<Record>(ObjectKey(3)).value, 30);
+}
+
+// A record whose copy assignment fails while it holds `failingValue`, as a restore on rollback may.
+struct Fragile {
+  static inline int failingValue = -1;
+  int value = 0;
+  Fragile(int v) : value(v) {}
+  Fragile(Fragile const&) = default;
+  Fragile& operator=(Fragile const& other) {
+    if (value == failingValue) throw std::runtime_error("copy failed");
+    value = other.value;
+    return *this;
+  }
+};
+
+TEST(ModelTransaction, RollbackRestoresEveryOtherEntryPastAFailingRestoreAndReportsIt) {
+  Model model;
+  for (int key : {0, 1, 2}) {
+    Transaction transaction(model);
+    transaction.insert(ObjectKey(key), Fragile(key));
+    transaction.commit();
+  }
+  trv::smartassert::clearReports();
+  Fragile::failingValue = 11;
+  {
+    Transaction transaction(model);
+    for (int key : {0, 1, 2}) transaction.get<Fragile>(ObjectKey(key)).modify().value = 10 + key;
+    transaction.insert(ObjectKey(3), Fragile(3));
+  }
+  Fragile::failingValue = -1;
+  EXPECT_EQ(model.get<Fragile>(ObjectKey(0)).value, 0);
+  EXPECT_EQ(model.get<Fragile>(ObjectKey(1)).value, 11);
+  EXPECT_EQ(model.get<Fragile>(ObjectKey(2)).value, 2);
+  EXPECT_FALSE(model.contains(ObjectKey(3)));
+  EXPECT_EQ(model.current(), nullptr);
+  ASSERT_EQ(trv::smartassert::reports().size(), 1u);
+  EXPECT_EQ(trv::smartassert::reports()[0].condition, "Restoring an object on rollback failed.");
+  EXPECT_EQ(trv::smartassert::reports()[0].file, "container/model/Transaction");
+  EXPECT_EQ(trv::smartassert::reports()[0].message, "copy failed");
 }
 
 TEST(ModelSignals, SlotsMayOpenANewTransaction) {

@@ -1,29 +1,139 @@
-// Every reference case of the stored form: encodings byte for byte, Base64 and Simple JSON lines read to the
-// expected record or refused with the expected error.
+// Every reference case of the stored form (tests/data/wire): encodings byte for byte, Base64 and Simple JSON
+// lines read to the expected record or refused with the expected error.
 
 #include <QByteArray>
 #include <QString>
 #include <QTextCodec>
 #include <QTextDecoder>
+#include <cmath>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <limits>
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
+#include <type_traits>
 
 #include <gtest/gtest.h>
 #include <rapidjson/document.h>
 
+#include "lib/properties/control_param/schema/records.h"
+#include "lib/properties/control_param/src/program_records.h"
 #include "lib/properties/control_param/src/stored_form.h"
 #include "serialization/compact_binary.h"
 #include "serialization/errors.h"
 #include "serialization/simple_json.h"
-#include "tests/unit/stored_form_test_support.h"
 
 namespace {
 
-using namespace trv::stored_form_test;
+using trv::control_param::AllRecords;
+namespace reflection = trv::control_param::reflection;
+
+// Calls `f(RecordTag<Record>{})` for the record of module `module` ("ORIN", ..., "BRAX"); false if none.
+template <typename F>
+bool visitModule(std::string const& module, F&& f) {
+  bool found = false;
+  std::apply(
+      [&](auto... record) {
+        (
+            [&](auto tag) {
+              using Record = decltype(tag);
+              if (!found && trv::control_param::moduleName<Record>() == module) {
+                found = true;
+                f(trv::control_param::RecordTag<Record>{});
+              }
+            }(record),
+            ...);
+      },
+      AllRecords{});
+  return found;
+}
+
+inline double doubleOf(rapidjson::Value const& value) {
+  if (value.IsString()) {
+    std::string const text = value.GetString();
+    if (text == "NaN") return std::numeric_limits<double>::quiet_NaN();
+    if (text == "Infinity") return std::numeric_limits<double>::infinity();
+    if (text == "-Infinity") return -std::numeric_limits<double>::infinity();
+    ADD_FAILURE() << "unexpected double text " << text;
+    return 0;
+  }
+  return value.GetDouble();
+}
+
+template <typename T>
+void assign(T& field, rapidjson::Value const& value) {
+  if constexpr (reflection::is_nullable_v<T>) {
+    using Element = typename T::value_type;
+    if (value.IsNull())
+      field.reset();
+    else if constexpr (std::is_same_v<Element, double>)
+      field = doubleOf(value);
+    else
+      field = static_cast<Element>(value.GetInt());
+  } else if constexpr (std::is_same_v<T, bool>) {
+    field = value.GetBool();
+  } else {
+    field = static_cast<T>(value.GetInt());
+  }
+}
+
+// Same double: equal bits up to the NaN payload (every NaN is the same here).
+inline bool sameDouble(double a, double b) {
+  if (std::isnan(a) || std::isnan(b)) return std::isnan(a) && std::isnan(b);
+  return a == b && std::signbit(a) == std::signbit(b);
+}
+
+template <typename T>
+bool matches(T const& field, rapidjson::Value const& value) {
+  if constexpr (reflection::is_nullable_v<T>) {
+    if (value.IsNull()) return !field.has_value();
+    if (!field.has_value()) return false;
+    if constexpr (std::is_same_v<typename T::value_type, double>)
+      return sameDouble(*field, doubleOf(value));
+    else
+      return value.IsInt() && *field == value.GetInt();
+  } else if constexpr (std::is_same_v<T, bool>) {
+    return value.IsBool() && field == value.GetBool();
+  } else {
+    return value.IsInt() && static_cast<std::int32_t>(field) == value.GetInt();
+  }
+}
+
+// A default record with the assignments of `fields` (an object of field names).
+template <typename Record>
+Record recordWith(rapidjson::Value const& fields) {
+  Record record{};
+  reflection::for_each_field<Record>([&](auto field) {
+    using Field = decltype(field);
+    auto it = fields.FindMember(Field::metadata.name.c_str());
+    if (it != fields.MemberEnd()) assign(Field::member(record), it->value);
+  });
+  return record;
+}
+
+// Every field of `record` as `expected` lists it; `alsoAccept` (an object, may be null) names other values
+// that are accepted for a field.
+template <typename Record>
+void expectRecord(Record const& record, rapidjson::Value const& expected,
+                  rapidjson::Value const* alsoAccept) {
+  reflection::for_each_field<Record>([&](auto field) {
+    using Field = decltype(field);
+    char const* name = Field::metadata.name.c_str();
+    auto it = expected.FindMember(name);
+    ASSERT_NE(it, expected.MemberEnd()) << "expected record lacks " << name;
+    auto const& value = Field::member(record);
+    bool ok = matches(value, it->value);
+    if (!ok && alsoAccept && alsoAccept->IsObject()) {
+      auto other = alsoAccept->FindMember(name);
+      ok = other != alsoAccept->MemberEnd() && matches(value, other->value);
+    }
+    EXPECT_TRUE(ok) << "field " << name;
+  });
+}
+
 using trv::serialization::CoreException;
 using trv::serialization::StreamException;
 

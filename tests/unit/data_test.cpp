@@ -1,0 +1,271 @@
+// The exported facade and the module data object behind it: factory, sharing, copy and move, the
+// construction-stage setters and upgrade, failed inserts, the model queries, signals and destruction.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include <QWidget>
+
+#include <boost/type_erasure/any_cast.hpp>
+
+#include "container/model/Transaction.h"
+#include "host/trv_assert/SmartAssert.h"
+#include "host/trv_dbo/dbo.h"
+#include "host/trv_logging/UILogEntryCollectorSink.h"
+#include "host/trv_properties_qt/QtInspectorWidget.h"
+#include "lib/properties/control_param/src/Data.h"
+#include "lib/properties/control_param/src/module_data.h"
+#include "serialization/errors.h"
+#include "tests/unit/signal_positions.h"
+
+namespace {
+
+using namespace trv::control_param;
+
+constexpr int kHandle = 4711;
+
+void expectLogicError(std::function<void()> const& call) {
+  try {
+    call();
+    FAIL() << "expected std::logic_error";
+  } catch (std::logic_error const& error) {
+    EXPECT_STREQ(error.what(), "Empty control-parameter data.");
+  }
+}
+
+class EmptyData : public testing::TestWithParam<int> {};
+
+TEST_P(EmptyData, CanBeCopiedMovedAssignedAndRefusesEverythingElse) {
+  Data empty(static_cast<ProgrammTypes>(GetParam()), kHandle);
+  EXPECT_FALSE(empty.isValid());
+  Data copy(empty);
+  Data moved(std::move(copy));
+  Data assigned(ORIN_A, kHandle);
+  assigned = moved;
+  EXPECT_FALSE(assigned.isValid());
+  assigned = Data(BRAX_A, kHandle);
+  EXPECT_TRUE(assigned.isValid());
+  trv::logging::UILogEntryCollectorSink sink;
+  expectLogicError([&] { empty.getXMLData(); });
+  expectLogicError([&] { empty.insertXMLData("AA==\n"); });
+  expectLogicError([&] { empty.getKELMAR(0); });
+  expectLogicError([&] { empty.setBRAX_NMAT(BRAX_NMAT::Active); });
+  expectLogicError([&] { empty.setBRAX_PROB(BRAX_PROB::Linear); });
+  expectLogicError([&] { empty.test4upgrade(sink); });
+  expectLogicError([&] { empty.upgrade(); });
+  expectLogicError([&] { empty.createPropertyInspector(nullptr); });
+}
+
+INSTANTIATE_TEST_SUITE_P(OutOfRange, EmptyData, testing::Values(12, -1, 1000, INT32_MIN));
+
+TEST(DataFacade, CopiesShareOneRecord) {
+  Data first(BRAX_A, kHandle);
+  Data copy(first);
+  copy.setBRAX_PROB(BRAX_PROB::IncludingNonlinearEffects);
+  EXPECT_EQ(first.getXMLData(), "0AgCAA==\n");  // field 8 (prob) = 1, then the stop byte
+  Data assigned(ORIN_A, kHandle);
+  assigned = first;
+  assigned.setBRAX_NMAT(BRAX_NMAT::Active);
+  EXPECT_EQ(copy.getXMLData(), "0AgC0AkAAA==\n");  // field 9 (nmat) = 0 follows
+  auto const lines = first.getKELMAR(1);
+  ASSERT_EQ(lines.size(), 11u);
+  EXPECT_EQ(lines[7].toStdString(), "CTRL OPT PROB VAL NONL V2 $(ITERATIONSNUMBER) ");
+  EXPECT_EQ(lines[8].toStdString(), "CTRL OPT NMAT VAL YES");
+}
+
+TEST(DataFacade, MoveLeavesTheSourceEmpty) {
+  Data a(BRAX_A, kHandle);
+  a.setBRAX_NMAT(BRAX_NMAT::Active);
+  Data b = std::move(a);
+  EXPECT_FALSE(a.isValid());
+  EXPECT_EQ(b.getXMLData(), "0AkAAA==\n");
+  Data c(ORIN_A, kHandle);
+  c = std::move(b);
+  EXPECT_FALSE(b.isValid());
+  EXPECT_EQ(c.getXMLData(), "0AkAAA==\n");
+  c = c;  // self-assignment keeps the task
+  EXPECT_EQ(c.getXMLData(), "0AkAAA==\n");
+}
+
+class NonBraxData : public testing::TestWithParam<int> {};
+
+TEST_P(NonBraxData, BraxSettersThrowTypeMismatchAndChangeNothing) {
+  Data data(static_cast<ProgrammTypes>(GetParam()), kHandle);
+  std::unique_ptr<trv::properties::QtInspectorWidget> widget(data.createPropertyInspector(nullptr));
+  SignalPositions log(*widget->modelSignals());
+  for (auto const& set : std::vector<std::function<void()>>{[&] { data.setBRAX_NMAT(BRAX_NMAT::Active); },
+                                                            [&] { data.setBRAX_PROB(BRAX_PROB::Linear); }}) {
+    try {
+      set();
+      FAIL() << "expected Type mismatch.";
+    } catch (std::runtime_error const& error) {
+      EXPECT_STREQ(error.what(), "Type mismatch.");
+    }
+  }
+  EXPECT_EQ(data.getXMLData(), "AA==\n");
+  EXPECT_TRUE(log.seen.empty());
+  trv::logging::UILogEntryCollectorSink sink;
+  data.test4upgrade(sink);
+  data.upgrade();
+  EXPECT_TRUE(sink.entries().empty());
+  EXPECT_EQ(data.getXMLData(), "AA==\n");
+  EXPECT_TRUE(log.seen.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(AllOtherTypes, NonBraxData, testing::Range(0, 11));
+
+TEST(DataFacade, SetterEmitsModifiedPositionsOnceWithTheRecordKey) {
+  Data data(BRAX_A, kHandle);
+  std::unique_ptr<trv::properties::QtInspectorWidget> widget(data.createPropertyInspector(nullptr));
+  SignalPositions log(*widget->modelSignals());
+  data.setBRAX_NMAT(BRAX_NMAT::Active);
+  EXPECT_EQ(log.seen, (std::vector<std::string>{"2:0", "3:0"}));
+}
+
+TEST(DataFacade, InspectorWidgetsShareTheTaskAndOutliveIt) {
+  auto data = std::make_unique<Data>(ORIN_A, kHandle);
+  QWidget parent;
+  auto* first = data->createPropertyInspector(&parent);
+  auto* second = data->createPropertyInspector(&parent);
+  EXPECT_NE(first, second);
+  EXPECT_EQ(first->parent(), &parent);
+  EXPECT_EQ(first->properties(), second->properties());
+  EXPECT_EQ(first->selectionManager(), second->selectionManager());
+  EXPECT_EQ(first->modelSignals(), second->modelSignals());
+  ASSERT_EQ(first->selectionManager()->selected.size(), 1u);
+  EXPECT_EQ(boost::type_erasure::any_cast<int>(*first->selectionManager()->selected.begin()), 0);
+  auto signals = first->modelSignals();
+  data.reset();
+  EXPECT_EQ(signals.use_count(), 3);  // the two widgets and this test still hold it
+}
+
+TEST(DataFacade, CalculationMethodNeedsNoTask) {
+  EXPECT_EQ(Data::getCalculationMethod("<o>93 1 5</o>"), 5);
+}
+
+TEST(DataFacade, EveryModuleRefusesAnUnknownKeywordLanguage) {
+  for (int type = 0; type < kProgrammTypeCount; ++type) {
+    Data data(static_cast<ProgrammTypes>(type), kHandle);
+    for (int language : {2, -1}) {
+      try {
+        data.getKELMAR(language);
+        ADD_FAILURE() << type << " took language " << language;
+      } catch (std::invalid_argument const& error) {
+        EXPECT_STREQ(error.what(), "Keyword language must be 0 (German) or 1 (English).");
+      }
+    }
+  }
+}
+
+// A text of which some line does not decode fails with the codec's exception; the record and the inspector's
+// signals stay untouched, nothing is reported, and the next insert works.
+TEST(DataFacade, FailedInsertLeavesTheRecordAndEmitsNothing) {
+  struct Row {
+    char const* text;
+    bool stream;  // StreamException, else CoreException
+  };
+  for (int type : {ORIN_B, PELU_A, NEVO_B, Zuther_A, BRAX_A}) {
+    Data data(static_cast<ProgrammTypes>(type), kHandle);
+    data.insertXMLData(type == BRAX_A ? "{\"cant\":3,\"cast\":true,\"version_id\":1}"
+                                      : "{\"warp\":1,\"smoo\":[2],"
+                                        "\"gen\":[0.5],\"lay\":1}");
+    QString const before = data.getXMLData();
+    std::unique_ptr<trv::properties::QtInspectorWidget> widget(data.createPropertyInspector(nullptr));
+    SignalPositions log(*widget->modelSignals());
+    trv::smartassert::clearReports();
+    for (Row const& row : {Row{"cAg=", true}, Row{"AA==\ncAg=", true}, Row{" {}", true}, Row{"MwAA", false},
+                           Row{"{\"warp\":1} x", false}, Row{"{}\n[]", false}}) {
+      SCOPED_TRACE(row.text);
+      if (row.stream)
+        EXPECT_THROW(data.insertXMLData(QString::fromUtf8(row.text)), trv::serialization::StreamException);
+      else
+        EXPECT_THROW(data.insertXMLData(QString::fromUtf8(row.text)), trv::serialization::CoreException);
+      EXPECT_EQ(data.getXMLData(), before);
+    }
+    EXPECT_TRUE(log.seen.empty());
+    EXPECT_TRUE(trv::smartassert::reports().empty());
+    data.insertXMLData("AA==");
+    EXPECT_EQ(data.getXMLData(), "AA==\n");
+    EXPECT_EQ(log.seen, (std::vector<std::string>{"2:0", "3:0"}));
+  }
+}
+
+// The report of a record stored before version 1 changes nothing; the upgrade is one modification; a current
+// record is left alone.
+TEST(DataFacade, UpgradeReportsOnceAndChangesTheRecordInOneModification) {
+  Data data(BRAX_A, kHandle);
+  data.insertXMLData("{\"cant\":\"InSystemPosition\",\"cast\":true,\"version_id\":-1}");
+  std::unique_ptr<trv::properties::QtInspectorWidget> widget(data.createPropertyInspector(nullptr));
+  SignalPositions log(*widget->modelSignals());
+  trv::logging::UILogEntryCollectorSink sink;
+  data.test4upgrade(sink);
+  ASSERT_EQ(sink.entries().size(), 1u);
+  EXPECT_EQ(sink.entries().front().kind, 1);
+  EXPECT_TRUE(sink.entries().front().attributes.empty() && sink.entries().front().details.empty());
+  EXPECT_EQ(data.getXMLData(), "sADCBgHQDAEA\n");
+  EXPECT_TRUE(log.seen.empty());
+  data.upgrade();
+  EXPECT_EQ(data.getXMLData(), "wgYB0AwCAA==\n");  // cast kept, cant 12 and version 1
+  data.test4upgrade(sink);
+  data.upgrade();
+  EXPECT_EQ(sink.entries().size(), 1u);
+  EXPECT_EQ(log.seen, (std::vector<std::string>{"2:0", "3:0"}));
+}
+
+TEST(ModuleData, AsksTheModelQueriesOnceEachAndKeepsTheAnswers) {
+  trv::dbo::standin::setModel(77, {true, false, true, false, true});
+  int const before = trv::dbo::standin::queryCount();
+  auto module = data::createModule(PELU_A, 77);
+  EXPECT_EQ(trv::dbo::standin::queryCount() - before, 5);
+  auto const& c = module->modelContent;
+  EXPECT_EQ((std::vector<bool>{c.hasQuads, c.hasBrics, c.hasBeams, c.hasCables, c.hasSprings}),
+            (std::vector<bool>{true, false, true, false, true}));
+  trv::dbo::standin::clearModels();
+}
+
+TEST(ModuleData, ForwardsModelChangesToTheInspectorSignalsInOrder) {
+  using trv::container::model::Transaction;
+  auto module = data::createModule(NEVO_B, 0);
+  auto& configuration = *module->configuration;
+  SignalPositions positions(*configuration.signals);
+  int selectionChanges = 0;
+  configuration.selectionManager->changed.connect([&] { ++selectionChanges; });
+  {
+    Transaction t(*module->model);
+    t.insert(trv::ObjectKey(1), 1);
+    t.insert(trv::ObjectKey(2), 2);
+    t.commit();
+  }
+  configuration.selectionManager->selected.insert(trv::ObjectKey(2));
+  {
+    Transaction t(*module->model);
+    t.get<NEVO_Control_Properties>(data::RecordKey).modify().gen = 0.5;
+    t.get<int>(trv::ObjectKey(1)).modify() = 3;
+    t.commit();
+  }
+  {
+    Transaction t(*module->model);
+    t.erase(trv::ObjectKey(2));
+    t.erase(trv::ObjectKey(1));
+    t.commit();
+  }
+  EXPECT_EQ(positions.seen, (std::vector<std::string>{"0:1", "1:1", "0:2", "1:2", "2:0", "3:0", "2:1", "3:1",
+                                                      "7:[2,1,]", "4:2", "4:1", "6:[2,1,]", "5:2", "5:1"}));
+  EXPECT_EQ(selectionChanges, 1);
+  ASSERT_EQ(configuration.selectionManager->selected.size(), 1u);
+  EXPECT_EQ(boost::type_erasure::any_cast<int>(*configuration.selectionManager->selected.begin()), 0);
+}
+
+TEST(ModuleData, DestructionDisconnectsWithoutSignals) {
+  auto module = data::createModule(ORIN_A, 0);
+  auto configuration = module->configuration;
+  SignalPositions positions(*configuration->signals);
+  module.reset();
+  EXPECT_TRUE(positions.seen.empty());
+  EXPECT_EQ(configuration.use_count(), 1);  // the handlers let go of it
+}
+
+}  // namespace
