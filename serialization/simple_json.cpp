@@ -56,8 +56,9 @@ bool isTiny(std::string_view text) {
 enum class Failure { None, RootNotObject, NumberTooBig, TooDeep };
 
 // SAX handler that tracks the nesting and reports the root object's members. Without a visitor it only
-// checks that the root is an object.
-class MemberHandler {
+// checks that the root is an object. Numbers always arrive as text (RawNumber); the base class answers the
+// typed number events, which the parse flags never raise.
+class MemberHandler : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, MemberHandler> {
  public:
   explicit MemberHandler(MemberVisitor* visitor) : visitor_(visitor) {}
 
@@ -69,17 +70,6 @@ class MemberHandler {
     v.kind = JsonValue::Kind::Bool;
     v.boolean = b;
     return value(v);
-  }
-  bool Int(int i) { return integer(i); }
-  bool Uint(unsigned u) { return integer(u); }
-  bool Int64(std::int64_t i) { return number(static_cast<double>(i)); }
-  bool Uint64(std::uint64_t u) { return number(static_cast<double>(u)); }
-  bool Double(double d) {
-    if (!std::isfinite(d)) {
-      failure_ = Failure::NumberTooBig;
-      return false;
-    }
-    return number(d);
   }
   bool RawNumber(char const* text, rapidjson::SizeType length, bool) {
     char const* const end = text + length;
