@@ -2,7 +2,7 @@
 # Installs the Debian packages the project needs, when any is missing.
 set -euo pipefail
 packages=(build-essential cmake ninja-build qtbase5-dev libboost-all-dev rapidjson-dev gettext libgtest-dev
-  libbenchmark-dev clang clang-14 libclang-rt-14-dev)
+  libbenchmark-dev clang clang-14 libclang-rt-14-dev clang-format)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -6,6 +6,9 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 jobs=2
 
+echo "== formatting (.clang-format)"
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
 echo "== build and test"
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/test -j"$jobs"
