@@ -14,7 +14,9 @@ namespace {
 
 using namespace trv::control_param;
 
-void print(QString const& text) { std::cout << text.toStdString(); }
+void print(QString const& text) {
+  std::cout << text.toStdString();
+}
 
 // The keyword language: "de" 0, "en" 1, or any integer, passed to the library unchanged.
 int keywordLanguage(QString const& text) {
@@ -28,7 +30,7 @@ int keywordLanguage(QString const& text) {
 
 }  // namespace
 
-void programs(Context const&) {
+int programs(Context const&) {
   for (int value = 0; value < kProgrammTypeCount; ++value) {
     auto const type = static_cast<ProgrammTypes>(value);
     visitRecordType(type, [&](auto tag) {
@@ -36,43 +38,70 @@ void programs(Context const&) {
                 << moduleName<typename decltype(tag)::type>() << '\n';
     });
   }
+  return 0;
 }
 
-void show(Context const& context) {
+int show(Context const& context) {
   Data data = makeTask(context);
-  std::cout << recordLines(data, context.requireProgram());
+  std::cout << recordLines(data, context.requireProgram(), context.changed);
+  return 0;
 }
 
-void json(Context const& context) {
+int json(Context const& context) {
   Data data = makeTask(context);
   std::cout << recordJson(data, context.requireProgram()) << '\n';
+  return 0;
 }
 
-void store(Context const& context) {
+int store(Context const& context) {
   Data data = makeTask(context);
   print(data.getXMLData());
+  return 0;
 }
 
-void kelmar(Context const& context) {
+int kelmar(Context const& context) {
   int const language = keywordLanguage(context.language);
   Data data = makeTask(context);
   for (QString const& line : data.getKELMAR(language)) print(line + QLatin1Char('\n'));
+  return 0;
 }
 
-void upgrade(Context const& context) {
+// Exit status as diff(1): 0 equal, 1 different, 2 trouble (a text that does not load is trouble too).
+int diff(Context const& context) {
+  if (context.arguments.size() != 2) throw UsageError("diff needs two stored texts A and B");
+  auto load = [&](QString const& text) {
+    Context one = context;
+    one.options = text;
+    try {
+      return makeTask(one);
+    } catch (UsageError const&) {
+      throw;
+    } catch (std::exception const& error) {
+      throw UsageError(text.toStdString() + ": " + error.what());
+    }
+  };
+  Data a = load(context.arguments[0]);
+  Data b = load(context.arguments[1]);
+  std::string const lines = recordDiff(a, b, context.requireProgram());
+  std::cout << lines;
+  return lines.empty() ? 0 : 1;
+}
+
+int upgrade(Context const& context) {
   Data data = makeTask(context);
   trv::logging::UILogEntryCollectorSink sink;
   data.test4upgrade(sink);
   for (auto const& entry : sink.entries()) std::cout << entry.message << '\n';
   data.upgrade();
   print(data.getXMLData());
+  return 0;
 }
 
-void calcMethod(Context const& context) {
-  if (context.arguments.size() > 1) throw UsageError("calc-method takes at most one FILE");
+int calcMethod(Context const& context) {
   QString const source = context.arguments.isEmpty() ? QStringLiteral("-") : context.arguments.first();
   QString const xml = inputText(source == QLatin1String("-") ? source : QLatin1Char('@') + source);
   std::cout << Data::getCalculationMethod(xml) << '\n';
+  return 0;
 }
 
 }  // namespace ctrlparam

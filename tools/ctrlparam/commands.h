@@ -1,20 +1,22 @@
 #pragma once
-// The tool's commands. Each writes its result to standard output and throws Failure or UsageError.
+// The tool's commands. Each writes its result to standard output, returns the exit status and throws Failure
+// or UsageError.
 
 #include "lib/properties/control_param/src/Data.h"
 #include "tools/ctrlparam/context.h"
 
 namespace ctrlparam {
 
-void programs(Context const& context);
-void show(Context const& context);
-void json(Context const& context);
-void store(Context const& context);
-void kelmar(Context const& context);
-void upgrade(Context const& context);
-void calcMethod(Context const& context);
-void properties(Context const& context);
-void inspector(Context const& context);
+int programs(Context const& context);
+int show(Context const& context);
+int json(Context const& context);
+int store(Context const& context);
+int kelmar(Context const& context);
+int diff(Context const& context);
+int upgrade(Context const& context);
+int calcMethod(Context const& context);
+int properties(Context const& context);
+int inspector(Context const& context);
 
 // The task of the context: the model registered, the Data made, --options loaded and --set applied.
 trv::control_param::Data makeTask(Context const& context);

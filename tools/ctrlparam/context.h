@@ -27,10 +27,11 @@ struct Context {
   std::optional<trv::control_param::ProgrammTypes> program;
   QString model = QStringLiteral("none");
   std::optional<QString> options;  // the --options value as given
-  QStringList settings;           // the --set values, in order
+  QStringList settings;            // the --set values, in order
   QString language = QStringLiteral("de");
   std::optional<QString> locale;
   std::optional<QString> screenshot;
+  bool changed = false;   // show: only the options away from their defaults
   QStringList arguments;  // positional arguments after the command
 
   trv::control_param::ProgrammTypes requireProgram() const {

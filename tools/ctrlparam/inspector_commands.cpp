@@ -52,7 +52,7 @@ void applySettings(Context const& context, trv::control_param::Data& data) {
       throw Failure("the value of " + setting.property->id + " was refused");
 }
 
-void properties(Context const& context) {
+int properties(Context const& context) {
   trv::control_param::Data data = makeTask(context);
   auto const inspector = makeInspector(data);
   trv::ObjectKey const& key = shownKey(*inspector);
@@ -63,9 +63,10 @@ void properties(Context const& context) {
                          shownValue(*property, key) + QLatin1Char('\n');
     std::cout << line.toStdString();
   }
+  return 0;
 }
 
-void inspector(Context const& context) {
+int inspector(Context const& context) {
   trv::control_param::Data data = makeTask(context);
   auto const widget = makeInspector(data);
   widget->setWindowTitle(QStringLiteral("ctrlparam: ") +
@@ -73,13 +74,13 @@ void inspector(Context const& context) {
   widget->resize(std::max(widget->sizeHint().width(), 560), widget->sizeHint().height());
   if (!context.screenshot) {
     widget->show();
-    QApplication::exec();
-    return;
+    return QApplication::exec();
   }
   widget->setAttribute(Qt::WA_DontShowOnScreen);
   widget->show();
   if (!widget->grab().save(*context.screenshot, "PNG"))
     throw Failure("cannot write " + context.screenshot->toStdString());
+  return 0;
 }
 
 }  // namespace ctrlparam

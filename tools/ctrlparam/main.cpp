@@ -16,17 +16,23 @@ using namespace ctrlparam;
 using trv::control_param::ProgrammTypes;
 
 struct Command {
-  void (*run)(Context const&);
-  bool gui;  // needs a QApplication with a platform
+  int (*run)(Context const&);  // the exit status
+  bool gui;                    // needs a QApplication with a platform
+  int arguments;               // how many positional arguments it takes at most
 };
 
 std::map<QString, Command> const& commandTable() {
   static std::map<QString, Command> const table{
-      {QStringLiteral("programs"), {programs, false}},     {QStringLiteral("show"), {show, false}},
-      {QStringLiteral("json"), {json, false}},             {QStringLiteral("store"), {store, false}},
-      {QStringLiteral("kelmar"), {kelmar, false}},         {QStringLiteral("properties"), {properties, true}},
-      {QStringLiteral("upgrade"), {upgrade, false}},       {QStringLiteral("calc-method"), {calcMethod, false}},
-      {QStringLiteral("inspector"), {inspector, true}},
+      {QStringLiteral("programs"), {programs, false, 0}},
+      {QStringLiteral("show"), {show, false, 0}},
+      {QStringLiteral("json"), {json, false, 0}},
+      {QStringLiteral("store"), {store, false, 0}},
+      {QStringLiteral("kelmar"), {kelmar, false, 0}},
+      {QStringLiteral("properties"), {properties, true, 0}},
+      {QStringLiteral("diff"), {diff, false, 2}},
+      {QStringLiteral("upgrade"), {upgrade, false, 0}},
+      {QStringLiteral("calc-method"), {calcMethod, false, 1}},
+      {QStringLiteral("inspector"), {inspector, true, 0}},
   };
   return table;
 }
@@ -35,18 +41,22 @@ char const* const kDescription = R"(The command-line host of the control-paramet
 
 Commands:
   programs                          the twelve program types: value<TAB>name<TAB>module
-  show -p P [-i] [-s]               the option record, one field a line: name<TAB>value
+  show -p P [-i] [-s] [--changed]   the option record, one field a line: name<TAB>value; with --changed
+                                    only the options away from their defaults
   json -p P [-i] [-s]               the record as one line of Simple JSON (readable by --options)
   store -p P [-i] [-s]              the stored text (one Base64 line)
   kelmar -p P [-m] [-i] [-s] [-l]   the KELMAR control records
   properties -p P [-m] [-i] [-s] [--locale]
                                     the inspector's properties: id<TAB>group<TAB>label<TAB>value
+  diff -p P A B                     the fields that differ between two stored texts (each as --options takes
+                                    it): name<TAB>value in A<TAB>value in B
   upgrade -p P [-i]                 what the upgrade check reports, then the stored text after the upgrade
   calc-method [FILE|-]              the calculation method of an older XML task form, or -1
   inspector -p P [-m] [-i] [-s] [--locale] [--screenshot FILE.png]
                                     the inspector widget in a window, or rendered into a PNG
 
-Exit status: 0 done, 1 the library or the input failed, 2 wrong usage.)";
+Exit status: 0 done, 1 the library or the input failed, 2 wrong usage.
+diff, as diff(1): 0 the texts are equal, 1 they differ, 2 trouble (a text that does not load, wrong usage).)";
 
 ProgrammTypes parseProgram(QString const& text) {
   bool isNumber = false;
@@ -64,16 +74,19 @@ ProgrammTypes parseProgram(QString const& text) {
 
 struct Options {
   QCommandLineOption program{{"p", "program"}, "Program type: 0..11 or its name.", "P"};
-  QCommandLineOption model{{"m", "model"},
-                           "What the analysis model holds: a comma list of quads, brics, beams, cables, springs; "
-                           "or all, or none (default).",
-                           "KINDS"};
-  QCommandLineOption options{{"i", "options"}, "Stored options text to load first; - for standard input, @FILE.",
-                             "TEXT"};
-  QCommandLineOption set{{"s", "set"}, "Change one option as the inspector does (repeatable).", "FIELD=VALUE"};
+  QCommandLineOption model{
+      {"m", "model"},
+      "What the analysis model holds: a comma list of quads, brics, beams, cables, springs; "
+      "or all, or none (default).",
+      "KINDS"};
+  QCommandLineOption options{
+      {"i", "options"}, "Stored options text to load first; - for standard input, @FILE.", "TEXT"};
+  QCommandLineOption set{
+      {"s", "set"}, "Change one option as the inspector does (repeatable).", "FIELD=VALUE"};
   QCommandLineOption lang{{"l", "lang"}, "Keyword language of KELMAR: de/0 or en/1 (default de).", "L"};
   QCommandLineOption locale{"locale", "Language of labels, for example de_DE.UTF-8.", "NAME"};
   QCommandLineOption screenshot{"screenshot", "Render the inspector into this PNG and exit.", "FILE.png"};
+  QCommandLineOption changed{"changed", "show: only the options whose value differs from the default."};
 };
 
 Context parseArguments(QStringList const& arguments, int argc, char** argv) {
@@ -81,7 +94,7 @@ Context parseArguments(QStringList const& arguments, int argc, char** argv) {
   parser.setApplicationDescription(QString::fromUtf8(kDescription));
   parser.addHelpOption();
   Options o;
-  parser.addOptions({o.program, o.model, o.options, o.set, o.lang, o.locale, o.screenshot});
+  parser.addOptions({o.program, o.model, o.options, o.set, o.lang, o.locale, o.screenshot, o.changed});
   parser.addPositionalArgument("command", "The command to run (see above).");
   if (!parser.parse(arguments)) throw UsageError(parser.errorText().toStdString());
   if (parser.isSet(QStringLiteral("help"))) {
@@ -101,6 +114,7 @@ Context parseArguments(QStringList const& arguments, int argc, char** argv) {
   if (parser.isSet(o.lang)) context.language = parser.value(o.lang);
   if (parser.isSet(o.locale)) context.locale = parser.value(o.locale);
   if (parser.isSet(o.screenshot)) context.screenshot = parser.value(o.screenshot);
+  context.changed = parser.isSet(o.changed);
   return context;
 }
 
@@ -121,12 +135,18 @@ int main(int argc, char** argv) {
   try {
     Context const context = parseArguments(arguments, argc, argv);
     auto const command = commandTable().find(context.command);
-    if (command == commandTable().end()) throw UsageError("unknown command '" + context.command.toStdString() + "'");
-    // Properties come from an inspector widget, so --set needs widgets too; only a shown window needs a display.
+    if (command == commandTable().end())
+      throw UsageError("unknown command '" + context.command.toStdString() + "'");
+    if (context.arguments.size() > command->second.arguments)
+      throw UsageError("the command '" + context.command.toStdString() + "' takes no argument '" +
+                       context.arguments.at(command->second.arguments).toStdString() + "'");
+    // Properties come from an inspector widget, so --set needs widgets too; only a shown window needs a
+    // display.
     bool const widgets = command->second.gui || !context.settings.isEmpty();
     bool const window = command->second.run == inspector && !context.screenshot;
     if (widgets && !window) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    if (window && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (window && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+      setenv("QT_QPA_PLATFORM", "offscreen", 0);
     // Off-screen, the platform's notes (run-time folder, size hints) are no output of this tool.
     if (widgets && !window) qInstallMessageHandler(quietPlatform);
     std::unique_ptr<QCoreApplication> application;
@@ -134,8 +154,7 @@ int main(int argc, char** argv) {
       application = std::make_unique<QApplication>(argc, argv);
     else
       application = std::make_unique<QCoreApplication>(argc, argv);
-    command->second.run(context);
-    return 0;
+    return command->second.run(context);
   } catch (UsageError const& error) {
     return fail(2, error.what());
   } catch (std::exception const& error) {

@@ -46,7 +46,8 @@ std::string valueText(T const& value) {
   }
 }
 
-// The Simple JSON text of a value. Field and enumerator names are plain identifiers, so nothing needs escaping.
+// The Simple JSON text of a value. Field and enumerator names are plain identifiers, so nothing needs
+// escaping.
 template <typename T>
 std::string jsonText(T const& value) {
   if constexpr (reflection::is_nullable_v<T>) {
@@ -69,14 +70,31 @@ void withRecordType(ProgrammTypes type, F&& f) {
 
 }  // namespace
 
-std::string recordLines(Data& data, ProgrammTypes type) {
+std::string recordLines(Data& data, ProgrammTypes type, bool changedOnly) {
   std::string lines;
   withRecordType(type, [&](auto tag) {
     using Record = typename decltype(tag)::type;
     Record const record = readRecord<Record>(data);
     reflection::for_each_field<Record>([&](auto field) {
       using Field = decltype(field);
-      lines += Field::metadata.name + '\t' + valueText(Field::member(record)) + '\n';
+      auto const& value = Field::member(record);
+      bool const isOption = Field::metadata.attribute("DisplayName") != nullptr;
+      if (!changedOnly || (isOption && !(value == Field::default_value)))
+        lines += Field::metadata.name + '\t' + valueText(value) + '\n';
+    });
+  });
+  return lines;
+}
+
+std::string recordDiff(Data& a, Data& b, ProgrammTypes type) {
+  std::string lines;
+  withRecordType(type, [&](auto tag) {
+    using Record = typename decltype(tag)::type;
+    Record const first = readRecord<Record>(a), second = readRecord<Record>(b);
+    reflection::for_each_field<Record>([&](auto field) {
+      using Field = decltype(field);
+      std::string const one = valueText(Field::member(first)), other = valueText(Field::member(second));
+      if (one != other) lines += Field::metadata.name + '\t' + one + '\t' + other + '\n';
     });
   });
   return lines;
