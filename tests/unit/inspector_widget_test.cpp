@@ -33,8 +33,10 @@ std::shared_ptr<data::InternalInterface> makeModule(ProgrammTypes type) {
 
 std::unique_ptr<QtInspectorWidget> widgetOf(data::InternalInterface const& module) {
   auto const& c = *module.configuration;
-  return std::make_unique<QtInspectorWidget>(nullptr, c.properties, c.selectionManager, c.editorFactory,
-                                             c.validatorFactory, c.signals);
+  auto widget = std::make_unique<QtInspectorWidget>(nullptr, c.properties, c.selectionManager,
+                                                    c.editorFactory, c.validatorFactory, c.signals);
+  widget->show();
+  return widget;
 }
 
 template <typename W>
@@ -42,6 +44,13 @@ W* editorOf(QtInspectorWidget const& widget, std::string const& id) {
   auto* editor = qobject_cast<W*>(widget.editor(id));
   if (!editor) throw std::runtime_error("no editor of the expected kind for " + id);
   return editor;
+}
+
+void enter(QLineEdit* editor, char const* text) {
+  editor->selectAll();
+  QTest::keyClick(editor, Qt::Key_Backspace);
+  QTest::keyClicks(editor, text);
+  QTest::keyClick(editor, Qt::Key_Return);
 }
 
 ORIN_Control_Properties const& orin(data::InternalInterface const& module) {
@@ -62,51 +71,38 @@ TEST(InspectorWidget, DataMakesAGridOfTheFilteredProperties) {
   EXPECT_EQ(label->text(), QStringLiteral("Warping torsion"));
 }
 
-TEST(InspectorWidget, EditorsFollowTheSettings) {
-  auto module = makeModule(ORIN_C);
-  auto widget = widgetOf(*module);
-  auto* solv = editorOf<QComboBox>(*widget, "solv");
-  ASSERT_EQ(solv->count(), 4);
-  EXPECT_EQ(solv->itemText(0), QStringLiteral("NoSolutionProcess"));
-  EXPECT_EQ(solv->currentText(), QStringLiteral("SparseSolver"));
-  auto* fric = editorOf<QLineEdit>(*widget, "fric");
-  EXPECT_EQ(fric->text(), QString());
-  EXPECT_TRUE(fric->isEnabled());
-  auto* spriDirection = editorOf<QCheckBox>(*widget, "spri_direction");
-  EXPECT_TRUE(spriDirection->isChecked());
-  // The T-beam components report no value while t_custom is off: empty and not editable.
-  auto* moments = editorOf<QCheckBox>(*widget, "moments");
-  EXPECT_FALSE(moments->isEnabled());
-  EXPECT_TRUE(editorOf<QCheckBox>(*widget, "t_custom")->isEnabled());
-}
-
-TEST(InspectorWidget, EditsReachTheRecordAndTheOtherWidget) {
+TEST(InspectorWidget, EditorsFollowTheSettingsAndEditsReachTheRecordAndTheOtherWidget) {
   auto module = makeModule(ORIN_C);
   auto first = widgetOf(*module);
   auto second = widgetOf(*module);
-  first->show();
-
   auto* solv = editorOf<QComboBox>(*first, "solv");
+  ASSERT_EQ(solv->count(), 4);
+  EXPECT_EQ(solv->itemText(0), QStringLiteral("NoSolutionProcess"));
+  EXPECT_EQ(solv->currentText(), QStringLiteral("SparseSolver"));
+  EXPECT_TRUE(editorOf<QCheckBox>(*first, "spri_direction")->isChecked());
+  // The T-beam components report no value while t_custom is off: not editable.
+  EXPECT_FALSE(editorOf<QCheckBox>(*first, "moments")->isEnabled());
+  EXPECT_TRUE(editorOf<QCheckBox>(*first, "t_custom")->isEnabled());
+
   solv->setFocus();
   QTest::keyClick(solv, Qt::Key_Down);
   EXPECT_EQ(orin(*module).solv, ORIN_SOLV::ParallelSparseSolver);
   EXPECT_EQ(editorOf<QComboBox>(*second, "solv")->currentText(), QStringLiteral("ParallelSparseSolver"));
 
   auto* fric = editorOf<QLineEdit>(*first, "fric");
-  QTest::keyClicks(fric, "2.5");
-  QTest::keyClick(fric, Qt::Key_Return);
-  EXPECT_EQ(orin(*module).fric, std::optional<double>(2.5));
-  EXPECT_EQ(editorOf<QLineEdit>(*second, "fric")->text(), QStringLiteral("2.5"));
-
-  fric->selectAll();
-  QTest::keyClick(fric, Qt::Key_Backspace);
-  QTest::keyClick(fric, Qt::Key_Return);
-  EXPECT_FALSE(orin(*module).fric.has_value());  // an optional value left empty
-  EXPECT_EQ(editorOf<QLineEdit>(*second, "fric")->text(), QString());
-
-  QTest::keyClicks(fric, "abc");
-  QTest::keyClick(fric, Qt::Key_Return);
-  EXPECT_FALSE(orin(*module).fric.has_value());
+  EXPECT_EQ(fric->text(), QString());
+  EXPECT_TRUE(fric->isEnabled());
+  struct Entry {
+    char const* text;
+    std::optional<double> stored;
+    QString shown;  // by the other widget
+  };
+  Entry const entries[] = {{"2.5", 2.5, "2.5"}, {"", std::nullopt, ""}, {"abc", std::nullopt, ""}};
+  for (Entry const& entry : entries) {
+    enter(fric, entry.text);
+    EXPECT_EQ(orin(*module).fric, entry.stored) << entry.text;
+    EXPECT_EQ(editorOf<QLineEdit>(*second, "fric")->text(), entry.shown) << entry.text;
+  }
 
   auto* tCustom = editorOf<QCheckBox>(*first, "t_custom");
   tCustom->setFocus();
@@ -119,21 +115,16 @@ TEST(InspectorWidget, EditsReachTheRecordAndTheOtherWidget) {
 TEST(InspectorWidget, IntegerEditorRefusesRealNumbers) {
   auto module = makeModule(ORIN_B);
   auto widget = widgetOf(*module);
-  widget->show();
   auto* bric = editorOf<QLineEdit>(*widget, "bric");
-  QTest::keyClicks(bric, "2.5");
-  QTest::keyClick(bric, Qt::Key_Return);
+  enter(bric, "2.5");
   EXPECT_FALSE(orin(*module).bric.has_value());
-  bric->clear();
-  QTest::keyClicks(bric, "-7");
-  QTest::keyClick(bric, Qt::Key_Return);
+  enter(bric, "-7");
   EXPECT_EQ(orin(*module).bric, std::optional<std::int32_t>(-7));
 }
 
 TEST(InspectorWidget, SectionsCollapse) {
   auto module = makeModule(ORIN_A);
   auto widget = widgetOf(*module);
-  widget->show();
   auto* springs = widget->findChild<QToolButton*>("section:Spring options");
   ASSERT_TRUE(springs);
   EXPECT_TRUE(widget->editor("spri")->isVisible());
@@ -150,26 +141,25 @@ TEST(InspectorWidget, ReadOnlyAndUnreadablePropertiesAreNotEditable) {
   auto selection = std::make_shared<SelectionManager<ObjectKey>>();
   selection->selected.insert(ObjectKey{0});
   auto validators = std::make_shared<qt::DefaultValidatorFactory>();
-  auto editors = std::make_shared<qt::DefaultEditorFactory>(validators);
   int writes = 0;
-  auto add = [&](std::string id, bool readOnly, bool readable) {
+  for (auto const& [id, readOnly, readable] :
+       {std::tuple{"editable", false, true}, std::tuple{"readonly", true, true},
+        std::tuple{"novalue", false, false}}) {
     auto p = std::make_shared<properties::Property>();
     p->id = id;
     auto meta = std::make_shared<properties::Meta>();
     meta->put("validator.kind", boost::any(properties::ValidatorKind(typeid(double), "")));
     p->meta = meta;
-    p->getValue = [readable](ObjectKey const&, boost::any& value) {
+    p->getValue = [readable = readable](ObjectKey const&, boost::any& value) {
       value = 1.0;
       return readable;
     };
     p->setValue = [&writes](ObjectKey const&, boost::any const&) { return ++writes > 0; };
     if (readOnly) p->isReadOnly = [](ObjectKey const&) { return true; };
     properties->add(p);
-  };
-  add("editable", false, true);
-  add("readonly", true, true);
-  add("novalue", false, false);
-  QtInspectorWidget widget(nullptr, properties, selection, editors, validators, nullptr);
+  }
+  QtInspectorWidget widget(nullptr, properties, selection,
+                           std::make_shared<qt::DefaultEditorFactory>(validators), validators, nullptr);
   EXPECT_TRUE(widget.editor("editable")->isEnabled());
   EXPECT_EQ(editorOf<QLineEdit>(widget, "readonly")->text(), QStringLiteral("1"));
   EXPECT_FALSE(widget.editor("readonly")->isEnabled());

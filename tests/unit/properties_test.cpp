@@ -1,0 +1,344 @@
+// Inspector properties built from the fields of an option record (labels, settings, value access), the
+// gates of the program types' applicability rules, and choice labels taken from override files.
+//
+// The settings of every property of every record are kept in tests/data/golden/property_settings.txt.
+// After an intended change, rewrite the file and review its difference:
+//   TRV_UPDATE_GOLDEN=1 QT_QPA_PLATFORM=offscreen build/tests/trv_unit_tests
+//   --gtest_filter=Properties.Settings*
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <boost/core/demangle.hpp>
+#include <boost/lexical_cast/bad_lexical_cast.hpp>
+
+#include "container/model/Transaction.h"
+#include "host/trv_assert/SmartAssert.h"
+#include "host/trv_dbo/dbo.h"
+#include "host/trv_properties_qt/PropertyMeta.h"
+#include "lib/properties/control_param/schema/records.h"
+#include "lib/properties/control_param/src/RecordKey.h"
+#include "lib/properties/control_param/src/module_data.h"
+#include "properties/qt/inc/nextgen/applicability.h"
+#include "properties/qt/inc/nextgen/from_bond.h"
+
+namespace trv::control_param {
+
+#define TEST_KIND(X) \
+  X(Low, -2)         \
+  X(High, 7)         \
+  X(Middle, 0)
+TRV_SCHEMA_ENUM(TEST_KIND, TEST_KIND)
+
+// clang-format off
+#define TEST_GENERIC_RECORD(X) \
+  X(0, plain, double, 1.5, ({{"DisplayName", "Plain"}})) \
+  X(1, hidden, double, 0.0, ({{"Category", "Hidden"}, {"Tooltip", "t"}, {"PropertyWeight", "9"}})) \
+  X(2, tipped, std::int32_t, 4, \
+    ({{"DisplayName", "Tipped"}, {"Category", ""}, {"Tooltip", "Some tip"}, {"ColumnWidth", "12em"}, \
+      {"ReadOnly", "true"}, {"PropertyWeight", "-3"}, {"Precision", "3 digits"}, {"MaximumValue", "2.9"}, \
+      {"MinimumValue", "-7.8"}})) \
+  X(3, flag, bool, true, ({{"DisplayName", "Flag"}, {"ReadOnly", "True"}, {"Editor", "checkbox"}, \
+                           {"MaximumValue", "0"}, {"MinimumValue", "0.5"}})) \
+  X(4, ratio, nullable<double>, {}, \
+    ({{"DisplayName", "Ratio"}, {"ReadOnly", "1"}, {"Precision", "digits"}, {"MaximumValue", "1e3"}, \
+      {"MinimumValue", "low"}})) \
+  X(5, count, nullable<std::int32_t>, {}, \
+    ({{"DisplayName", "Count"}, {"Category", "Numbers"}, {"MaximumValue", "x"}, {"MinimumValue", "1e20"}})) \
+  X(6, kind, TEST_KIND, TEST_KIND::Middle, ({{"DisplayName", "Kind"}, {"Category", "Choices"}, \
+                                            {"PropertyWeight", "4"}})) \
+  X(7, edge, std::int32_t, 0, \
+    ({{"DisplayName", "Edge"}, {"MaximumValue", "2147483647.9"}, {"MinimumValue", "-2147483648"}}))
+#define TEST_BAD_WEIGHT_RECORD(X) \
+  X(0, value, double, 0.0, ({{"DisplayName", "Value"}, {"PropertyWeight", "5x"}}))
+// clang-format on
+TRV_SCHEMA_RECORD(TEST_Generic_Record, TEST_GENERIC_RECORD)
+TRV_SCHEMA_RECORD(TEST_Bad_Weight_Record, TEST_BAD_WEIGHT_RECORD)
+
+namespace {
+
+using container::model::Model;
+using properties::Property;
+using properties::detail::setLabelLocale;
+
+ObjectKey const kKey{0};
+
+properties::Configuration configuration(bool withTranslator) {
+  return {nullptr, std::make_shared<properties::Properties>(),
+          nullptr, nullptr,
+          nullptr, withTranslator ? std::make_shared<translation::Xlator>() : nullptr};
+}
+
+Property& find(properties::Properties const& properties, std::string const& id) {
+  for (auto const& p : properties.list())
+    if (p->id == id) return *p;
+  throw std::runtime_error("no property " + id);
+}
+
+// The test record's properties, built without translator, over a model holding the default record.
+struct Built {
+  std::shared_ptr<Model> model = std::make_shared<Model>();
+  properties::Configuration configuration = ::trv::control_param::configuration(false);
+  int modifications = 0;
+
+  Built() {
+    properties::nextgen::from_bond<TEST_Generic_Record>(configuration, model);
+    container::model::Transaction transaction(*model);
+    transaction.insert(kKey, TEST_Generic_Record{});
+    transaction.commit();
+    model->modified.connect([this](auto const&) { ++modifications; });
+  }
+  Property& operator[](std::string const& id) const { return find(*configuration.properties, id); }
+  TEST_Generic_Record const& record() const { return model->get<TEST_Generic_Record>(kKey); }
+};
+
+// One value of a settings tree as text.
+std::string text(boost::any const& value) {
+  std::ostringstream out;
+  out << std::boolalpha;
+  if (auto const* s = boost::any_cast<std::string>(&value)) out << '"' << *s << '"';
+  if (auto const* b = boost::any_cast<bool>(&value)) out << *b;
+  if (auto const* i = boost::any_cast<int>(&value)) out << "int " << *i;
+  if (auto const* d = boost::any_cast<double>(&value)) out << "double " << *d;
+  if (boost::any_cast<properties::IsEqualFunction>(&value)) out << "function";
+  if (auto const* kind = boost::any_cast<properties::ValidatorKind>(&value))
+    out << "kind of "
+        << (kind->first == typeid(properties::EnumEntries) ? "choice"
+                                                           : boost::core::demangle(kind->first.name()));
+  if (auto const* entries = boost::any_cast<properties::EnumEntries>(&value))
+    for (auto const& entry : *entries)
+      out << (&entry == &entries->front() ? "[" : ", ") << entry.first.toStdString()
+          << (&entry == &entries->back() ? "]" : "");
+  return out.str();
+}
+
+void describeTree(std::ostream& out, properties::Meta const& tree, std::string const& prefix) {
+  for (auto const& [name, child] : tree) {
+    std::string const path = prefix + name;
+    if (!child.data().empty()) out << ' ' << path << '=' << text(child.data());
+    describeTree(out, child, path + '.');
+  }
+}
+
+// One line per property, in list order: id, label, group, layout hints, then every valued node of its
+// settings; then the conversions that failed.
+template <typename Record>
+void describe(std::ostream& out, bool withTranslator) {
+  auto built = configuration(withTranslator);
+  smartassert::clearReports();
+  properties::nextgen::from_bond<Record>(built, std::make_shared<Model>());
+  for (auto const& p : built.properties->list()) {
+    char const* readOnly = !p->isReadOnly ? "unset" : p->isReadOnly(kKey) ? "yes" : "no";
+    out << Record::Schema::metadata.name << '.' << p->id << " \"" << p->displayName << "\" [" << p->category
+        << "] weight=" << p->weight << " width=\"" << p->columnWidth << "\" tooltip=\"" << p->tooltip
+        << "\" read_only=" << readOnly << ':';
+    describeTree(out, *p->meta, "");
+    out << '\n';
+  }
+  for (auto const& r : smartassert::reports())
+    out << "report: " << r.condition << " (" << r.file << ':' << r.line << "): " << r.message << '\n';
+}
+
+TEST(Properties, SettingsOfEveryPropertyOfEveryRecord) {
+  std::ostringstream out;
+  out << "# The test record, without translator; \"hidden\" has every attribute but \"DisplayName\".\n";
+  describe<TEST_Generic_Record>(out, false);
+  // English first: the German trees must not be those shared for English choice labels.
+  for (std::string const localeName : {"en_US.UTF-8", "de_DE.UTF-8"}) {
+    out << "# The records in " << localeName << ":\n";
+    setLabelLocale(localeName);
+    describe<ORIN_Control_Properties>(out, true);
+    describe<PELU_Control_Properties>(out, true);
+    describe<NEVO_Control_Properties>(out, true);
+    describe<Zuther_Control_Properties>(out, true);
+    describe<BRAX_Control_Properties>(out, true);
+  }
+  setLabelLocale("");
+  std::string const path = TRV_TEST_DATA_DIR "/golden/property_settings.txt";
+  if (char const* update = std::getenv("TRV_UPDATE_GOLDEN"); update && std::string(update) == "1")
+    std::ofstream(path) << out.str();
+  std::ostringstream golden;
+  golden << std::ifstream(path).rdbuf();
+  EXPECT_EQ(out.str(), golden.str());
+  auto bad = configuration(false);
+  EXPECT_THROW(properties::nextgen::from_bond<TEST_Bad_Weight_Record>(bad, std::make_shared<Model>()),
+               boost::bad_lexical_cast);
+}
+
+TEST(Properties, ValuesAreReadFromAndCommittedToTheRecord) {
+  Built built;
+  struct Row {
+    std::string id;
+    boost::any value;
+    bool accepted;
+  };
+  Row const rows[] = {{"plain", 2.25, true},
+                      {"tipped", std::int32_t{-9}, true},
+                      {"flag", false, true},
+                      {"ratio", 0.0, true},
+                      {"count", std::int32_t{12}, true},
+                      {"kind", TEST_KIND::High, true},
+                      {"ratio", boost::any(), true},
+                      {"edge", std::int32_t{5}, true},
+                      {"plain", 2, false},
+                      {"plain", boost::any(), false},
+                      {"tipped", 2.0, false},
+                      {"flag", 1, false},
+                      {"ratio", 1.0f, false},
+                      {"count", std::int64_t{3}, false},
+                      {"kind", std::int32_t{7}, false},
+                      {"kind", std::string("High"), false}};
+  for (auto const& row : rows) {
+    SCOPED_TRACE(row.id + (row.accepted ? " accepted" : " refused"));
+    TEST_Generic_Record const before = built.record();
+    int const modifications = built.modifications;
+    boost::any value;
+    EXPECT_EQ(built[row.id].setValue(kKey, row.value), row.accepted);
+    EXPECT_EQ(built.modifications, modifications + (row.accepted ? 1 : 0));
+    ASSERT_TRUE(built[row.id].getValue(kKey, value));
+    if (row.accepted) {
+      EXPECT_EQ(value.type(), row.value.type());
+      EXPECT_TRUE(built[row.id].isEqual(value, row.value));
+    } else {
+      EXPECT_EQ(built.record(), before);
+    }
+  }
+  EXPECT_EQ(built.record().plain, 2.25);
+  EXPECT_EQ(built.record().kind, TEST_KIND::High);
+  EXPECT_FALSE(built.record().ratio.has_value());
+  // A key the model does not hold raises, and leaves the record and the model's transactions alone.
+  boost::any value;
+  EXPECT_THROW(built["plain"].getValue(ObjectKey{1}, value), std::runtime_error);
+  EXPECT_THROW(built["plain"].setValue(ObjectKey{5}, 3.0), std::runtime_error);
+  EXPECT_EQ(built.record().plain, 2.25);
+  EXPECT_EQ(built.model->current(), nullptr);
+  EXPECT_EQ(built.modifications, 8);
+}
+
+TEST(Properties, EqualityAndOrderByValueType) {
+  Built const built;
+  struct Row {
+    char const* id;
+    boost::any a, b;
+    bool equal, less;
+  };
+  Row const rows[] = {{"plain", 0.1 + 0.2, 0.3, true, false},
+                      {"plain", 1.0, 1.0000001, false, true},
+                      {"plain", 0.0, -0.0, true, false},
+                      {"plain", 0.0, 1e-310, true, true},
+                      {"plain", 1e-300, 2e-300, false, true},
+                      {"plain", 2.0, 1.0, false, false},
+                      {"plain", boost::any(), boost::any(), true, false},
+                      {"plain", boost::any(), 1.0, false, false},
+                      {"plain", 1.0, 2, false, false},
+                      {"kind", TEST_KIND::High, TEST_KIND::High, true, false},
+                      {"kind", TEST_KIND::High, std::int32_t{7}, false, false},
+                      {"kind", TEST_KIND::Low, TEST_KIND::Middle, false, true},
+                      {"count", std::int32_t{-4}, std::int32_t{4}, false, true},
+                      {"count", std::int32_t{4}, std::int32_t{4}, true, false},
+                      {"flag", false, true, false, true}};
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    EXPECT_EQ(built[rows[i].id].isEqual(rows[i].a, rows[i].b), rows[i].equal) << i;
+    EXPECT_EQ(built[rows[i].id].isLess(rows[i].a, rows[i].b), rows[i].less) << i;
+  }
+}
+
+// Override texts are the source of the choice labels, in every language; they do not touch other labels.
+TEST(Properties, OverrideTextIsTheSourceOfTheChoiceLookup) {
+  auto const folder =
+      std::filesystem::temp_directory_path() / ("trv_choice_overrides_" + std::to_string(getpid()));
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder / "trv.control_param.PELU_Control_Properties.ini")
+      << "trv.control_param.PELU_AXIA;Automatic;Auto mode\n"
+         "trv.control_param.PELU_AXIA;UniaxialBending;Automatic\n"
+         "trv.control_param.PELU_Control_Properties.axia;DisplayName;Ignored for labels\n";
+  for (auto const& [localeName, automatic] :
+       {std::pair{"en_US.UTF-8", "Automatic"}, std::pair{"de_DE.UTF-8", "Automatisch"}}) {
+    setLabelLocale(localeName);
+    auto built = configuration(true);
+    built.xlator->impl().paths = {folder.string()};
+    properties::nextgen::from_bond<PELU_Control_Properties>(built, std::make_shared<Model>());
+    Property const& axia = find(*built.properties, "axia");
+    auto const& entries =
+        boost::any_cast<properties::EnumEntries const&>(axia.meta->get_child("editor.entries").data());
+    ASSERT_EQ(entries.size(), 7u);
+    EXPECT_EQ(entries[3].first.toStdString(), "Auto mode") << localeName;  // no catalogue text of its own
+    EXPECT_EQ(entries[4].first.toStdString(), automatic) << localeName;
+    EXPECT_NE(axia.displayName, "Ignored for labels");
+  }
+  setLabelLocale("");
+  std::filesystem::remove_all(folder);
+}
+
+std::shared_ptr<data::InternalInterface> module(ProgrammTypes type, bool quads, bool beams) {
+  dbo::standin::ElementKinds kinds;
+  kinds.quads = quads;
+  kinds.beams = beams;
+  dbo::standin::setModel(4711, kinds);
+  return data::createModule(type, 4711);
+}
+
+// Gated options show no value while another option switches them off; the list is not rebuilt for that.
+TEST(Properties, GatesFollowOtherOptionsWithoutRebuilding) {
+  struct Row {
+    ProgrammTypes type;
+    char const* gated;
+    char const* switchOption;
+    boost::any on, off;
+  };
+  Row const rows[] = {{ORIN_A, "moments", "t_custom", true, false},
+                      {ORIN_A, "shearforces", "t_custom", true, false},
+                      {ORIN_A, "axialforces", "t_custom", true, false},
+                      {ORIN_A, "torsional", "t_custom", true, false},
+                      {PELU_B, "non_lin_strain", "inte", PELU_INTE::Isotrope, PELU_INTE::Automatic}};
+  for (auto const& row : rows) {
+    SCOPED_TRACE(row.gated);
+    auto const m = module(row.type, true, true);
+    auto const& properties = *m->configuration->properties;
+    auto const before = properties.list();
+    boost::any value = 42;
+    EXPECT_FALSE(find(properties, row.gated).getValue(data::RecordKey, value));
+    ASSERT_TRUE(find(properties, row.switchOption).setValue(data::RecordKey, row.on));
+    ASSERT_TRUE(find(properties, row.gated).getValue(data::RecordKey, value));
+    ASSERT_TRUE(find(properties, row.gated).setValue(data::RecordKey, !boost::any_cast<bool>(value)));
+    ASSERT_TRUE(find(properties, row.gated).getValue(data::RecordKey, value));
+    EXPECT_EQ(boost::any_cast<bool>(value), row.type == ORIN_A);  // T-beam components start off
+    ASSERT_TRUE(find(properties, row.switchOption).setValue(data::RecordKey, row.off));
+    EXPECT_FALSE(find(properties, row.gated).getValue(data::RecordKey, value));
+    EXPECT_TRUE(find(properties, row.switchOption).getValue(data::RecordKey, value));  // not gated itself
+    EXPECT_EQ(properties.list(), before);
+  }
+  // A key that holds no int gives no value without asking the model; an int key of another object reaches it.
+  auto const orin = module(ORIN_A, true, true);
+  Property& moments = find(*orin->configuration->properties, "moments");
+  boost::any value;
+  for (ObjectKey const& key : {ObjectKey{std::string("0")}, ObjectKey{0.0}, ObjectKey{0L}}) {
+    bool found = true;
+    EXPECT_NO_THROW(found = moments.getValue(key, value));
+    EXPECT_FALSE(found);
+  }
+  EXPECT_THROW(moments.getValue(ObjectKey{3}, value), std::runtime_error);
+}
+
+TEST(Properties, AnIdOutsideTheRuleTableIsDropped) {
+  auto built = configuration(false);
+  for (std::string id : {"solv", "foreign", "SOLV", "warp"}) {
+    auto p = std::make_shared<Property>();
+    p->id = id;
+    built.properties->add(p);
+  }
+  properties::nextgen::filterApplicableProperties(built, ModelContent{true, true, true, true, true},
+                                                  {{"warp", 13}, {"solv", 16}}, nullptr);
+  std::vector<std::string> kept;
+  for (auto const& p : built.properties->list()) kept.push_back(p->id);
+  EXPECT_EQ(kept, (std::vector<std::string>{"solv", "warp"}));
+}
+
+}  // namespace
+}  // namespace trv::control_param
