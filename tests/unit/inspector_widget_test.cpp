@@ -57,22 +57,32 @@ ORIN_Control_Properties const& orin(data::InternalInterface const& module) {
   return module.model->get<ORIN_Control_Properties>(data::RecordKey);
 }
 
-TEST(InspectorWidget, DataMakesAGridOfTheFilteredProperties) {
-  dbo::standin::setModel(kHandle, {});
+// Data's widget: a grid of the properties the model's elements call for, in collapsible sections.
+TEST(InspectorWidget, DataMakesAGridOfTheFilteredPropertiesInSections) {
+  dbo::standin::ElementKinds springs;
+  springs.springs = true;
+  dbo::standin::setModel(kHandle, springs);
   Data data(ORIN_A, kHandle);
   std::unique_ptr<QtInspectorWidget> widget(data.createPropertyInspector(nullptr));
   ASSERT_TRUE(widget);
+  widget->show();
   EXPECT_TRUE(qobject_cast<QComboBox*>(widget->editor("warp")));
   EXPECT_TRUE(qobject_cast<QComboBox*>(widget->editor("solv")));
-  EXPECT_EQ(widget->editor("spri"), nullptr);  // no springs in the model
-  EXPECT_EQ(widget->editor("moments"), nullptr);
-  QLabel const* label = widget->findChild<QLabel*>();
-  ASSERT_TRUE(label);
-  EXPECT_EQ(label->text(), QStringLiteral("Warping torsion"));
+  EXPECT_EQ(widget->editor("moments"), nullptr);  // no plates and beams in the model
+  ASSERT_TRUE(widget->findChild<QLabel*>());
+  EXPECT_EQ(widget->findChild<QLabel*>()->text(), QStringLiteral("Warping torsion"));
+  auto* section = widget->findChild<QToolButton*>("section:Spring options");
+  ASSERT_TRUE(section);
+  for (bool const expanded : {true, false, true}) {
+    EXPECT_EQ(widget->editor("spri")->isVisible(), expanded);
+    EXPECT_EQ(widget->editor("spri_direction")->isVisible(), expanded);
+    EXPECT_TRUE(widget->editor("warp")->isVisible());  // the group without a name has no header
+    QTest::mouseClick(section, Qt::LeftButton);
+  }
 }
 
 TEST(InspectorWidget, EditorsFollowTheSettingsAndEditsReachTheRecordAndTheOtherWidget) {
-  auto module = makeModule(ORIN_C);
+  auto module = makeModule(ORIN_B);
   auto first = widgetOf(*module);
   auto second = widgetOf(*module);
   auto* solv = editorOf<QComboBox>(*first, "solv");
@@ -80,30 +90,27 @@ TEST(InspectorWidget, EditorsFollowTheSettingsAndEditsReachTheRecordAndTheOtherW
   EXPECT_EQ(solv->itemText(0), QStringLiteral("NoSolutionProcess"));
   EXPECT_EQ(solv->currentText(), QStringLiteral("SparseSolver"));
   EXPECT_TRUE(editorOf<QCheckBox>(*first, "spri_direction")->isChecked());
-  // The T-beam components report no value while t_custom is off: not editable.
-  EXPECT_FALSE(editorOf<QCheckBox>(*first, "moments")->isEnabled());
-  EXPECT_TRUE(editorOf<QCheckBox>(*first, "t_custom")->isEnabled());
-
+  EXPECT_FALSE(editorOf<QCheckBox>(*first, "moments")->isEnabled());  // no value while t_custom is off
   solv->setFocus();
   QTest::keyClick(solv, Qt::Key_Down);
   EXPECT_EQ(orin(*module).solv, ORIN_SOLV::ParallelSparseSolver);
   EXPECT_EQ(editorOf<QComboBox>(*second, "solv")->currentText(), QStringLiteral("ParallelSparseSolver"));
-
-  auto* fric = editorOf<QLineEdit>(*first, "fric");
-  EXPECT_EQ(fric->text(), QString());
-  EXPECT_TRUE(fric->isEnabled());
+  // Optional real and integer numbers: an empty entry clears, one that is no such number is refused.
   struct Entry {
+    char const* id;
     char const* text;
-    std::optional<double> stored;
     QString shown;  // by the other widget
   };
-  Entry const entries[] = {{"2.5", 2.5, "2.5"}, {"", std::nullopt, ""}, {"abc", std::nullopt, ""}};
+  Entry const entries[] = {{"cabl", "", ""},    {"cabl", "2.5", "2.5"}, {"cabl", "", ""},
+                           {"cabl", "abc", ""}, {"bric", "2.5", ""},    {"bric", "-7", "-7"},
+                           {"bric", "x", "-7"}};
   for (Entry const& entry : entries) {
-    enter(fric, entry.text);
-    EXPECT_EQ(orin(*module).fric, entry.stored) << entry.text;
-    EXPECT_EQ(editorOf<QLineEdit>(*second, "fric")->text(), entry.shown) << entry.text;
+    EXPECT_TRUE(editorOf<QLineEdit>(*first, entry.id)->isEnabled());
+    enter(editorOf<QLineEdit>(*first, entry.id), entry.text);
+    EXPECT_EQ(editorOf<QLineEdit>(*second, entry.id)->text(), entry.shown) << entry.id << ' ' << entry.text;
   }
-
+  EXPECT_EQ(orin(*module).cabl, std::nullopt);
+  EXPECT_EQ(orin(*module).bric, std::optional<std::int32_t>(-7));
   auto* tCustom = editorOf<QCheckBox>(*first, "t_custom");
   tCustom->setFocus();
   QTest::keyClick(tCustom, Qt::Key_Space);
@@ -112,62 +119,25 @@ TEST(InspectorWidget, EditorsFollowTheSettingsAndEditsReachTheRecordAndTheOtherW
   EXPECT_TRUE(editorOf<QCheckBox>(*second, "moments")->isEnabled());  // its gate opened
 }
 
-TEST(InspectorWidget, IntegerEditorRefusesRealNumbers) {
-  auto module = makeModule(ORIN_B);
-  auto widget = widgetOf(*module);
-  auto* bric = editorOf<QLineEdit>(*widget, "bric");
-  enter(bric, "2.5");
-  EXPECT_FALSE(orin(*module).bric.has_value());
-  enter(bric, "-7");
-  EXPECT_EQ(orin(*module).bric, std::optional<std::int32_t>(-7));
-}
-
-TEST(InspectorWidget, SectionsCollapse) {
+// A read-only property shows its value but takes no edits; without a selection nothing is editable.
+TEST(InspectorWidget, ReadOnlyPropertiesAreNotEditable) {
   auto module = makeModule(ORIN_A);
-  auto widget = widgetOf(*module);
-  auto* springs = widget->findChild<QToolButton*>("section:Spring options");
-  ASSERT_TRUE(springs);
-  EXPECT_TRUE(widget->editor("spri")->isVisible());
-  QTest::mouseClick(springs, Qt::LeftButton);
-  EXPECT_FALSE(widget->editor("spri")->isVisible());
-  EXPECT_FALSE(widget->editor("spri_direction")->isVisible());
-  EXPECT_TRUE(widget->editor("warp")->isVisible());  // the group without a name has no header
-  QTest::mouseClick(springs, Qt::LeftButton);
-  EXPECT_TRUE(widget->editor("spri")->isVisible());
-}
-
-TEST(InspectorWidget, ReadOnlyAndUnreadablePropertiesAreNotEditable) {
+  auto& c = *module->configuration;
   auto properties = std::make_shared<properties::Properties>();
-  auto selection = std::make_shared<SelectionManager<ObjectKey>>();
-  selection->selected.insert(ObjectKey{0});
-  auto validators = std::make_shared<qt::DefaultValidatorFactory>();
-  int writes = 0;
-  for (auto const& [id, readOnly, readable] :
-       {std::tuple{"editable", false, true}, std::tuple{"readonly", true, true},
-        std::tuple{"novalue", false, false}}) {
-    auto p = std::make_shared<properties::Property>();
-    p->id = id;
-    auto meta = std::make_shared<properties::Meta>();
-    meta->put("validator.kind", boost::any(properties::ValidatorKind(typeid(double), "")));
-    p->meta = meta;
-    p->getValue = [readable = readable](ObjectKey const&, boost::any& value) {
-      value = 1.0;
-      return readable;
-    };
-    p->setValue = [&writes](ObjectKey const&, boost::any const&) { return ++writes > 0; };
-    if (readOnly) p->isReadOnly = [](ObjectKey const&) { return true; };
-    properties->add(p);
+  for (auto const& p : c.properties->list()) {
+    properties->add(std::make_shared<properties::Property>(*p));
+    if (p->id == "warp") properties->list().back()->isReadOnly = [](ObjectKey const&) { return true; };
   }
-  QtInspectorWidget widget(nullptr, properties, selection,
-                           std::make_shared<qt::DefaultEditorFactory>(validators), validators, nullptr);
-  EXPECT_TRUE(widget.editor("editable")->isEnabled());
-  EXPECT_EQ(editorOf<QLineEdit>(widget, "readonly")->text(), QStringLiteral("1"));
-  EXPECT_FALSE(widget.editor("readonly")->isEnabled());
-  EXPECT_EQ(editorOf<QLineEdit>(widget, "novalue")->text(), QString());
-  EXPECT_FALSE(widget.editor("novalue")->isEnabled());
-  selection->selected.clear();
-  selection->changed();
-  EXPECT_FALSE(widget.editor("editable")->isEnabled());
+  int writes = 0;
+  module->model->modified.connect([&](auto const&) { ++writes; });
+  QtInspectorWidget widget(nullptr, properties, c.selectionManager, c.editorFactory, c.validatorFactory,
+                           c.signals);
+  EXPECT_EQ(editorOf<QComboBox>(widget, "warp")->currentText(), QStringLiteral("NotActive"));
+  EXPECT_FALSE(widget.editor("warp")->isEnabled());
+  EXPECT_TRUE(widget.editor("solv")->isEnabled());
+  c.selectionManager->selected.clear();
+  c.selectionManager->changed();
+  EXPECT_FALSE(widget.editor("solv")->isEnabled());
   EXPECT_EQ(writes, 0);
 }
 
