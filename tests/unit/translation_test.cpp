@@ -2,10 +2,8 @@
 // override files, and the locales, catalogue texts and override files that translators share.
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -94,19 +92,6 @@ TEST(Translation, LookupsByLanguageDomainAndContextSharedOrNot) {
       }
 }
 
-TEST(Translation, AnEmptyLocaleNameFollowsTheEnvironmentAtEachRegeneration) {
-  char const* const saved = std::getenv("LC_ALL");
-  std::string const before = saved ? saved : "";
-  std::pair<char const*, char const*> const rows[] = {
-      {"de_DE.UTF-8", "Hallo"}, {"en_US.UTF-8", "Hello"}, {"de_CH.UTF-8", "Hallo"}, {"C", "Hello"}};
-  for (auto const& [environment, expected] : rows) {
-    setenv("LC_ALL", environment, 1);
-    Xlator xlator = translator("");
-    EXPECT_EQ(hello(xlator), expected) << environment;
-  }
-  saved ? setenv("LC_ALL", before.c_str(), 1) : unsetenv("LC_ALL");
-}
-
 TEST(Translation, LanguageChangesOnlyWhenMarkedDirty) {
   Xlator xlator = translator("en_GB.UTF-8");
   EXPECT_EQ(hello(xlator), "Hello");
@@ -117,22 +102,15 @@ TEST(Translation, LanguageChangesOnlyWhenMarkedDirty) {
   EXPECT_EQ(hello(xlator), "Hallo");
 }
 
-TEST(Translation, OverrideLinesOfThreeOrMoreFields) {
-  std::istringstream in(
-      "trv.control_param.PELU_AXIA;Automatic;Selbst\ntwo;fields\ns;k;first;ignored;too\n"
-      "s;k2; spaced \n\ns;k3;\ns;k;again\n");
-  OverrideTexts overrides;
-  readOverrides(in, overrides);
-  EXPECT_EQ(overrides, (OverrideTexts{{"trv.control_param.PELU_AXIA", {{"Automatic", "Selbst"}}},
-                                      {"s", {{"k", "again"}, {"k2", " spaced "}, {"k3", ""}}}}));
-}
-
-// Later files win by folder, then by name; a folder that cannot be examined is skipped.
+// Lines of three or more fields; later lines and files win, files by folder, then by name; a folder that
+// cannot be examined is skipped.
 TEST(Translation, LaterOverrideFilesWinByFolderThenName) {
   Scratch scratch;
   auto const first = scratch.folder("first");
   auto const second = scratch.folder("second");
-  write(first / "a.ini", "sec;key;first-a\nsec;onlyA;A\n");
+  write(first / "a.ini",
+        "sec;key;first-a\nsec;onlyA;A;more;fields\ntwo;fields\nsec;empty;\n\nsec;spaced; x "
+        "\nsec;onlyA;again\n");
   write(first / "b.ini", "sec;key;first-b\n");
   write(second / "a.ini", "sec;key;second-a\n");
   Xlator xlator = translator("de_DE.UTF-8");
@@ -140,9 +118,11 @@ TEST(Translation, LaterOverrideFilesWinByFolderThenName) {
     xlator.impl().paths.push_back(folder.string());
   xlator.impl().domains = {"a", "b", "missing"};
   EXPECT_EQ(overrideText(xlator, "sec", "key"), "second-a");
-  EXPECT_EQ(overrideText(xlator, "sec", "onlyA"), "A");
+  EXPECT_EQ(overrideText(xlator, "sec", "onlyA"), "again");
+  EXPECT_EQ(overrideText(xlator, "sec", "spaced"), " x ");
   EXPECT_FALSE(overrideText(xlator, "sec", "other"));
-  EXPECT_FALSE(overrideText(xlator, "other", "key"));
+  EXPECT_FALSE(overrideText(xlator, "two", "fields"));
+  EXPECT_EQ(overrideText(xlator, "sec", "empty"), "");
   EXPECT_EQ(hello(xlator), "Hallo");
 }
 
