@@ -1,8 +1,8 @@
 // Inspector properties built from the fields of an option record (labels, settings, value access), the
 // gates of the program types' applicability rules, and choice labels taken from override files.
 //
-// The settings of every property of every record are kept in tests/data/golden/property_settings.txt.
-// After an intended change, rewrite it and review the difference (git diff):
+// The settings of every property of every record are kept in tests/data/golden/property_settings.txt; after
+// an intended change, rewrite it and review the difference (git diff):
 //   TRV_UPDATE_GOLDEN=1 QT_QPA_PLATFORM=offscreen build/tests/trv_unit_tests --gtest_filter='Properties.*'
 #include <cstdlib>
 #include <fstream>
@@ -50,7 +50,6 @@ TRV_SCHEMA_RECORD(TEST_Bad_Weight_Record, TEST_BAD_WEIGHT_RECORD)
 
 namespace {
 
-using boost::core::demangle;
 using container::model::Model;
 using properties::Property;
 using properties::detail::setLabelLocale;
@@ -95,7 +94,8 @@ std::string text(boost::any const& value) {
   if (boost::any_cast<properties::IsEqualFunction>(&value)) out << "function";
   if (auto const* kind = boost::any_cast<properties::ValidatorKind>(&value))
     out << "kind of "
-        << (kind->first == typeid(properties::EnumEntries) ? "choice" : demangle(kind->first.name()));
+        << (kind->first == typeid(properties::EnumEntries) ? "choice"
+                                                           : boost::core::demangle(kind->first.name()));
   if (auto const* entries = boost::any_cast<properties::EnumEntries>(&value))
     for (std::size_t i = 0; i < entries->size(); ++i)
       out << (i ? ", " : "[") << (*entries)[i].first.toStdString();
@@ -155,28 +155,24 @@ TEST(Properties, SettingsOfEveryPropertyOfEveryRecord) {
 // A value of the field's type is committed in one modification; any other value changes and emits nothing.
 TEST(Properties, ValuesAreReadFromAndCommittedToTheRecord) {
   Built built;
-  struct Row {
-    std::string id;
-    boost::any value;
-    bool accepted;
-  };
   boost::any const none;
-  Row const rows[] = {{"plain", 2.25, true},  {"tipped", -9, true},   {"flag", false, true},
-                      {"ratio", 0.0, true},   {"count", 12, true},    {"kind", TEST_KIND::High, true},
-                      {"ratio", none, true},  {"edge", 5, true},      {"plain", 2, false},
-                      {"plain", none, false}, {"tipped", 2.0, false}, {"flag", 1, false},
-                      {"ratio", 1.0f, false}, {"count", 3L, false},   {"kind", 7, false},
-                      {"kind", "High", false}};
+  std::tuple<std::string, boost::any, bool> const rows[] = {
+      {"plain", 2.25, true},  {"tipped", -9, true},   {"flag", false, true},
+      {"ratio", 0.0, true},   {"count", 12, true},    {"kind", TEST_KIND::High, true},
+      {"ratio", none, true},  {"edge", 5, true},      {"plain", 2, false},
+      {"plain", none, false}, {"tipped", 2.0, false}, {"flag", 1, false},
+      {"ratio", 1.0f, false}, {"count", 3L, false},   {"kind", 7, false},
+      {"kind", "High", false}};
   boost::any value;
-  for (auto const& row : rows) {
-    SCOPED_TRACE(row.id + (row.accepted ? " accepted" : " refused"));
+  for (auto const& [id, given, accepted] : rows) {
+    SCOPED_TRACE(id + (accepted ? " accepted" : " refused"));
     TEST_Generic_Record const before = built.record();
     int const modifications = built.modifications;
-    EXPECT_EQ(built[row.id].setValue(kKey, row.value), row.accepted);
-    EXPECT_EQ(built.modifications, modifications + (row.accepted ? 1 : 0));
-    ASSERT_TRUE(built[row.id].getValue(kKey, value));
-    EXPECT_TRUE(!row.accepted || value.type() == row.value.type());
-    EXPECT_TRUE(row.accepted ? built[row.id].isEqual(value, row.value) : built.record() == before);
+    EXPECT_EQ(built[id].setValue(kKey, given), accepted);
+    EXPECT_EQ(built.modifications, modifications + (accepted ? 1 : 0));
+    ASSERT_TRUE(built[id].getValue(kKey, value));
+    EXPECT_TRUE(!accepted || value.type() == given.type());
+    EXPECT_TRUE(accepted ? built[id].isEqual(value, given) : built.record() == before);
   }
   EXPECT_EQ(built.record().kind, TEST_KIND::High);
   EXPECT_FALSE(built.record().ratio.has_value());
@@ -190,74 +186,66 @@ TEST(Properties, ValuesAreReadFromAndCommittedToTheRecord) {
 
 TEST(Properties, EqualityAndOrderByValueType) {
   Built const built;
-  struct Row {
-    char const* id;
-    boost::any a, b;
-    bool equal, less;
-  };
   boost::any const none;
-  Row const rows[] = {{"plain", 0.1 + 0.2, 0.3, true, false},
-                      {"plain", 1.0, 1.0000001, false, true},
+  std::tuple<char const*, boost::any, boost::any, bool, bool> const rows[] = {
+      {"plain", 0.1 + 0.2, 0.3, true, false},
+      {"plain", 1.0, 1.0000001, false, true},
 
-                      {"plain", 0.0, 1e-310, true, true},
-                      {"plain", 1e-300, 2e-300, false, true},
+      {"plain", 0.0, 1e-310, true, true},
+      {"plain", 1e-300, 2e-300, false, true},
 
-                      {"plain", none, none, true, false},
-                      {"plain", none, 1.0, false, false},
-                      {"plain", 1.0, 2, false, false},
-                      {"kind", TEST_KIND::High, TEST_KIND::High, true, false},
-                      {"kind", TEST_KIND::High, 7, false, false},
-                      {"kind", TEST_KIND::Low, TEST_KIND::Middle, false, true},
-                      {"count", -4, 4, false, true},
-                      {"count", 4, 4, true, false},
-                      {"flag", false, true, false, true}};
-  for (std::size_t i = 0; i < std::size(rows); ++i) {
-    EXPECT_EQ(built[rows[i].id].isEqual(rows[i].a, rows[i].b), rows[i].equal) << i;
-    EXPECT_EQ(built[rows[i].id].isLess(rows[i].a, rows[i].b), rows[i].less) << i;
+      {"plain", none, none, true, false},
+      {"plain", none, 1.0, false, false},
+      {"plain", 1.0, 2, false, false},
+      {"kind", TEST_KIND::High, TEST_KIND::High, true, false},
+      {"kind", TEST_KIND::High, 7, false, false},
+      {"kind", TEST_KIND::Low, TEST_KIND::Middle, false, true},
+      {"count", -4, 4, false, true},
+      {"count", 4, 4, true, false},
+      {"flag", false, true, false, true}};
+  for (auto const& [id, a, b, equal, less] : rows) {
+    EXPECT_EQ(built[id].isEqual(a, b), equal) << id << ' ' << a.type().name() << ' ' << b.type().name();
+    EXPECT_EQ(built[id].isLess(a, b), less) << id << ' ' << a.type().name() << ' ' << b.type().name();
   }
 }
 
-// Gated options show no value while another option switches them off, without the list being rebuilt.
+// Gated options show no value while another option switches them off, without the list being rebuilt. A
+// key that holds no int gives no value without asking the model; an int key of another object does ask.
 TEST(Properties, GatesFollowOtherOptionsWithoutRebuilding) {
   struct Row {
     ProgrammTypes type;
-    char const* gated;
     char const* option;
     boost::any on, off;
+    std::vector<char const*> gated;
   };
-  Row const rows[] = {{ORIN_A, "moments", "t_custom", true, false},
-                      {ORIN_A, "shearforces", "t_custom", true, false},
-                      {ORIN_A, "axialforces", "t_custom", true, false},
-                      {ORIN_A, "torsional", "t_custom", true, false},
-                      {PELU_B, "non_lin_strain", "inte", PELU_INTE::Isotrope, PELU_INTE::Automatic}};
+  Row const rows[] = {
+      {ORIN_A, "t_custom", true, false, {"moments", "shearforces", "axialforces", "torsional"}},
+      {PELU_B, "inte", PELU_INTE::Isotrope, PELU_INTE::Automatic, {"non_lin_strain"}}};
   dbo::standin::ElementKinds kinds;
   kinds.quads = kinds.beams = true;
   dbo::standin::setModel(4711, kinds);
   boost::any value = 42;
-  for (auto const& row : rows) {
-    SCOPED_TRACE(row.gated);
-    auto const module = data::createModule(row.type, 4711);
-    auto const& properties = *module->configuration->properties;
-    auto const before = properties.list();
-    Property& gated = find(properties, row.gated);
-    EXPECT_FALSE(gated.getValue(data::RecordKey, value));
-    ASSERT_TRUE(find(properties, row.option).setValue(data::RecordKey, row.on));
-    ASSERT_TRUE(gated.getValue(data::RecordKey, value));
-    ASSERT_TRUE(gated.setValue(data::RecordKey, !boost::any_cast<bool>(value)));
-    ASSERT_TRUE(gated.getValue(data::RecordKey, value));
-    EXPECT_EQ(boost::any_cast<bool>(value), row.type == ORIN_A);  // the T-beam components start off
-    ASSERT_TRUE(find(properties, row.option).setValue(data::RecordKey, row.off));
-    EXPECT_FALSE(gated.getValue(data::RecordKey, value));
-    EXPECT_TRUE(find(properties, row.option).getValue(data::RecordKey, value));  // not gated itself
-    EXPECT_EQ(properties.list(), before);
-    // A key that holds no int gives no value without asking the model; an int key of another object does.
-    for (ObjectKey const& key : {ObjectKey{std::string("0")}, ObjectKey{0.0}, ObjectKey{0L}}) {
-      bool found = true;
-      EXPECT_NO_THROW(found = gated.getValue(key, value));
-      EXPECT_FALSE(found);
+  for (auto const& row : rows)
+    for (char const* id : row.gated) {
+      SCOPED_TRACE(id);
+      auto const module = data::createModule(row.type, 4711);
+      auto const& properties = *module->configuration->properties;
+      auto const before = properties.list();
+      Property& gated = find(properties, id);
+      EXPECT_FALSE(gated.getValue(data::RecordKey, value));
+      ASSERT_TRUE(find(properties, row.option).setValue(data::RecordKey, row.on));
+      ASSERT_TRUE(gated.getValue(data::RecordKey, value));
+      ASSERT_TRUE(gated.setValue(data::RecordKey, !boost::any_cast<bool>(value)));
+      ASSERT_TRUE(gated.getValue(data::RecordKey, value));
+      EXPECT_EQ(boost::any_cast<bool>(value), row.type == ORIN_A);  // the T-beam components start off
+      ASSERT_TRUE(find(properties, row.option).setValue(data::RecordKey, row.off));
+      EXPECT_FALSE(gated.getValue(data::RecordKey, value));
+      EXPECT_TRUE(find(properties, row.option).getValue(data::RecordKey, value));  // not gated itself
+      EXPECT_EQ(properties.list(), before);
+      for (ObjectKey const& key : {ObjectKey{std::string("0")}, ObjectKey{0.0}, ObjectKey{0L}})
+        EXPECT_FALSE(gated.getValue(key, value));
+      EXPECT_THROW(gated.getValue(ObjectKey{3}, value), std::runtime_error);
     }
-    EXPECT_THROW(gated.getValue(ObjectKey{3}, value), std::runtime_error);
-  }
 }
 
 TEST(Properties, AnIdOutsideTheRuleTableIsDropped) {

@@ -45,13 +45,6 @@ void configure(Generator& generator, Catalogue catalogue) {
   if (catalogue == Catalogue::PathsCleared) generator.clear_paths();
 }
 
-Xlator translator(std::string const& localeName) {
-  Xlator xlator;
-  configure(xlator.impl().generator, Catalogue::Catalogue);
-  xlator.impl().localeName = localeName;
-  return xlator;
-}
-
 auto const hello = [](Xlator& xlator) { return translate(xlator, kDomain, "test.context", "Hello"); };
 
 // Lookups by language, domain and context: German of any country and encoding reads the German catalogue
@@ -93,7 +86,9 @@ TEST(Translation, LookupsByLanguageDomainAndContextSharedOrNot) {
 }
 
 TEST(Translation, LanguageChangesOnlyWhenMarkedDirty) {
-  Xlator xlator = translator("en_GB.UTF-8");
+  Xlator xlator;
+  configure(xlator.impl().generator, Catalogue::Catalogue);
+  xlator.impl().localeName = "en_GB.UTF-8";
   EXPECT_EQ(hello(xlator), "Hello");
   xlator.impl().localeName = "de_DE.UTF-8";
   EXPECT_EQ(hello(xlator), "Hello");
@@ -113,7 +108,9 @@ TEST(Translation, LaterOverrideFilesWinByFolderThenName) {
         "\nsec;onlyA;again\n");
   write(first / "b.ini", "sec;key;first-b\n");
   write(second / "a.ini", "sec;key;second-a\n");
-  Xlator xlator = translator("de_DE.UTF-8");
+  Xlator xlator;
+  configure(xlator.impl().generator, Catalogue::Catalogue);
+  xlator.impl().localeName = "de_DE.UTF-8";
   for (auto const& folder : {first / std::string(300, 'x'), first, second, scratch.folder("empty")})
     xlator.impl().paths.push_back(folder.string());
   xlator.impl().domains = {"a", "b", "missing"};
@@ -143,19 +140,15 @@ TEST(Translation, AChangedOverrideFileIsReadAgainAnUnchangedOneKept) {
   };
   Xlator first = reader();
   EXPECT_EQ(overrideText(first, "s", "k"), "one");
-  struct Step {
-    char const* text;
-    int laterBySeconds;
-    char const* expected;
-  };
-  Step const steps[] = {{"s;k;two\ns;new;y\n", 0, "one"},  // same size and time: the version already read
-                        {"s;k;two\ns;new;y\n", 2, "two"},  // same size, written later
-                        {"s;k;three\ns;new;y\n", 2, "three"}};  // same time, another size
-  for (Step const& step : steps) {
-    write(file, step.text);
-    fs::last_write_time(file, written + std::chrono::seconds(step.laterBySeconds));
+  std::tuple<char const*, int, char const*> const steps[] = {
+      {"s;k;two\ns;new;y\n", 0, "one"},       // same size and time: the version already read
+      {"s;k;two\ns;new;y\n", 2, "two"},       // same size, written later
+      {"s;k;three\ns;new;y\n", 2, "three"}};  // same time, another size
+  for (auto const& [text, laterBySeconds, expected] : steps) {
+    write(file, text);
+    fs::last_write_time(file, written + std::chrono::seconds(laterBySeconds));
     Xlator fresh = reader();
-    EXPECT_EQ(overrideText(fresh, "s", "k"), step.expected) << step.text << " +" << step.laterBySeconds;
+    EXPECT_EQ(overrideText(fresh, "s", "k"), expected) << text << " +" << laterBySeconds;
   }
   EXPECT_EQ(overrideText(first, "s", "k"), "one");  // not marked: keeps what it read
   EXPECT_FALSE(overrideText(first, "s", "new"));
