@@ -1,8 +1,5 @@
 // The property grid: editors chosen by the settings, edits reaching the record through the properties, and
 // two widgets on one task following each other.
-#include <memory>
-#include <string>
-
 #include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,17 +21,15 @@ using properties::QtInspectorWidget;
 
 constexpr int kHandle = 815;
 
-std::shared_ptr<data::InternalInterface> makeModule(ProgrammTypes type) {
-  dbo::standin::ElementKinds everything;
-  everything.quads = everything.brics = everything.beams = everything.cables = everything.springs = true;
-  dbo::standin::setModel(kHandle, everything);
-  return data::createModule(type, kHandle);
-}
-
-std::unique_ptr<QtInspectorWidget> widgetOf(data::InternalInterface const& module) {
+// A widget over the module's properties, or over `properties` in their place.
+std::unique_ptr<QtInspectorWidget> widgetOf(data::InternalInterface const& module,
+                                            std::shared_ptr<properties::Properties> properties = nullptr) {
   auto const& c = *module.configuration;
-  return std::make_unique<QtInspectorWidget>(nullptr, c.properties, c.selectionManager, c.editorFactory,
-                                             c.validatorFactory, c.signals);
+  auto widget =
+      std::make_unique<QtInspectorWidget>(nullptr, properties ? properties : c.properties, c.selectionManager,
+                                          c.editorFactory, c.validatorFactory, c.signals);
+  widget->show();
+  return widget;
 }
 
 template <typename W>
@@ -44,140 +39,89 @@ W* editorOf(QtInspectorWidget const& widget, std::string const& id) {
   return editor;
 }
 
-ORIN_Control_Properties const& orin(data::InternalInterface const& module) {
-  return module.model->get<ORIN_Control_Properties>(data::RecordKey);
+void enter(QLineEdit* editor, char const* text) {
+  editor->selectAll();
+  QTest::keyClick(editor, Qt::Key_Backspace);
+  QTest::keyClicks(editor, text);
+  QTest::keyClick(editor, Qt::Key_Return);
 }
 
-TEST(InspectorWidget, DataMakesAGridOfTheFilteredProperties) {
-  dbo::standin::setModel(kHandle, {});
+// Data's widget: a grid of the properties the model's elements call for, in collapsible sections.
+TEST(InspectorWidget, DataMakesAGridOfTheFilteredPropertiesInSections) {
+  dbo::standin::ElementKinds springs;
+  springs.springs = true;
+  dbo::standin::setModel(kHandle, springs);
   Data data(ORIN_A, kHandle);
   std::unique_ptr<QtInspectorWidget> widget(data.createPropertyInspector(nullptr));
-  ASSERT_TRUE(widget);
+  widget->show();
   EXPECT_TRUE(qobject_cast<QComboBox*>(widget->editor("warp")));
-  EXPECT_TRUE(qobject_cast<QComboBox*>(widget->editor("solv")));
-  EXPECT_EQ(widget->editor("spri"), nullptr);  // no springs in the model
-  EXPECT_EQ(widget->editor("moments"), nullptr);
-  QLabel const* label = widget->findChild<QLabel*>();
-  ASSERT_TRUE(label);
-  EXPECT_EQ(label->text(), QStringLiteral("Warping torsion"));
+  EXPECT_EQ(widget->editor("moments"), nullptr);  // no plates and beams in the model
+  EXPECT_EQ(widget->findChild<QLabel*>()->text(), QStringLiteral("Warping torsion"));
+  auto* section = widget->findChild<QToolButton*>("section:Spring options");
+  for (bool const expanded : {true, false, true}) {
+    EXPECT_EQ(widget->editor("spri")->isVisible(), expanded);
+    EXPECT_EQ(widget->editor("spri_direction")->isVisible(), expanded);
+    EXPECT_TRUE(widget->editor("warp")->isVisible());  // the group without a name has no header
+    QTest::mouseClick(section, Qt::LeftButton);
+  }
 }
 
-TEST(InspectorWidget, EditorsFollowTheSettings) {
-  auto module = makeModule(ORIN_C);
-  auto widget = widgetOf(*module);
-  auto* solv = editorOf<QComboBox>(*widget, "solv");
+TEST(InspectorWidget, EditorsFollowTheSettingsAndEditsReachTheRecordAndTheOtherWidget) {
+  dbo::standin::ElementKinds everything;
+  everything.quads = everything.brics = everything.beams = everything.cables = everything.springs = true;
+  dbo::standin::setModel(kHandle, everything);
+  auto const module = data::createModule(ORIN_B, kHandle);
+  auto const orin = [&] { return module->model->get<ORIN_Control_Properties>(data::RecordKey); };
+  auto first = widgetOf(*module);
+  auto second = widgetOf(*module);
+  auto* solv = editorOf<QComboBox>(*first, "solv");
   ASSERT_EQ(solv->count(), 4);
   EXPECT_EQ(solv->itemText(0), QStringLiteral("NoSolutionProcess"));
   EXPECT_EQ(solv->currentText(), QStringLiteral("SparseSolver"));
-  auto* fric = editorOf<QLineEdit>(*widget, "fric");
-  EXPECT_EQ(fric->text(), QString());
-  EXPECT_TRUE(fric->isEnabled());
-  auto* spriDirection = editorOf<QCheckBox>(*widget, "spri_direction");
-  EXPECT_TRUE(spriDirection->isChecked());
-  // The T-beam components report no value while t_custom is off: empty and not editable.
-  auto* moments = editorOf<QCheckBox>(*widget, "moments");
-  EXPECT_FALSE(moments->isEnabled());
-  EXPECT_TRUE(editorOf<QCheckBox>(*widget, "t_custom")->isEnabled());
-}
-
-TEST(InspectorWidget, EditsReachTheRecordAndTheOtherWidget) {
-  auto module = makeModule(ORIN_C);
-  auto first = widgetOf(*module);
-  auto second = widgetOf(*module);
-  first->show();
-
-  auto* solv = editorOf<QComboBox>(*first, "solv");
+  EXPECT_TRUE(editorOf<QCheckBox>(*first, "spri_direction")->isChecked());
+  EXPECT_FALSE(editorOf<QCheckBox>(*first, "moments")->isEnabled());  // no value while t_custom is off
   solv->setFocus();
   QTest::keyClick(solv, Qt::Key_Down);
-  EXPECT_EQ(orin(*module).solv, ORIN_SOLV::ParallelSparseSolver);
+  EXPECT_EQ(orin().solv, ORIN_SOLV::ParallelSparseSolver);
   EXPECT_EQ(editorOf<QComboBox>(*second, "solv")->currentText(), QStringLiteral("ParallelSparseSolver"));
-
-  auto* fric = editorOf<QLineEdit>(*first, "fric");
-  QTest::keyClicks(fric, "2.5");
-  QTest::keyClick(fric, Qt::Key_Return);
-  EXPECT_EQ(orin(*module).fric, std::optional<double>(2.5));
-  EXPECT_EQ(editorOf<QLineEdit>(*second, "fric")->text(), QStringLiteral("2.5"));
-
-  fric->selectAll();
-  QTest::keyClick(fric, Qt::Key_Backspace);
-  QTest::keyClick(fric, Qt::Key_Return);
-  EXPECT_FALSE(orin(*module).fric.has_value());  // an optional value left empty
-  EXPECT_EQ(editorOf<QLineEdit>(*second, "fric")->text(), QString());
-
-  QTest::keyClicks(fric, "abc");
-  QTest::keyClick(fric, Qt::Key_Return);
-  EXPECT_FALSE(orin(*module).fric.has_value());
-
+  // Optional real and integer numbers: an empty entry clears, one that is no such number is refused.
+  struct Entry {
+    char const* id;
+    char const* text;
+    QString shown;  // by the other widget
+  };
+  Entry const entries[] = {{"cabl", "", ""},    {"cabl", "2.5", "2.5"}, {"cabl", "", ""},
+                           {"cabl", "abc", ""}, {"bric", "2.5", ""},    {"bric", "-7", "-7"},
+                           {"bric", "x", "-7"}};
+  for (Entry const& entry : entries) {
+    EXPECT_TRUE(editorOf<QLineEdit>(*first, entry.id)->isEnabled());
+    enter(editorOf<QLineEdit>(*first, entry.id), entry.text);
+    EXPECT_EQ(editorOf<QLineEdit>(*second, entry.id)->text(), entry.shown) << entry.id << ' ' << entry.text;
+  }
+  EXPECT_EQ(orin().cabl, std::nullopt);
+  EXPECT_EQ(orin().bric, std::optional<std::int32_t>(-7));
   auto* tCustom = editorOf<QCheckBox>(*first, "t_custom");
   tCustom->setFocus();
   QTest::keyClick(tCustom, Qt::Key_Space);
-  EXPECT_TRUE(orin(*module).t_custom);
+  EXPECT_TRUE(orin().t_custom);
   EXPECT_TRUE(editorOf<QCheckBox>(*second, "t_custom")->isChecked());
   EXPECT_TRUE(editorOf<QCheckBox>(*second, "moments")->isEnabled());  // its gate opened
-}
-
-TEST(InspectorWidget, IntegerEditorRefusesRealNumbers) {
-  auto module = makeModule(ORIN_B);
-  auto widget = widgetOf(*module);
-  widget->show();
-  auto* bric = editorOf<QLineEdit>(*widget, "bric");
-  QTest::keyClicks(bric, "2.5");
-  QTest::keyClick(bric, Qt::Key_Return);
-  EXPECT_FALSE(orin(*module).bric.has_value());
-  bric->clear();
-  QTest::keyClicks(bric, "-7");
-  QTest::keyClick(bric, Qt::Key_Return);
-  EXPECT_EQ(orin(*module).bric, std::optional<std::int32_t>(-7));
-}
-
-TEST(InspectorWidget, SectionsCollapse) {
-  auto module = makeModule(ORIN_A);
-  auto widget = widgetOf(*module);
-  widget->show();
-  auto* springs = widget->findChild<QToolButton*>("section:Spring options");
-  ASSERT_TRUE(springs);
-  EXPECT_TRUE(widget->editor("spri")->isVisible());
-  QTest::mouseClick(springs, Qt::LeftButton);
-  EXPECT_FALSE(widget->editor("spri")->isVisible());
-  EXPECT_FALSE(widget->editor("spri_direction")->isVisible());
-  EXPECT_TRUE(widget->editor("warp")->isVisible());  // the group without a name has no header
-  QTest::mouseClick(springs, Qt::LeftButton);
-  EXPECT_TRUE(widget->editor("spri")->isVisible());
-}
-
-TEST(InspectorWidget, ReadOnlyAndUnreadablePropertiesAreNotEditable) {
+  // A read-only property shows its value but takes no edits; without a selection nothing is editable.
   auto properties = std::make_shared<properties::Properties>();
-  auto selection = std::make_shared<SelectionManager<ObjectKey>>();
-  selection->selected.insert(ObjectKey{0});
-  auto validators = std::make_shared<qt::DefaultValidatorFactory>();
-  auto editors = std::make_shared<qt::DefaultEditorFactory>(validators);
+  for (auto const& p : module->configuration->properties->list()) {
+    properties->add(std::make_shared<properties::Property>(*p));
+    if (p->id == "solv") properties->list().back()->isReadOnly = [](ObjectKey const&) { return true; };
+  }
   int writes = 0;
-  auto add = [&](std::string id, bool readOnly, bool readable) {
-    auto p = std::make_shared<properties::Property>();
-    p->id = id;
-    auto meta = std::make_shared<properties::Meta>();
-    meta->put("validator.kind", boost::any(properties::ValidatorKind(typeid(double), "")));
-    p->meta = meta;
-    p->getValue = [readable](ObjectKey const&, boost::any& value) {
-      value = 1.0;
-      return readable;
-    };
-    p->setValue = [&writes](ObjectKey const&, boost::any const&) { return ++writes > 0; };
-    if (readOnly) p->isReadOnly = [](ObjectKey const&) { return true; };
-    properties->add(p);
-  };
-  add("editable", false, true);
-  add("readonly", true, true);
-  add("novalue", false, false);
-  QtInspectorWidget widget(nullptr, properties, selection, editors, validators, nullptr);
-  EXPECT_TRUE(widget.editor("editable")->isEnabled());
-  EXPECT_EQ(editorOf<QLineEdit>(widget, "readonly")->text(), QStringLiteral("1"));
-  EXPECT_FALSE(widget.editor("readonly")->isEnabled());
-  EXPECT_EQ(editorOf<QLineEdit>(widget, "novalue")->text(), QString());
-  EXPECT_FALSE(widget.editor("novalue")->isEnabled());
-  selection->selected.clear();
-  selection->changed();
-  EXPECT_FALSE(widget.editor("editable")->isEnabled());
+  module->model->modified.connect([&](auto const&) { ++writes; });
+  auto const readOnly = widgetOf(*module, properties);
+  EXPECT_EQ(editorOf<QComboBox>(*readOnly, "solv")->currentText(), QStringLiteral("ParallelSparseSolver"));
+  EXPECT_FALSE(readOnly->editor("solv")->isEnabled());
+  EXPECT_TRUE(readOnly->editor("warp")->isEnabled());
+  module->configuration->selectionManager->selected.clear();
+  module->configuration->selectionManager->changed();
+  EXPECT_FALSE(readOnly->editor("warp")->isEnabled());
+  EXPECT_FALSE(first->editor("warp")->isEnabled());
   EXPECT_EQ(writes, 0);
 }
 
