@@ -5,10 +5,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
 #include "host/trv_properties_qt/PropertyMeta.h"
+#include "host/trv_properties_qt/configure_xlator.h"
 #include "host/trv_qt2/ValueText.h"
 
 namespace trv::qt {
@@ -49,6 +52,76 @@ Editor comboBox(properties::Meta const& meta, QWidget* parent, DefaultEditorFact
           }};
 }
 
+// A line edit's entry is never silently kept: Return stores a readable entry and marks an unreadable or
+// out-of-bounds one (a red frame, the reason as tooltip) without storing it; Escape, and leaving the field
+// with an entry that cannot be stored, bring back the stored value.
+class EntryGuard : public QObject {
+ public:
+  EntryGuard(QLineEdit* edit, properties::Meta meta, DefaultEditorFactory::Commit commit)
+      : QObject(edit),
+        edit_(edit),
+        meta_(std::move(meta)),
+        locale_(numberLocale(properties::detail::labelLocale())),
+        commit_(std::move(commit)) {
+    edit->installEventFilter(this);
+    QObject::connect(edit, &QLineEdit::textEdited, this, [this](QString const& text) {
+      QString reason;
+      mark(parseText(meta_, text, locale_, &reason) ? QString() : reason);
+    });
+  }
+
+  void show(boost::any const& value) {
+    stored_ = value;
+    QSignalBlocker const blocker(edit_);
+    edit_->setText(valueText(meta_, value, locale_));
+    edit_->setModified(false);
+    mark({});
+  }
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) {
+      int const key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        store();
+        return true;
+      }
+      if (key == Qt::Key_Escape) {
+        show(stored_);
+        return true;
+      }
+    } else if (event->type() == QEvent::FocusOut && !store()) {
+      show(stored_);
+    }
+    return false;
+  }
+
+ private:
+  // Stores a changed entry that reads as a value; false when it does not (it is marked then).
+  bool store() {
+    if (!edit_->isModified()) return true;
+    QString reason;
+    auto const value = parseText(meta_, edit_->text(), locale_, &reason);
+    mark(value ? QString() : reason);
+    if (!value) return false;
+    edit_->setModified(false);
+    commit_(*value);
+    return true;
+  }
+
+  void mark(QString const& reason) {
+    edit_->setProperty("invalid", !reason.isEmpty());
+    edit_->setStyleSheet(reason.isEmpty() ? QString()
+                                          : QStringLiteral("QLineEdit { border: 1px solid red; }"));
+    edit_->setToolTip(reason);
+  }
+
+  QLineEdit* edit_;
+  properties::Meta meta_;
+  QLocale locale_;
+  DefaultEditorFactory::Commit commit_;
+  boost::any stored_;
+};
+
 Editor lineEdit(properties::Meta const& meta, QWidget* parent, DefaultValidatorFactory const* validators,
                 DefaultEditorFactory::Commit commit) {
   auto* edit = new QLineEdit(parent);
@@ -58,16 +131,8 @@ Editor lineEdit(properties::Meta const& meta, QWidget* parent, DefaultValidatorF
     edit->setValidator(validators->create(editorSettings ? *editorSettings : properties::Meta(), edit));
   }
   if (isSet(meta, "validator.optional")) edit->setPlaceholderText(QStringLiteral("-"));
-  QObject::connect(edit, &QLineEdit::editingFinished, edit, [edit, meta, commit] {
-    if (!edit->isModified()) return;
-    edit->setModified(false);
-    if (auto value = parseText(meta, edit->text())) commit(*value);
-  });
-  return {edit, [edit, meta](boost::any const& value) {
-            QSignalBlocker const blocker(edit);
-            edit->setText(valueText(meta, value));
-            edit->setModified(false);
-          }};
+  auto* guard = new EntryGuard(edit, meta, std::move(commit));
+  return {edit, [guard](boost::any const& value) { guard->show(value); }};
 }
 
 }  // namespace

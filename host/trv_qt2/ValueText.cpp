@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <limits>
 #include <typeindex>
 
 #include <QLocale>
@@ -23,17 +25,39 @@ std::optional<std::type_index> kindOf(properties::Meta const& meta) {
   return kind->first;
 }
 
-template <typename T>
-bool withinBounds(properties::Meta const& meta, T value) {
-  T const* maximum = metaValue<T>(meta, "validator.maximum");
-  T const* minimum = metaValue<T>(meta, "validator.minimum");
-  return !(maximum && *maximum < value) && !(minimum && value < *minimum);
+// The locale with its number options: group separators neither written nor read.
+QLocale strict(QLocale locale) {
+  locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+  return locale;
 }
 
+QString numberText(QLocale const& locale, double value) {
+  return locale.toString(value, 'g', QLocale::FloatingPointShortest);
+}
+QString numberText(QLocale const& locale, std::int32_t value) {
+  return locale.toString(value);
+}
+QString numberText(QLocale const&, bool value) {
+  return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+// The value when within the bounds of the settings; else nothing, and why.
 template <typename T>
-std::optional<boost::any> bounded(properties::Meta const& meta, T value) {
-  if (!withinBounds(meta, value)) return std::nullopt;
-  return boost::any(value);
+std::optional<boost::any> bounded(properties::Meta const& meta, T value, QLocale const& locale,
+                                  QString* reason) {
+  T const* maximum = metaValue<T>(meta, "validator.maximum");
+  T const* minimum = metaValue<T>(meta, "validator.minimum");
+  QString why;
+  if (maximum && *maximum < value) why = QStringLiteral("Above the maximum ") + numberText(locale, *maximum);
+  if (minimum && value < *minimum) why = QStringLiteral("Below the minimum ") + numberText(locale, *minimum);
+  if (why.isEmpty()) return boost::any(value);
+  if (reason) *reason = why;
+  return std::nullopt;
+}
+
+std::optional<boost::any> refused(QString* reason, char const* why) {
+  if (reason) *reason = QString::fromLatin1(why);
+  return std::nullopt;
 }
 
 }  // namespace
@@ -47,46 +71,68 @@ int entryIndex(properties::Meta const& meta, boost::any const& value) {
   return -1;
 }
 
-QString valueText(properties::Meta const& meta, boost::any const& value) {
+QLocale numberLocale(std::string const& localeName) {
+  std::string name = localeName;
+  for (char const* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    char const* value = std::getenv(variable);
+    if (name.empty() && value) name = value;
+  }
+  name = name.substr(0, name.find_first_of(".@"));
+  if (name.empty() || name == "C" || name == "POSIX") return strict(QLocale::c());
+  return strict(QLocale(QString::fromStdString(name)));
+}
+
+QString valueText(properties::Meta const& meta, boost::any const& value, QLocale const& locale) {
   if (value.empty()) return {};
   if (auto const* entries = metaValue<properties::EnumEntries>(meta, "editor.entries")) {
     int const index = entryIndex(meta, value);
     return index < 0 ? QString() : (*entries)[index].first;
   }
-  if (auto const* flag = boost::any_cast<bool>(&value))
-    return *flag ? QStringLiteral("true") : QStringLiteral("false");
-  if (auto const* real = boost::any_cast<double>(&value))
-    return QString::number(*real, 'g', QLocale::FloatingPointShortest);
-  if (auto const* whole = boost::any_cast<std::int32_t>(&value)) return QString::number(*whole);
+  if (auto const* flag = boost::any_cast<bool>(&value)) return numberText(locale, *flag);
+  if (auto const* real = boost::any_cast<double>(&value)) return numberText(strict(locale), *real);
+  if (auto const* whole = boost::any_cast<std::int32_t>(&value)) return numberText(strict(locale), *whole);
   return {};
 }
 
-std::optional<boost::any> parseText(properties::Meta const& meta, QString const& text) {
+std::optional<boost::any> parseText(properties::Meta const& meta, QString const& text, QLocale const& locale,
+                                    QString* reason) {
   QString const trimmed = text.trimmed();
   if (trimmed.isEmpty()) {
     auto const* optional = metaValue<bool>(meta, "validator.optional");
     if (optional && *optional) return boost::any();
-    return std::nullopt;
+    return refused(reason, "A value is needed");
   }
   auto const kind = kindOf(meta);
-  if (!kind) return std::nullopt;
+  if (!kind) return refused(reason, "Not a value of this option");
+  QLocale const numbers = strict(locale);
   bool ok = false;
-  QLocale const c = QLocale::c();
+  double const real = numbers.toDouble(trimmed, &ok);
+  bool const isNumber = ok && std::isfinite(real);
   if (*kind == typeid(double)) {
-    double const value = c.toDouble(trimmed, &ok);
-    if (!ok || !std::isfinite(value)) return std::nullopt;
-    return bounded(meta, value);
+    if (!isNumber) return refused(reason, "Not a number");
+    return bounded(meta, real, numbers, reason);
   }
   if (*kind == typeid(std::int32_t)) {
-    std::int32_t const value = c.toInt(trimmed, &ok);
-    if (!ok) return std::nullopt;
-    return bounded(meta, value);
+    if (!isNumber) return refused(reason, "Not a number");
+    if (real != std::trunc(real)) return refused(reason, "Not a whole number");
+    if (real > std::numeric_limits<std::int32_t>::max() || real < std::numeric_limits<std::int32_t>::min()) {
+      // Beyond the 32-bit range: the option's own bound where it has one, else the type's.
+      bool const above = real > 0;
+      auto const edge =
+          above ? std::numeric_limits<std::int32_t>::max() : std::numeric_limits<std::int32_t>::min();
+      if (!bounded(meta, edge, numbers, reason)) return std::nullopt;
+      return refused(reason, above ? "Above the maximum 2147483647" : "Below the minimum -2147483648");
+    }
+    return bounded(meta, static_cast<std::int32_t>(real), numbers, reason);
   }
   if (*kind == typeid(bool)) {
-    if (trimmed == QLatin1String("true") || trimmed == QLatin1String("1")) return bounded(meta, true);
-    if (trimmed == QLatin1String("false") || trimmed == QLatin1String("0")) return bounded(meta, false);
+    if (trimmed == QLatin1String("true") || trimmed == QLatin1String("1"))
+      return bounded(meta, true, numbers, reason);
+    if (trimmed == QLatin1String("false") || trimmed == QLatin1String("0"))
+      return bounded(meta, false, numbers, reason);
+    return refused(reason, "Not true or false");
   }
-  return std::nullopt;
+  return refused(reason, "Not a value of this option");
 }
 
 }  // namespace trv::qt

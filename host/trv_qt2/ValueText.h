@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include <QLocale>
 #include <QString>
 #include <boost/any.hpp>
 
@@ -11,14 +12,25 @@
 
 namespace trv::qt {
 
+// Numbers are written and read in one locale's convention: its decimal point and exponent, never a group
+// separator (in German "1,5" is one and a half and "1.000" no number, in English the other way round). The
+// C locale's convention ("." and no groups) is the one of scripts and of the tool.
+
+// The number convention of a locale name such as "de_DE.UTF-8" (encoding and modifier ignored); an empty name
+// follows the environment (LC_ALL, LC_MESSAGES, LANG), "C" and "POSIX" are the C locale.
+QLocale numberLocale(std::string const& localeName);
+
 // The label of a choice, "true"/"false", or the number (shortest text that reads back the same); empty when
 // the value is empty or not one the settings describe.
-QString valueText(properties::Meta const& meta, boost::any const& value);
+QString valueText(properties::Meta const& meta, boost::any const& value,
+                  QLocale const& locale = QLocale::c());
 
 // The value of `text` as the validator kind of the settings describes it, within their bounds: a number, or
 // "true"/"false"/"1"/"0"; an empty text gives the empty value when the value is optional. Nothing when the
-// text does not read as such a value.
-std::optional<boost::any> parseText(properties::Meta const& meta, QString const& text);
+// text does not read as such a value; then `reason`, when given, says why ("Not a number", "Above the maximum
+// 100", ...).
+std::optional<boost::any> parseText(properties::Meta const& meta, QString const& text,
+                                    QLocale const& locale = QLocale::c(), QString* reason = nullptr);
 
 // The entry of a choice list whose value equals `value` by the settings' equality, or -1.
 int entryIndex(properties::Meta const& meta, boost::any const& value);

@@ -1,6 +1,7 @@
 // The property grid: editors chosen by the settings, edits reaching the record through the properties, and
 // two widgets on one task following each other.
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -10,6 +11,7 @@
 
 #include "host/trv_dbo/dbo.h"
 #include "host/trv_properties_qt/QtInspectorWidget.h"
+#include "host/trv_properties_qt/configure_xlator.h"
 #include "lib/properties/control_param/src/Data.h"
 #include "lib/properties/control_param/src/RecordKey.h"
 #include "lib/properties/control_param/src/module_data.h"
@@ -123,6 +125,67 @@ TEST(InspectorWidget, EditorsFollowTheSettingsAndEditsReachTheRecordAndTheOtherW
   EXPECT_FALSE(readOnly->editor("warp")->isEnabled());
   EXPECT_FALSE(first->editor("warp")->isEnabled());
   EXPECT_EQ(writes, 0);
+}
+
+// Numbers are typed in the labels' convention, never with group separators; an entry that cannot be stored is
+// marked with its reason and not stored, and Escape or leaving the field shows the stored value again.
+TEST(InspectorWidget, NumberEntriesInTheLabelLocaleAndRefusedEntriesShownAsSuch) {
+  struct Row {
+    char const* locale;
+    char const* id;
+    char const* text;
+    Qt::Key key;  // Qt::Key_unknown: the field loses the focus
+    char const* shown;
+    char const* reason;  // empty: valid
+    char const* stored;  // the record's fields, as "cabl bric"
+  };
+  Row const rows[] = {
+      {"de_DE.UTF-8", "cabl", "1,5", Qt::Key_Return, "1,5", "", "1.5 -"},
+      {"de_DE.UTF-8", "cabl", "1.000", Qt::Key_Return, "1.000", "Not a number", "1.5 -"},
+      {"de_DE.UTF-8", "cabl", "1.000", Qt::Key_Escape, "1,5", "", "1.5 -"},
+      {"de_DE.UTF-8", "cabl", "-2,5e-3", Qt::Key_unknown, "-0,0025", "", "-0.0025 -"},
+      {"de_DE.UTF-8", "bric", "2,5", Qt::Key_Return, "2,5", "Not a whole number", "-0.0025 -"},
+      {"de_DE.UTF-8", "bric", "99999999999", Qt::Key_Return, "99999999999", "Above the maximum 2147483647",
+       "-0.0025 -"},
+      {"de_DE.UTF-8", "bric", "abc", Qt::Key_unknown, "", "", "-0.0025 -"},
+      {"en_US.UTF-8", "cabl", "1,000", Qt::Key_Return, "1,000", "Not a number", "- -"},
+      {"en_US.UTF-8", "cabl", "1e400", Qt::Key_Return, "1e400", "Not a number", "- -"},
+      {"en_US.UTF-8", "cabl", "1000.5", Qt::Key_Return, "1000.5", "", "1000.5 -"},
+      {"en_US.UTF-8", "bric", "-2147483648", Qt::Key_Return, "-2147483648", "", "1000.5 -2147483648"},
+  };
+  dbo::standin::ElementKinds everything;
+  everything.quads = everything.brics = everything.beams = everything.cables = everything.springs = true;
+  dbo::standin::setModel(kHandle, everything);
+  std::string locale;
+  std::shared_ptr<data::InternalInterface> module;
+  std::unique_ptr<QtInspectorWidget> widget;
+  for (Row const& row : rows) {
+    SCOPED_TRACE(std::string(row.locale) + ' ' + row.id + ' ' + row.text);
+    if (locale != row.locale) {
+      properties::detail::setLabelLocale(locale = row.locale);
+      module = data::createModule(ORIN_B, kHandle);
+      widget = widgetOf(*module);
+    }
+    auto* edit = editorOf<QLineEdit>(*widget, row.id);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, row.text);
+    if (row.key == Qt::Key_unknown) {
+      QFocusEvent out(QEvent::FocusOut);
+      QApplication::sendEvent(edit, &out);
+    } else {
+      QTest::keyClick(edit, row.key);
+    }
+    EXPECT_EQ(edit->text().toStdString(), row.shown);
+    EXPECT_EQ(edit->toolTip().toStdString(), row.reason);
+    EXPECT_EQ(edit->property("invalid").toBool(), *row.reason != 0);
+    auto const& record = module->model->get<ORIN_Control_Properties>(data::RecordKey);
+    auto text = [](auto const& value) {
+      return value ? QString::number(*value).toStdString() : std::string("-");
+    };
+    EXPECT_EQ(text(record.cabl) + ' ' + text(record.bric), row.stored);
+  }
+  properties::detail::setLabelLocale("");
 }
 
 }  // namespace

@@ -43,8 +43,12 @@ boost::any fieldValue(ProgrammTypes type, trv::properties::Property const& prope
     });
   });
   if (isChoice) return value;
-  auto parsed = trv::qt::parseText(*property.meta, text);
-  if (!parsed) throw Failure("cannot read '" + text.toStdString() + "' as a value of " + property.id);
+  // One convention whatever the locale: "." as the decimal point, an optional exponent, no group separators.
+  QString reason;
+  auto parsed = trv::qt::parseText(*property.meta, text, trv::qt::numberLocale("C"), &reason);
+  if (!parsed)
+    throw Failure("cannot read '" + text.toStdString() + "' as a value of " + property.id + ": " +
+                  reason.toStdString());
   return *parsed;
 }
 
