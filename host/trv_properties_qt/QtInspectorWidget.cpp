@@ -42,7 +42,13 @@ void QtInspectorWidget::build() {
   grid->setColumnStretch(1, 1);
   outer->addLayout(grid);
   outer->addStretch(1);
-  if (!properties_) return;
+  if (!properties_ || properties_->list().empty()) {
+    // An empty grid would look like a fault: say why there is nothing to set.
+    auto* none = new QLabel(QStringLiteral("No option applies to the analysis model of this task."), this);
+    none->setObjectName(QStringLiteral("no-options"));
+    grid->addWidget(none, 0, 0, 1, 2);
+    return;
+  }
   std::vector<std::string> categories;
   for (auto const& property : properties_->list())
     if (std::find(categories.begin(), categories.end(), property->category) == categories.end())

@@ -66,6 +66,11 @@ TEST(InspectorWidget, DataMakesAGridOfTheFilteredPropertiesInSections) {
     EXPECT_TRUE(widget->editor("warp")->isVisible());  // the group without a name has no header
     QTest::mouseClick(section, Qt::LeftButton);
   }
+  Data pelu(PELU_A, kHandle);  // without beams no option applies: the widget says so
+  std::unique_ptr<QtInspectorWidget> empty(pelu.createPropertyInspector(nullptr));
+  ASSERT_NE(empty->findChild<QLabel*>("no-options"), nullptr);
+  EXPECT_EQ(empty->findChild<QLabel*>("no-options")->text(),
+            QStringLiteral("No option applies to the analysis model of this task."));
 }
 
 TEST(InspectorWidget, EditorsFollowTheSettingsAndEditsReachTheRecordAndTheOtherWidget) {

@@ -28,10 +28,11 @@ trv::ObjectKey const& shownKey(QtInspectorWidget const& inspector) {
   return *selected.begin();
 }
 
-// The value as the inspector shows it; empty when the property reports none.
+// The value as the inspector shows it (numbers in the tool's one convention); "(off)" when another option
+// switches it off, empty when an optional value is unset.
 QString shownValue(trv::properties::Property const& property, trv::ObjectKey const& key) {
   boost::any value;
-  if (!property.getValue || !property.getValue(key, value)) return {};
+  if (!property.getValue || !property.getValue(key, value)) return QStringLiteral("(off)");
   return trv::qt::valueText(*property.meta, value);
 }
 
