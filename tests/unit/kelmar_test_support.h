@@ -7,7 +7,7 @@
 
 #include <QString>
 
-#include "lib/properties/control_param/src/ModelContent.h"
+#include "lib/properties/control_param/vocabulary/ModelContent.h"
 
 namespace trv::control_param::kelmar_test {
 

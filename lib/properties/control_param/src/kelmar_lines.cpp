@@ -113,6 +113,12 @@ void withRealText(double value, Write&& write) {
   }
 }
 
+// The keyword of a line in `language`.
+QString keywordText(KeywordLanguage language, LineKeyword const& keyword) {
+  return keyword.ownText.data() == nullptr ? keywordFor(keyword.option, isEnglish(language))
+                                           : QString(keyword.ownText);
+}
+
 }  // namespace
 
 KelmarLines emptyLines() {
@@ -150,73 +156,69 @@ QString valueText(bool value) {
   return valueChars(value).view();
 }
 
-void appendRecordLine(KeywordLanguage language, QString const& keyword, std::int32_t value,
-                      ModelContent const& content, KelmarOption option, KelmarLines& lines) {
-  if (isOptionApplicable(content, option))
-    lines.push_back(recordLine(language, keyword, valueChars(value).view()));
+void appendRecordLine(KeywordLanguage language, LineKeyword const& keyword, std::int32_t value,
+                      ModelContent const& content, KelmarLines& lines) {
+  if (isOptionApplicable(content, keyword.option))
+    lines.push_back(recordLine(language, keywordText(language, keyword), valueChars(value).view()));
 }
 
-void appendRecordLine(KeywordLanguage language, QString const& keyword, std::optional<double> const& value,
-                      ModelContent const& content, KelmarOption option, KelmarLines& lines) {
-  if (value && isOptionApplicable(content, option)) {
-    withRealText(*value, [&](auto const& text) { lines.push_back(recordLine(language, keyword, text)); });
+void appendRecordLine(KeywordLanguage language, LineKeyword const& keyword,
+                      std::optional<double> const& value, ModelContent const& content, KelmarLines& lines) {
+  if (value && isOptionApplicable(content, keyword.option)) {
+    QString const text = keywordText(language, keyword);
+    withRealText(*value, [&](auto const& made) { lines.push_back(recordLine(language, text, made)); });
   }
-}
-
-void appendOptionLine(KeywordLanguage language, QString const& keyword, std::int32_t value,
-                      ModelContent const& content, KelmarOption option, KelmarLines& lines) {
-  if (isOptionApplicable(content, option))
-    lines.push_back(optionLine(language, keyword, valueChars(value).view()));
-}
-
-void appendOptionLine(KeywordLanguage language, QString const& keyword,
-                      std::optional<std::int32_t> const& value, ModelContent const& content,
-                      KelmarOption option, KelmarLines& lines) {
-  if (value && isOptionApplicable(content, option)) {
-    lines.push_back(optionLine(language, keyword, valueChars(*value).view()));
-  }
-}
-
-void appendOptionLine(KeywordLanguage language, QString const& keyword, std::optional<double> const& value,
-                      ModelContent const& content, KelmarOption option, KelmarLines& lines) {
-  if (value && isOptionApplicable(content, option)) {
-    withRealText(*value, [&](auto const& text) { lines.push_back(optionLine(language, keyword, text)); });
-  }
-}
-
-void appendOptionLine(KeywordLanguage language, QString const& keyword, std::int32_t value,
-                      KelmarLines& lines) {
-  lines.push_back(optionLine(language, keyword, valueChars(value).view()));
-}
-
-void appendOptionLine(KeywordLanguage language, QString const& keyword, QString const& value,
-                      KelmarLines& lines) {
-  lines.push_back(optionLine(language, keyword, value));
-}
-
-void appendOptionLine(KeywordLanguage language, QString const& keyword, QLatin1String value,
-                      KelmarLines& lines) {
-  lines.push_back(optionLine(language, keyword, value));
-}
-
-void appendOptionLine(KeywordLanguage language, QString const& keyword, bool value, KelmarLines& lines) {
-  lines.push_back(optionLine(language, keyword, valueChars(value).view()));
 }
 
 // The line is built from its pattern and, independently, by joining its parts; both must agree.
-void appendOptionLine(KeywordLanguage language, KelmarOption option, std::int32_t value,
+void appendOptionLine(KeywordLanguage language, LineKeyword const& keyword, std::int32_t value,
                       ModelContent const& content, KelmarLines& lines) {
-  if (!isOptionApplicable(content, option)) return;
-  QString const keyword = keywordFor(option, isEnglish(language));
+  if (!isOptionApplicable(content, keyword.option)) return;
+  QString const text = keywordText(language, keyword);
   ValueChars const number = valueChars(value);
-  QString const string_tmp = optionLineFromPattern(language, keyword, number.view());
-  QString string = optionLine(language, keyword, number.view());
+  QString const string_tmp = optionLineFromPattern(language, text, number.view());
+  QString string = optionLine(language, text, number.view());
   if (string_tmp != string) {
     trv::smartassert::SmartAssert("string_tmp == string")
         .setFileContext("lib/properties/control_param/src/utils", kSelfCheckReportLine)
         .debug("");
   }
   lines.push_back(std::move(string));
+}
+
+void appendOptionLine(KeywordLanguage language, LineKeyword const& keyword,
+                      std::optional<std::int32_t> const& value, ModelContent const& content,
+                      KelmarLines& lines) {
+  if (value && isOptionApplicable(content, keyword.option)) {
+    lines.push_back(optionLine(language, keywordText(language, keyword), valueChars(*value).view()));
+  }
+}
+
+void appendOptionLine(KeywordLanguage language, LineKeyword const& keyword,
+                      std::optional<double> const& value, ModelContent const& content, KelmarLines& lines) {
+  if (value && isOptionApplicable(content, keyword.option)) {
+    QString const text = keywordText(language, keyword);
+    withRealText(*value, [&](auto const& made) { lines.push_back(optionLine(language, text, made)); });
+  }
+}
+
+void appendOptionLine(KeywordLanguage language, LineKeyword const& keyword, std::int32_t value,
+                      KelmarLines& lines) {
+  lines.push_back(optionLine(language, keywordText(language, keyword), valueChars(value).view()));
+}
+
+void appendOptionLine(KeywordLanguage language, LineKeyword const& keyword, QString const& value,
+                      KelmarLines& lines) {
+  lines.push_back(optionLine(language, keywordText(language, keyword), value));
+}
+
+void appendOptionLine(KeywordLanguage language, LineKeyword const& keyword, QLatin1String value,
+                      KelmarLines& lines) {
+  lines.push_back(optionLine(language, keywordText(language, keyword), value));
+}
+
+void appendOptionLine(KeywordLanguage language, LineKeyword const& keyword, bool value, KelmarLines& lines) {
+  lines.push_back(optionLine(language, keywordText(language, keyword), valueChars(value).view()));
 }
 
 }  // namespace trv::control_param::data

@@ -3,7 +3,7 @@
 // writeKelmar (kelmar.h) refuses any other value before a module writer runs.
 
 #include "lib/properties/control_param/schema/records.h"
-#include "lib/properties/control_param/src/ProgrammTypes.h"
+#include "lib/properties/control_param/vocabulary/ProgrammTypes.h"
 #include "lib/properties/control_param/src/kelmar_lines.h"
 
 namespace trv::control_param::data {

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "lib/properties/control_param/schema/records.h"
-#include "lib/properties/control_param/src/ProgrammTypes.h"
+#include "lib/properties/control_param/vocabulary/ProgrammTypes.h"
 
 namespace trv::control_param {
 
