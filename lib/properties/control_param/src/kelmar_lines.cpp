@@ -42,7 +42,8 @@ struct ValueChars {
   QLatin1String view() const { return QLatin1String(text.data(), size); }
 };
 
-ValueChars valueChars(std::int32_t value) {
+template <typename Integer>
+ValueChars integerChars(Integer value) {
   ValueChars made;
   made.size = static_cast<int>(
       std::to_chars(made.text.data(), made.text.data() + made.text.size(), value).ptr - made.text.data());
@@ -60,6 +61,14 @@ ValueChars finiteValueChars(double value) {
                                    .ptr -
                                made.text.data());
   return made;
+}
+
+ValueChars valueChars(std::int32_t value) {
+  return integerChars(value);
+}
+
+ValueChars valueChars(std::int64_t value) {
+  return integerChars(value);
 }
 
 ValueChars valueChars(bool value) {
@@ -147,6 +156,9 @@ QString inLanguage(KeywordLanguage language, char const* german, char const* eng
 QString valueText(std::int32_t value) {
   return valueChars(value).view();
 }
+QString valueText(std::int64_t value) {
+  return valueChars(value).view();
+}
 QString valueText(double value) {
   QString text;
   withRealText(value, [&](auto const& made) { text = made; });
@@ -156,7 +168,7 @@ QString valueText(bool value) {
   return valueChars(value).view();
 }
 
-void appendRecordLine(KeywordLanguage language, LineKeyword const& keyword, std::int32_t value,
+void appendRecordLine(KeywordLanguage language, LineKeyword const& keyword, std::int64_t value,
                       ModelContent const& content, KelmarLines& lines) {
   if (isOptionApplicable(content, keyword.option))
     lines.push_back(recordLine(language, keywordText(language, keyword), valueChars(value).view()));
@@ -171,7 +183,7 @@ void appendRecordLine(KeywordLanguage language, LineKeyword const& keyword,
 }
 
 // The line is built from its pattern and, independently, by joining its parts; both must agree.
-void appendOptionLine(KeywordLanguage language, LineKeyword const& keyword, std::int32_t value,
+void appendOptionLine(KeywordLanguage language, LineKeyword const& keyword, std::int64_t value,
                       ModelContent const& content, KelmarLines& lines) {
   if (!isOptionApplicable(content, keyword.option)) return;
   QString const text = keywordText(language, keyword);

@@ -30,6 +30,7 @@ QLatin1String inLanguageText(KeywordLanguage language, char const* german, char 
 
 // Value text: integers in base 10, reals in general format with six significant digits, booleans "1"/"0".
 QString valueText(std::int32_t value);
+QString valueText(std::int64_t value);
 QString valueText(double value);
 QString valueText(bool value);
 
@@ -46,15 +47,16 @@ struct LineKeyword {
 // An identifier beyond the option table, for a line that no option gates; it always applies.
 constexpr KelmarOption kNoKelmarOption = kLastKelmarOption + 1;
 
-// Record lines, gated by the option.
-void appendRecordLine(KeywordLanguage language, LineKeyword const& keyword, std::int32_t value,
+// Record lines, gated by the option. The gated integer forms take 64 bits: some writers add a flag value to
+// a stored 32-bit number and write the exact sum.
+void appendRecordLine(KeywordLanguage language, LineKeyword const& keyword, std::int64_t value,
                       ModelContent const& content, KelmarLines& lines);
 void appendRecordLine(KeywordLanguage language, LineKeyword const& keyword,
                       std::optional<double> const& value, ModelContent const& content, KelmarLines& lines);
 
 // Option lines, gated by the option. The integer line is built twice, from its pattern and by joining its
 // parts, and the two are checked to agree.
-void appendOptionLine(KeywordLanguage language, LineKeyword const& keyword, std::int32_t value,
+void appendOptionLine(KeywordLanguage language, LineKeyword const& keyword, std::int64_t value,
                       ModelContent const& content, KelmarLines& lines);
 void appendOptionLine(KeywordLanguage language, LineKeyword const& keyword,
                       std::optional<std::int32_t> const& value, ModelContent const& content,

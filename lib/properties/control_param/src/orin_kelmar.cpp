@@ -9,9 +9,10 @@ std::int32_t tBeamComponents(ORIN_Control_Properties const& r) {
   return (r.moments ? 1 : 0) + (r.shearforces ? 2 : 0) + (r.axialforces ? 4 : 0) + (r.torsional ? 8 : 0);
 }
 
-// The spring eccentricity, plus 4 when the coupling spring keeps its direction.
-std::int32_t springValue(ORIN_Control_Properties const& r) {
-  return number(r.spri) + (r.spri_direction ? 4 : 0);
+// The spring eccentricity, plus 4 when the coupling spring keeps its direction; the exact sum, also for a
+// stored value near the top of the 32-bit range.
+std::int64_t springValue(ORIN_Control_Properties const& r) {
+  return std::int64_t{number(r.spri)} + (r.spri_direction ? 4 : 0);
 }
 
 void appendSolver(ORIN_Control_Properties const& r, KeywordLanguage language, KelmarLines& lines) {

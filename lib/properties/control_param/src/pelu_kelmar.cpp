@@ -4,9 +4,9 @@
 namespace trv::control_param::data {
 namespace {
 
-// The interaction, plus 4 for non-linear strains.
-std::int32_t interactionValue(PELU_Control_Properties const& r) {
-  return number(r.inte) + (r.non_lin_strain ? 4 : 0);
+// The interaction, plus 4 for non-linear strains; the exact sum, also near the top of the 32-bit range.
+std::int64_t interactionValue(PELU_Control_Properties const& r) {
+  return std::int64_t{number(r.inte)} + (r.non_lin_strain ? 4 : 0);
 }
 
 }  // namespace
