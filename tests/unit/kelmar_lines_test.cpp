@@ -150,8 +150,8 @@ TEST(KelmarValueText, Booleans) {
 TEST(KelmarLineForms, RecordNameAndValueItemFollowTheLanguage) {
   EXPECT_EQ(recordName(kDe).toStdString(), "STEU");
   EXPECT_EQ(recordName(kEn).toStdString(), "CTRL");
-  EXPECT_EQ(valueItem(kDe).toStdString(), "WERT");
-  EXPECT_EQ(valueItem(kEn).toStdString(), "VAL");
+  EXPECT_EQ(QString(valueItem(kDe)).toStdString(), "WERT");
+  EXPECT_EQ(QString(valueItem(kEn)).toStdString(), "VAL");
 }
 
 // One writer call and the lines it must leave.
@@ -221,7 +221,7 @@ const WriterCase kWriterCases[] = {
     // Option lines, ungated.
     {"ungated int", [](KelmarLines& l) { appendOptionLine(kDe, 12, 15, l); }, {"STEU OPT PLAB WERT 15"}},
     {"ungated text",
-     [](KelmarLines& l) { appendOptionLine(kEn, 45, QStringLiteral("OFF"), l); },
+     [](KelmarLines& l) { appendOptionLine(kEn, 45, QLatin1String("OFF"), l); },
      {"CTRL OPT DL VAL OFF"}},
     {"ungated bool true",
      [](KelmarLines& l) { appendOptionLine(kDe, 51, true, l); },

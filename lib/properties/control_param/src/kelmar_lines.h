@@ -13,6 +13,7 @@
 
 #include <QString>
 
+#include "lib/properties/control_param/src/kelmar_values.h"
 #include "lib/properties/control_param/vocabulary/ModelContent.h"
 #include "lib/properties/control_param/vocabulary/kelmar_options.h"
 
@@ -20,19 +21,12 @@ namespace trv::control_param::data {
 
 using KelmarLines = std::vector<QString>;
 
-// "STEU" (German) or "CTRL" (English).
+// "STEU" (German) or "CTRL" (English), from the record name table.
 QString const& recordName(KeywordLanguage language);
 // "WERT" (German) or "VAL" (English).
-QString valueItem(KeywordLanguage language);
+QLatin1String valueItem(KeywordLanguage language);
 // The German or the English text, by language.
-QString inLanguage(KeywordLanguage language, char const* german, char const* english);
 QLatin1String inLanguageText(KeywordLanguage language, char const* german, char const* english);
-
-// Value text: integers in base 10, reals in general format with six significant digits, booleans "1"/"0".
-QString valueText(std::int32_t value);
-QString valueText(std::int64_t value);
-QString valueText(double value);
-QString valueText(bool value);
 
 // The keyword a line is written with: its option's keyword in the line's language, looked up by the writer,
 // or, for a line whose keyword the option table does not hold (Zuther "LAY", BRAX "GPCS"), the writer's own
@@ -66,8 +60,6 @@ void appendOptionLine(KeywordLanguage language, LineKeyword const& keyword,
 
 // Option lines, ungated.
 void appendOptionLine(KeywordLanguage language, LineKeyword const& keyword, std::int32_t value,
-                      KelmarLines& lines);
-void appendOptionLine(KeywordLanguage language, LineKeyword const& keyword, QString const& value,
                       KelmarLines& lines);
 void appendOptionLine(KeywordLanguage language, LineKeyword const& keyword, QLatin1String value,
                       KelmarLines& lines);
