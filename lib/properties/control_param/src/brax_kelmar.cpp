@@ -69,8 +69,9 @@ QString problemLine(BRAX_PROB value, KeywordLanguage language) {
 
 }  // namespace
 
-KelmarLines moduleLines(ProgrammTypes /*type*/, BRAX_Control_Properties const& r,
-                        ModelContent const& /*content*/, KeywordLanguage language) {
+template <>
+KelmarLines moduleLines<BRAX_Control_Properties>(ProgrammTypes /*type*/, BRAX_Control_Properties const& r,
+                                                 ModelContent const& /*content*/, KeywordLanguage language) {
   KelmarLines lines = emptyLines();
   using namespace option;
   appendOptionLine(language, kDl, activationText(r.dl, language), lines);

@@ -21,8 +21,9 @@ void appendFullSet(NEVO_Control_Properties const& r, ModelContent const& content
 
 }  // namespace
 
-KelmarLines moduleLines(ProgrammTypes type, NEVO_Control_Properties const& record,
-                        ModelContent const& content, KeywordLanguage language) {
+template <>
+KelmarLines moduleLines<NEVO_Control_Properties>(ProgrammTypes type, NEVO_Control_Properties const& record,
+                                                 ModelContent const& content, KeywordLanguage language) {
   KelmarLines lines = emptyLines();
   if (type == NEVO_A) appendToleranceSet(record, content, language, lines);
   if (type == NEVO_B) appendFullSet(record, content, language, lines);

@@ -44,8 +44,9 @@ void appendIterationSet(ORIN_Control_Properties const& r, ModelContent const& co
 
 }  // namespace
 
-KelmarLines moduleLines(ProgrammTypes type, ORIN_Control_Properties const& record,
-                        ModelContent const& content, KeywordLanguage language) {
+template <>
+KelmarLines moduleLines<ORIN_Control_Properties>(ProgrammTypes type, ORIN_Control_Properties const& record,
+                                                 ModelContent const& content, KeywordLanguage language) {
   KelmarLines lines = emptyLines();
   switch (type) {
     case ORIN_A:

@@ -11,8 +11,9 @@ std::int64_t interactionValue(PELU_Control_Properties const& r) {
 
 }  // namespace
 
-KelmarLines moduleLines(ProgrammTypes type, PELU_Control_Properties const& record,
-                        ModelContent const& content, KeywordLanguage language) {
+template <>
+KelmarLines moduleLines<PELU_Control_Properties>(ProgrammTypes type, PELU_Control_Properties const& record,
+                                                 ModelContent const& content, KeywordLanguage language) {
   KelmarLines lines = emptyLines();
   if (type != PELU_A && type != PELU_B) return lines;
   if (record.axia > 0) {

@@ -32,8 +32,10 @@ void appendFullSet(Zuther_Control_Properties const& r, ModelContent const& conte
 
 }  // namespace
 
-KelmarLines moduleLines(ProgrammTypes type, Zuther_Control_Properties const& record,
-                        ModelContent const& content, KeywordLanguage language) {
+template <>
+KelmarLines moduleLines<Zuther_Control_Properties>(ProgrammTypes type,
+                                                   Zuther_Control_Properties const& record,
+                                                   ModelContent const& content, KeywordLanguage language) {
   KelmarLines lines = emptyLines();
   if (type == Zuther_A) appendFullSet(record, content, language, lines);
   if (type == Zuther_B) {
