@@ -16,7 +16,7 @@
 #include <boost/any.hpp>
 
 #include "container/model/Model.h"
-#include "container/model/Transaction.h"
+#include "container/model/change.h"
 #include "host/trv_properties_qt/Configuration.h"
 #include "host/trv_properties_qt/PropertyMeta.h"
 #include "host/trv_properties_qt/configure_xlator.h"
@@ -170,9 +170,8 @@ void bindValue(Property& property, std::shared_ptr<container::model::Model> cons
   // A value of another type changes nothing and is refused before any transaction is opened.
   property.setValue = [model](ObjectKey const& key, boost::any const& value) {
     if (!acceptsValue<T>(value)) return false;
-    container::model::Transaction transaction(*model);
-    assignValue(Field::member(transaction.template get<Record>(key).modify()), value);
-    transaction.commit();
+    container::model::change<Record>(*model, key,
+                                     [&](Record& record) { assignValue(Field::member(record), value); });
     return true;
   };
   property.isEqual = &isEqualAs<typename TravelType<T>::type>;
