@@ -5,16 +5,13 @@
 
 #include <QStringBuilder>
 
-#include "host/trv_assert/SmartAssert.h"
+#include "lib/properties/control_param/vocabulary/host_reports.h"
 
 namespace trv::control_param::data {
 namespace {
 
 // The record names, made when the library is loaded.
 const std::array<QString, 2> kRecordNames{QStringLiteral("STEU"), QStringLiteral("CTRL")};
-
-// Position under which a failed self-check of the line by identifier is reported.
-constexpr int kSelfCheckReportLine = 39;
 
 bool isEnglish(KeywordLanguage language) {
   return language != kGerman;
@@ -91,9 +88,7 @@ void appendOptionLine(KeywordLanguage language, LineKeyword const& keyword, std:
   QString const string_tmp = optionLineFromPattern(language, text, number.view());
   QString string = optionLine(language, text, number.view());
   if (string_tmp != string) {
-    trv::smartassert::SmartAssert("string_tmp == string")
-        .setFileContext("lib/properties/control_param/src/utils", kSelfCheckReportLine)
-        .debug("");
+    reportToHost("string_tmp == string", report_position::kOptionLineSelfCheck);
   }
   lines.push_back(std::move(string));
 }

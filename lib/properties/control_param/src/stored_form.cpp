@@ -4,10 +4,10 @@
 
 #include <QByteArray>
 
-#include "host/trv_assert/SmartAssert.h"
 #include "lib/properties/control_param/schema/records.h"
 #include "lib/properties/control_param/src/program_records.h"
 #include "lib/properties/control_param/src/stored_text.h"
+#include "lib/properties/control_param/vocabulary/host_reports.h"
 #include "serialization/compact_binary.h"
 #include "serialization/simple_json.h"
 
@@ -15,9 +15,7 @@ namespace trv::control_param::data {
 namespace {
 
 void reportEmptyText() {
-  smartassert::SmartAssert("!xml_string.isEmpty()")
-      .setFileContext("lib/properties/control_param/src/internal_data", 42)
-      .debug("");
+  reportToHost("!xml_string.isEmpty()", report_position::kEmptyStoredText);
 }
 
 template <typename Record>

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "host/trv_assert/SmartAssert.h"
+#include "lib/properties/control_param/vocabulary/host_reports.h"
 
 namespace trv::control_param::data {
 namespace {
@@ -82,9 +82,6 @@ bool holds(ModelContent const& content, Needs needs) {
   return true;
 }
 
-// Position under which a missing keyword is reported in the host's assertion log.
-constexpr int kInvalidOptionReportLine = 651;
-
 // The keywords of the option table as strings, German and English, made once (copies share them).
 std::array<std::array<QString, 2>, kLastKelmarOption + 1> const& keywordTexts() {
   static std::array<std::array<QString, 2>, kLastKelmarOption + 1> const texts = [] {
@@ -107,9 +104,7 @@ bool isOptionApplicable(ModelContent const& content, KelmarOption option) {
 QString keywordFor(KelmarOption option, bool english) {
   if (option <= kLastKelmarOption && kOptionTable[option].german != nullptr)
     return keywordTexts()[option][english ? 1 : 0];
-  trv::smartassert::SmartAssert("0 && \"Invalid option!\"")
-      .setFileContext("lib/properties/control_param/src/utils", kInvalidOptionReportLine)
-      .debug("");
+  reportToHost("0 && \"Invalid option!\"", report_position::kInvalidOption);
   return QString();
 }
 
