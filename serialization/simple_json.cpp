@@ -219,7 +219,7 @@ std::size_t skipBlanks(std::string_view line, std::size_t position) {
 }
 
 [[noreturn]] void fail(char const* what, std::size_t offset) {
-  throw CoreException(std::string("JSON parser error: ") + what + " at offset " + std::to_string(offset));
+  throw CoreException(errors::jsonParserError(what, offset));
 }
 
 // Parses one object starting at `start`; returns the position after it.
@@ -231,11 +231,11 @@ std::size_t parseObject(std::string_view line, std::size_t start, MemberVisitor*
   if (!result) {
     switch (handler.failure()) {
       case Failure::RootNotObject:
-        fail("The document root must be an object.", skipBlanks(line, start));
+        fail(errors::kRootNotObject, skipBlanks(line, start));
       case Failure::NumberTooBig:
-        fail("Number too big to be stored in double.", start + result.Offset());
+        fail(errors::kNumberTooBig, start + result.Offset());
       case Failure::TooDeep:
-        fail("The document is nested too deeply.", start + result.Offset());
+        fail(errors::kNestedTooDeeply, start + result.Offset());
       case Failure::None:
         fail(rapidjson::GetParseError_En(result.Code()), start + result.Offset());
     }

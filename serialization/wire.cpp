@@ -24,18 +24,17 @@ std::uint64_t fixedSize(std::uint8_t type) {
 }
 
 void checkDepth(int depth) {
-  if (depth > kMaxDepth) throw CoreException("Max recursion depth exceeded");
+  if (depth > kMaxDepth) throw CoreException(errors::kMaxDepthExceeded);
 }
 
 }  // namespace
 
 void InputBuffer::outOfBounds(std::uint64_t requested) const {
-  throw StreamException("Read out of bounds: " + std::to_string(requested) + " bytes requested, offset: " +
-                        std::to_string(position_) + ", length: " + std::to_string(size_));
+  throw StreamException(errors::readOutOfBounds(requested, position_, size_));
 }
 
 void unknownType() {
-  throw CoreException("Unknown data type found");
+  throw CoreException(errors::kUnknownDataType);
 }
 
 void skipElements(InputBuffer& input, std::uint8_t type, std::uint64_t count, int depth) {

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "lib/properties/control_param/src/kelmar_lines.h"
+#include "lib/properties/control_param/src/kelmar_values.h"
 
 namespace trv::control_param::data {
 namespace {

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "lib/properties/control_param/src/ProgrammTypes.h"
+#include "lib/properties/control_param/vocabulary/ProgrammTypes.h"
 
 namespace ctrlparam {
 

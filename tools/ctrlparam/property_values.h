@@ -9,7 +9,7 @@
 #include <boost/any.hpp>
 
 #include "host/trv_properties_qt/Property.h"
-#include "lib/properties/control_param/src/ProgrammTypes.h"
+#include "lib/properties/control_param/vocabulary/ProgrammTypes.h"
 
 namespace ctrlparam {
 

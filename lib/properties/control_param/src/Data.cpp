@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "container/model/change.h"
 #include "host/trv_properties_qt/QtInspectorWidget.h"
 #include "host/trv_qt/trv_qt.h"
 #include "lib/properties/control_param/src/calculation_method.h"
@@ -18,11 +19,9 @@ TRV_QT_InitTranslator const translatorStartUpQt{"trv_control_param_table_dll"};
 constexpr char const* kEmptyData = "Empty control-parameter data.";
 
 template <typename Field>
-void setBraxField(data::InternalInterface& module, Field value,
-                  Field BRAX_Control_Properties::*member) {
-  container::model::Transaction transaction(*module.model);
-  transaction.get<BRAX_Control_Properties>(data::RecordKey).modify().*member = value;
-  transaction.commit();
+void setBraxField(data::InternalInterface& module, Field value, Field BRAX_Control_Properties::*member) {
+  container::model::change<BRAX_Control_Properties>(
+      *module.model, data::RecordKey, [&](BRAX_Control_Properties& record) { record.*member = value; });
 }
 
 }  // namespace
@@ -50,13 +49,21 @@ properties::QtInspectorWidget* Data::createPropertyInspector(QWidget* parent) {
                                            configuration.signals);
 }
 
-std::vector<QString> Data::getKELMAR(int language) { return checked().getKELMAR(language); }
+std::vector<QString> Data::getKELMAR(int language) {
+  return checked().getKELMAR(language);
+}
 
-int Data::getCalculationMethod(QString const& xml) { return data::calculationMethod(xml); }
+int Data::getCalculationMethod(QString const& xml) {
+  return data::calculationMethod(xml);
+}
 
-QString Data::getXMLData() { return checked().getXMLData(); }
+QString Data::getXMLData() {
+  return checked().getXMLData();
+}
 
-void Data::insertXMLData(QString const& xml) { checked().insertXMLData(xml); }
+void Data::insertXMLData(QString const& xml) {
+  checked().insertXMLData(xml);
+}
 
 void Data::setBRAX_NMAT(_bond_enumerators::BRAX_NMAT::BRAX_NMAT value) {
   setBraxField(checked(), value, &BRAX_Control_Properties::nmat);
@@ -66,8 +73,12 @@ void Data::setBRAX_PROB(_bond_enumerators::BRAX_PROB::BRAX_PROB value) {
   setBraxField(checked(), value, &BRAX_Control_Properties::prob);
 }
 
-void Data::test4upgrade(logging::UILogEntryCollectorSink& sink) { checked().test4upgrade(sink); }
+void Data::test4upgrade(logging::UILogEntryCollectorSink& sink) {
+  checked().test4upgrade(sink);
+}
 
-void Data::upgrade() { checked().upgrade(); }
+void Data::upgrade() {
+  checked().upgrade();
+}
 
 }  // namespace trv::control_param

@@ -11,8 +11,8 @@
 #include <QString>
 
 #include "lib/properties/control_param/schema/BRAX_Control_Properties.h"
-#include "lib/properties/control_param/src/ProgrammTypes.h"
-#include "lib/properties/control_param/src/export.h"
+#include "lib/properties/control_param/vocabulary/ProgrammTypes.h"
+#include "lib/properties/control_param/vocabulary/export.h"
 
 class QWidget;
 

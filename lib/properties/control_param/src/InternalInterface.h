@@ -12,8 +12,8 @@
 #include "container/model/Model.h"
 #include "host/trv_logging/UILogEntryCollectorSink.h"
 #include "host/trv_properties_qt/Configuration.h"
-#include "lib/properties/control_param/src/ModelContent.h"
-#include "lib/properties/control_param/src/ProgrammTypes.h"
+#include "lib/properties/control_param/vocabulary/ModelContent.h"
+#include "lib/properties/control_param/vocabulary/ProgrammTypes.h"
 
 namespace trv::control_param::data {
 

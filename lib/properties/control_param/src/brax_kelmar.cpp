@@ -8,18 +8,6 @@
 namespace trv::control_param::data {
 namespace {
 
-constexpr KelmarOption kDeadLoad = 45;
-constexpr KelmarOption kBeam = 46;
-constexpr KelmarOption kCreep = 47;
-constexpr KelmarOption kCreepCode = 48;
-constexpr KelmarOption kRelaxation = 49;
-constexpr KelmarOption kCantilever = 50;
-constexpr KelmarOption kCasting = 51;
-constexpr KelmarOption kStore = 52;
-constexpr KelmarOption kProblem = 53;
-constexpr KelmarOption kNonlinearMaterial = 54;
-constexpr KelmarOption kElasticModulus = 55;
-
 QLatin1String activationText(BRAX_Activation value, KeywordLanguage language) {
   return value == BRAX_Activation::NoActivation ? inLanguageText(language, "AUS", "OFF")
                                                 : QLatin1String("AUTO");
@@ -74,34 +62,31 @@ QLatin1String nonlinearMaterialText(BRAX_NMAT value, KeywordLanguage language) {
 // which is left for later processing of the input; the record ends in a blank.
 QString problemLine(BRAX_PROB value, KeywordLanguage language) {
   QLatin1Char const blank(' ');
-  return recordName(language) % QLatin1String(" OPT ") % keyword(kProblem, language) % blank %
+  return recordName(language) % QLatin1String(" OPT ") % keyword(option::kProb, language) % blank %
          valueItem(language) % blank % problemText(value) % blank % inLanguageText(language, "W2", "V2") %
          QLatin1String(" $(ITERATIONSNUMBER) ");
 }
 
 }  // namespace
 
-KelmarLines moduleLines(ProgrammTypes /*type*/, BRAX_Control_Properties const& r,
-                        ModelContent const& /*content*/, KeywordLanguage language) {
+template <>
+KelmarLines moduleLines<BRAX_Control_Properties>(ProgrammTypes /*type*/, BRAX_Control_Properties const& r,
+                                                 ModelContent const& /*content*/, KeywordLanguage language) {
   KelmarLines lines = emptyLines();
-  auto const text = [&](KelmarOption option, QLatin1String value) {
-    appendOptionLine(language, keyword(option, language), value, lines);
-  };
-  auto const flag = [&](QString const& keywordText, bool value) {
-    appendOptionLine(language, keywordText, value, lines);
-  };
-  text(kDeadLoad, activationText(r.dl, language));
-  text(kBeam, beamText(r.beam));
-  text(kCreep, creepText(r.crep));
-  if (r.eige != BRAX_EIGE::ProjectDesignCode) text(kCreepCode, creepCodeText(r.eige));
-  text(kRelaxation, activationText(r.relz, language));
-  appendOptionLine(language, keyword(kCantilever, language), number(r.cant), lines);
-  flag(keyword(kCasting, language), r.cast);
-  flag(keyword(kStore, language), r.stor);
+  using namespace option;
+  appendOptionLine(language, kDl, activationText(r.dl, language), lines);
+  appendOptionLine(language, kBeam, beamText(r.beam), lines);
+  appendOptionLine(language, kCrep, creepText(r.crep), lines);
+  if (r.eige != BRAX_EIGE::ProjectDesignCode)
+    appendOptionLine(language, kCreepCode, creepCodeText(r.eige), lines);
+  appendOptionLine(language, kRelz, activationText(r.relz, language), lines);
+  appendOptionLine(language, kCant, number(r.cant), lines);
+  appendOptionLine(language, kCast, r.cast, lines);
+  appendOptionLine(language, kStor, r.stor, lines);
   lines.push_back(problemLine(r.prob, language));
-  text(kNonlinearMaterial, nonlinearMaterialText(r.nmat, language));
-  text(kElasticModulus, activationText(r.emod, language));
-  flag(QStringLiteral("GPCS"), r.gpc);
+  appendOptionLine(language, kNmat, nonlinearMaterialText(r.nmat, language), lines);
+  appendOptionLine(language, kEmod, activationText(r.emod, language), lines);
+  appendOptionLine(language, {kNoKelmarOption, QLatin1String("GPCS")}, r.gpc, lines);
   return lines;
 }
 

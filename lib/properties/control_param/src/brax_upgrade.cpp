@@ -10,7 +10,9 @@ namespace {
 
 constexpr std::int32_t kCurrentVersion = 1;
 
-bool needsUpgrade(BRAX_Control_Properties const& record) { return record.version_id < kCurrentVersion; }
+bool needsUpgrade(BRAX_Control_Properties const& record) {
+  return record.version_id < kCurrentVersion;
+}
 
 }  // namespace
 
@@ -31,10 +33,10 @@ void BraxData::test4upgrade(logging::UILogEntryCollectorSink& sink) {
 
 void BraxData::upgrade() {
   if (!needsUpgrade(record())) return;
-  container::model::Transaction transaction(*model);
-  transaction.get<BRAX_Control_Properties>(RecordKey).modify().cant = BRAX_CANT::AddNodesSeparateTangentially;
-  transaction.get<BRAX_Control_Properties>(RecordKey).modify().version_id = kCurrentVersion;
-  transaction.commit();
+  changeRecord([](BRAX_Control_Properties& record) {
+    record.cant = BRAX_CANT::AddNodesSeparateTangentially;
+    record.version_id = kCurrentVersion;
+  });
 }
 
 }  // namespace trv::control_param::data

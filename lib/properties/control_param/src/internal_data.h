@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "container/model/Transaction.h"
+#include "container/model/change.h"
 #include "lib/properties/control_param/src/InternalInterface.h"
 #include "lib/properties/control_param/src/RecordKey.h"
 #include "lib/properties/control_param/src/kelmar.h"
@@ -23,10 +24,7 @@ class ModuleData : public InternalInterface {
   QString getXMLData() override { return encodeRecord(record()); }
 
   void insertXMLData(QString const& xml) override {
-    container::model::Transaction transaction(*model);
-    Record decoded = decodeRecord<Record>(xml);
-    transaction.get<Record>(RecordKey).modify() = std::move(decoded);
-    transaction.commit();
+    changeRecord([&](Record& record) { record = decodeRecord<Record>(xml); });
   }
 
   std::vector<QString> getKELMAR(int language) override {
@@ -39,25 +37,23 @@ class ModuleData : public InternalInterface {
   // Changes the record in one committed transaction: `change(Record&)`.
   template <typename Change>
   void changeRecord(Change&& change) {
-    container::model::Transaction transaction(*model);
-    change(transaction.get<Record>(RecordKey).modify());
-    transaction.commit();
+    container::model::change<Record>(*model, RecordKey, std::forward<Change>(change));
   }
-
 };
 
 // Construction: the base part (context, model wiring, model content), then the inspector properties, the
 // default record under RecordKey, its selection and the variant's property filter.
 template <typename Record>
-ModuleData<Record>::ModuleData(ProgrammTypes type, int databaseHandle) : InternalInterface(type, databaseHandle) {
-    properties::nextgen::from_bond<Record>(*configuration, model);
-    {
-      container::model::Transaction transaction(*model);
-      transaction.insert(RecordKey, Record{});
-      transaction.commit();
-    }
-    configuration->selectionManager->selected.insert(RecordKey);
-    properties::nextgen::filterApplicableProperties(programType, *configuration, modelContent, model);
+ModuleData<Record>::ModuleData(ProgrammTypes type, int databaseHandle)
+    : InternalInterface(type, databaseHandle) {
+  properties::nextgen::from_bond<Record>(*configuration, model);
+  {
+    container::model::Transaction transaction(*model);
+    transaction.insert(RecordKey, Record{});
+    transaction.commit();
+  }
+  configuration->selectionManager->selected.insert(RecordKey);
+  properties::nextgen::filterApplicableProperties(programType, *configuration, modelContent, model);
 }
 
 }  // namespace trv::control_param::data

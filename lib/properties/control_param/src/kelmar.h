@@ -5,8 +5,8 @@
 
 #include <QString>
 
-#include "lib/properties/control_param/src/ModelContent.h"
-#include "lib/properties/control_param/src/ProgrammTypes.h"
+#include "lib/properties/control_param/vocabulary/ModelContent.h"
+#include "lib/properties/control_param/vocabulary/ProgrammTypes.h"
 #include "lib/properties/control_param/src/kelmar_modules.h"
 
 namespace trv::control_param::data {

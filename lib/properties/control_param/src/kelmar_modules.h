@@ -3,21 +3,15 @@
 // writeKelmar (kelmar.h) refuses any other value before a module writer runs.
 
 #include "lib/properties/control_param/schema/records.h"
-#include "lib/properties/control_param/src/ProgrammTypes.h"
 #include "lib/properties/control_param/src/kelmar_lines.h"
+#include "lib/properties/control_param/vocabulary/ProgrammTypes.h"
 
 namespace trv::control_param::data {
 
-KelmarLines moduleLines(ProgrammTypes type, ORIN_Control_Properties const& record,
-                        ModelContent const& content, KeywordLanguage language);
-KelmarLines moduleLines(ProgrammTypes type, PELU_Control_Properties const& record,
-                        ModelContent const& content, KeywordLanguage language);
-KelmarLines moduleLines(ProgrammTypes type, NEVO_Control_Properties const& record,
-                        ModelContent const& content, KeywordLanguage language);
-KelmarLines moduleLines(ProgrammTypes type, Zuther_Control_Properties const& record,
-                        ModelContent const& content, KeywordLanguage language);
-KelmarLines moduleLines(ProgrammTypes type, BRAX_Control_Properties const& record,
-                        ModelContent const& content, KeywordLanguage language);
+// The lines of a module's record; each module's writer (<module>_kelmar.cpp) specializes it for its record.
+template <typename Record>
+KelmarLines moduleLines(ProgrammTypes type, Record const& record, ModelContent const& content,
+                        KeywordLanguage language);
 
 // The keyword of `option` in `language`.
 inline QString keyword(KelmarOption option, KeywordLanguage language) {

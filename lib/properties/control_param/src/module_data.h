@@ -35,30 +35,6 @@ class BraxData final : public ModuleData<BRAX_Control_Properties> {
   void upgrade() override;
 };
 
-// The module data object class of each record.
-template <typename Record>
-struct ModuleClass;
-template <>
-struct ModuleClass<ORIN_Control_Properties> {
-  using type = OrinData;
-};
-template <>
-struct ModuleClass<PELU_Control_Properties> {
-  using type = PeluData;
-};
-template <>
-struct ModuleClass<NEVO_Control_Properties> {
-  using type = NevoData;
-};
-template <>
-struct ModuleClass<Zuther_Control_Properties> {
-  using type = ZutherData;
-};
-template <>
-struct ModuleClass<BRAX_Control_Properties> {
-  using type = BraxData;
-};
-
 // The module data object of `type`, made in one allocation with its control block; empty outside 0..11.
 std::shared_ptr<InternalInterface> createModule(ProgrammTypes type, int databaseHandle);
 

@@ -8,9 +8,8 @@ namespace trv::control_param::data {
 std::shared_ptr<InternalInterface> createModule(ProgrammTypes type, int databaseHandle) {
   std::shared_ptr<InternalInterface> module;
   if (static_cast<std::uint32_t>(type) > static_cast<std::uint32_t>(BRAX_A)) return module;
-  visitRecordType(type, [&](auto tag) {
-    using Module = typename ModuleClass<typename decltype(tag)::type>::type;
-    module = std::make_shared<Module>(type, databaseHandle);
+  visitModule(type, [&](auto row) {
+    module = std::make_shared<typename decltype(row)::ModuleType>(type, databaseHandle);
   });
   return module;
 }

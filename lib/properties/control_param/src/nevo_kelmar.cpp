@@ -4,32 +4,26 @@
 namespace trv::control_param::data {
 namespace {
 
-constexpr KelmarOption kGen = 56;
-constexpr KelmarOption kGenm = 57;
-constexpr KelmarOption kAfix = 59;
-constexpr KelmarOption kStyp = 60;
-constexpr KelmarOption kGdiv = 61;
-constexpr KelmarOption kPlc = 62;
-
 void appendToleranceSet(NEVO_Control_Properties const& r, ModelContent const& content,
                         KeywordLanguage language, KelmarLines& lines) {
-  appendOptionLine(language, keyword(kGen, language), r.gen, content, kGen, lines);
-  appendOptionLine(language, keyword(kGenm, language), r.genm, content, kGenm, lines);
+  appendOptionLine(language, option::kGen, r.gen, content, lines);
+  appendOptionLine(language, option::kGenm, r.genm, content, lines);
 }
 
 void appendFullSet(NEVO_Control_Properties const& r, ModelContent const& content, KeywordLanguage language,
                    KelmarLines& lines) {
   appendToleranceSet(r, content, language, lines);
-  appendOptionLine(language, keyword(kAfix, language), r.afix, content, kAfix, lines);
-  appendOptionLine(language, keyword(kStyp, language), r.styp, content, kStyp, lines);
-  appendOptionLine(language, keyword(kGdiv, language), r.gdiv, content, kGdiv, lines);
-  appendOptionLine(language, keyword(kPlc, language), r.plc, content, kPlc, lines);
+  appendOptionLine(language, option::kAfix, r.afix, content, lines);
+  appendOptionLine(language, option::kStyp, r.styp, content, lines);
+  appendOptionLine(language, option::kGdiv, r.gdiv, content, lines);
+  appendOptionLine(language, option::kPlc, r.plc, content, lines);
 }
 
 }  // namespace
 
-KelmarLines moduleLines(ProgrammTypes type, NEVO_Control_Properties const& record,
-                        ModelContent const& content, KeywordLanguage language) {
+template <>
+KelmarLines moduleLines<NEVO_Control_Properties>(ProgrammTypes type, NEVO_Control_Properties const& record,
+                                                 ModelContent const& content, KeywordLanguage language) {
   KelmarLines lines = emptyLines();
   if (type == NEVO_A) appendToleranceSet(record, content, language, lines);
   if (type == NEVO_B) appendFullSet(record, content, language, lines);

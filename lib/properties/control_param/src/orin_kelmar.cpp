@@ -4,58 +4,49 @@
 namespace trv::control_param::data {
 namespace {
 
-constexpr KelmarOption kTBeam = 12;
-constexpr KelmarOption kWarp = 13;
-constexpr KelmarOption kSprings = 14;
-constexpr KelmarOption kSolver = 16;
-constexpr KelmarOption kIteration = 23;
-constexpr KelmarOption kFriction = 26;
-constexpr KelmarOption kBrics = 30;
-constexpr KelmarOption kCables = 31;
-
 // The T-beam components as a sum of flags: moments 1, shear forces 2, axial forces 4, torsion 8.
 std::int32_t tBeamComponents(ORIN_Control_Properties const& r) {
   return (r.moments ? 1 : 0) + (r.shearforces ? 2 : 0) + (r.axialforces ? 4 : 0) + (r.torsional ? 8 : 0);
 }
 
-// The spring eccentricity, plus 4 when the coupling spring keeps its direction.
-std::int32_t springValue(ORIN_Control_Properties const& r) {
-  return number(r.spri) + (r.spri_direction ? 4 : 0);
+// The spring eccentricity, plus 4 when the coupling spring keeps its direction; the exact sum, also for a
+// stored value near the top of the 32-bit range.
+std::int64_t springValue(ORIN_Control_Properties const& r) {
+  return std::int64_t{number(r.spri)} + (r.spri_direction ? 4 : 0);
 }
 
 void appendSolver(ORIN_Control_Properties const& r, KeywordLanguage language, KelmarLines& lines) {
-  appendOptionLine(language, keyword(kSolver, language), number(r.solv), lines);
+  appendOptionLine(language, option::kSolv, number(r.solv), lines);
 }
 
 void appendBaseSet(ORIN_Control_Properties const& r, ModelContent const& content, KeywordLanguage language,
                    KelmarLines& lines) {
-  if (isOptionApplicable(content, kTBeam) && r.t_custom) {
-    appendOptionLine(language, keyword(kTBeam, language), tBeamComponents(r), lines);
-  }
-  appendOptionLine(language, kWarp, number(r.warp), content, lines);
-  appendOptionLine(language, keyword(kSprings, language), springValue(r), content, kSprings, lines);
+  if (r.t_custom) appendOptionLine(language, option::kPlab, tBeamComponents(r), content, lines);
+  appendOptionLine(language, option::kWarp, number(r.warp), content, lines);
+  appendOptionLine(language, option::kSpri, springValue(r), content, lines);
   if (r.solv != ORIN_SOLV::SparseSolver) appendSolver(r, language, lines);
 }
 
 void appendFriction(ORIN_Control_Properties const& r, ModelContent const& content, KeywordLanguage language,
                     KelmarLines& lines) {
-  appendOptionLine(language, keyword(kFriction, language), r.fric, content, kFriction, lines);
+  appendOptionLine(language, option::kFric, r.fric, content, lines);
 }
 
 void appendIterationSet(ORIN_Control_Properties const& r, ModelContent const& content,
                         KeywordLanguage language, KelmarLines& lines) {
   if (r.iter != ORIN_ITER::Automatic) {
-    appendOptionLine(language, keyword(kIteration, language), number(r.iter), content, kIteration, lines);
+    appendOptionLine(language, option::kIter, number(r.iter), content, lines);
   }
   appendFriction(r, content, language, lines);
-  appendOptionLine(language, keyword(kBrics, language), r.bric, content, kBrics, lines);
-  appendOptionLine(language, keyword(kCables, language), r.cabl, content, kCables, lines);
+  appendOptionLine(language, option::kBric, r.bric, content, lines);
+  appendOptionLine(language, option::kCabl, r.cabl, content, lines);
 }
 
 }  // namespace
 
-KelmarLines moduleLines(ProgrammTypes type, ORIN_Control_Properties const& record,
-                        ModelContent const& content, KeywordLanguage language) {
+template <>
+KelmarLines moduleLines<ORIN_Control_Properties>(ProgrammTypes type, ORIN_Control_Properties const& record,
+                                                 ModelContent const& content, KeywordLanguage language) {
   KelmarLines lines = emptyLines();
   switch (type) {
     case ORIN_A:

@@ -4,34 +4,27 @@
 namespace trv::control_param::data {
 namespace {
 
-constexpr KelmarOption kAxis = 0;
-constexpr KelmarOption kShearReduction = 7;
-constexpr KelmarOption kSmoothing = 8;
-constexpr KelmarOption kInteraction = 9;
-constexpr KelmarOption kUsage = 10;
-
-// The interaction, plus 4 for non-linear strains.
-std::int32_t interactionValue(PELU_Control_Properties const& r) {
-  return number(r.inte) + (r.non_lin_strain ? 4 : 0);
+// The interaction, plus 4 for non-linear strains; the exact sum, also near the top of the 32-bit range.
+std::int64_t interactionValue(PELU_Control_Properties const& r) {
+  return std::int64_t{number(r.inte)} + (r.non_lin_strain ? 4 : 0);
 }
 
 }  // namespace
 
-KelmarLines moduleLines(ProgrammTypes type, PELU_Control_Properties const& record,
-                        ModelContent const& content, KeywordLanguage language) {
+template <>
+KelmarLines moduleLines<PELU_Control_Properties>(ProgrammTypes type, PELU_Control_Properties const& record,
+                                                 ModelContent const& content, KeywordLanguage language) {
   KelmarLines lines = emptyLines();
   if (type != PELU_A && type != PELU_B) return lines;
   if (record.axia > 0) {
-    appendOptionLine(language, keyword(kAxis, language), number(record.axia), content, kAxis, lines);
+    appendOptionLine(language, option::kAxia, number(record.axia), content, lines);
   }
-  appendOptionLine(language, keyword(kShearReduction, language), record.vred, content, kShearReduction,
-                   lines);
-  appendOptionLine(language, keyword(kSmoothing, language), record.smoo, content, kSmoothing, lines);
+  appendOptionLine(language, option::kVred, record.vred, content, lines);
+  appendOptionLine(language, option::kSmoo, record.smoo, content, lines);
   if (record.inte != PELU_INTE::Automatic) {
-    appendOptionLine(language, keyword(kInteraction, language), interactionValue(record), content,
-                     kInteraction, lines);
+    appendOptionLine(language, option::kInte, interactionValue(record), content, lines);
   }
-  appendOptionLine(language, keyword(kUsage, language), record.usep, content, kUsage, lines);
+  appendOptionLine(language, option::kUsep, record.usep, content, lines);
   return lines;
 }
 

@@ -1,10 +1,13 @@
 #include "lib/properties/control_param/src/stored_form.h"
 
+#include <tuple>
+
 #include <QByteArray>
 
-#include "host/trv_assert/SmartAssert.h"
 #include "lib/properties/control_param/schema/records.h"
+#include "lib/properties/control_param/src/program_records.h"
 #include "lib/properties/control_param/src/stored_text.h"
+#include "lib/properties/control_param/vocabulary/host_reports.h"
 #include "serialization/compact_binary.h"
 #include "serialization/simple_json.h"
 
@@ -12,9 +15,7 @@ namespace trv::control_param::data {
 namespace {
 
 void reportEmptyText() {
-  smartassert::SmartAssert("!xml_string.isEmpty()")
-      .setFileContext("lib/properties/control_param/src/internal_data", 42)
-      .debug("");
+  reportToHost("!xml_string.isEmpty()", report_position::kEmptyStoredText);
 }
 
 template <typename Record>
@@ -82,16 +83,15 @@ Record decodeRecord(QString const& xml) {
   return readFirstOfLines<Record>(xml, readBase64Line<Record>);
 }
 
-#define TRV_STORED_FORM_INSTANTIATE_(Record)                              \
-  template QString encodeRecord<Record>(Record const&);                   \
-  template Record decodeRecord<Record>(QString const&);                   \
-  template std::vector<Record> decodeBase64Lines<Record>(QString const&); \
-  template std::vector<Record> decodeJsonLines<Record>(QString const&);
-TRV_STORED_FORM_INSTANTIATE_(ORIN_Control_Properties)
-TRV_STORED_FORM_INSTANTIATE_(PELU_Control_Properties)
-TRV_STORED_FORM_INSTANTIATE_(NEVO_Control_Properties)
-TRV_STORED_FORM_INSTANTIATE_(Zuther_Control_Properties)
-TRV_STORED_FORM_INSTANTIATE_(BRAX_Control_Properties)
-#undef TRV_STORED_FORM_INSTANTIATE_
+// The stored-form functions of every record of the module table, made in this file for the whole library.
+template <typename... Rows>
+constexpr auto storedFormFunctions(std::tuple<Rows...> const* /*modules*/) {
+  return std::make_tuple(std::make_tuple(
+      &encodeRecord<typename Rows::RecordType>, &decodeRecord<typename Rows::RecordType>,
+      &decodeBase64Lines<typename Rows::RecordType>, &decodeJsonLines<typename Rows::RecordType>)...);
+}
+namespace {
+[[gnu::used]] constexpr auto kStoredFormFunctions = storedFormFunctions(static_cast<Modules const*>(nullptr));
+}  // namespace
 
 }  // namespace trv::control_param::data

@@ -13,6 +13,7 @@ namespace {
 using control_param::ORIN_Control_Properties;
 using control_param::PELU_Control_Properties;
 using control_param::PELU_INTE;
+using namespace control_param::data::option;
 
 // The T-beam components count only while `t_custom` is on.
 bool tBeamComponentsOff(container::model::Model const& model, ObjectKey const& key) {
@@ -24,20 +25,23 @@ bool nonLinearStrainOff(container::model::Model const& model, ObjectKey const& k
   return model.get<PELU_Control_Properties>(key).inte == PELU_INTE::Automatic;
 }
 
-RuleTable const kPelu{
-    {"axia", 0}, {"vred", 7}, {"smoo", 8}, {"inte", 9}, {"non_lin_strain", 9, &nonLinearStrainOff},
-    {"usep", 10}};
+RuleTable const kPelu{{"axia", kAxia},
+                      {"vred", kVred},
+                      {"smoo", kSmoo},
+                      {"inte", kInte},
+                      {"non_lin_strain", kInte, &nonLinearStrainOff},
+                      {"usep", kUsep}};
 
 RuleTable orinBase() {
-  return {{"moments", 12, &tBeamComponentsOff},
-          {"shearforces", 12, &tBeamComponentsOff},
-          {"axialforces", 12, &tBeamComponentsOff},
-          {"torsional", 12, &tBeamComponentsOff},
-          {"t_custom", 12},
-          {"warp", 13},
-          {"spri", 14},
-          {"spri_direction", 15},
-          {"solv", 16}};
+  return {{"moments", kPlab, &tBeamComponentsOff},
+          {"shearforces", kPlab, &tBeamComponentsOff},
+          {"axialforces", kPlab, &tBeamComponentsOff},
+          {"torsional", kPlab, &tBeamComponentsOff},
+          {"t_custom", kPlab},
+          {"warp", kWarp},
+          {"spri", kSpri},
+          {"spri_direction", kSpriDirection},
+          {"solv", kSolv}};
 }
 
 RuleTable withRules(RuleTable table, RuleTable const& more) {
@@ -46,16 +50,17 @@ RuleTable withRules(RuleTable table, RuleTable const& more) {
 }
 
 RuleTable const kOrinA = orinBase();
-RuleTable const kOrinB = withRules(orinBase(), {{"iter", 23}, {"bric", 30}, {"cabl", 31}});
-RuleTable const kOrinCD = withRules(orinBase(), {{"fric", 26}});
-RuleTable const kOrinE{{"solv", 16}};
+RuleTable const kOrinB = withRules(orinBase(), {{"iter", kIter}, {"bric", kBric}, {"cabl", kCabl}});
+RuleTable const kOrinCD = withRules(orinBase(), {{"fric", kFric}});
+RuleTable const kOrinE{{"solv", kSolv}};
 
-RuleTable const kZutherA{{"lay", 44},  {"fach", 37}, {"tens", 39}, {"pfai", 40},
-                         {"wend", 41}, {"cott", 42}, {"bubb", 43}};
-RuleTable const kZutherB{{"lay", 44}, {"fach", 37}};
+RuleTable const kZutherA{{"lay", kLay},   {"fach", kFach}, {"tens", kTens}, {"pfai", kPfai},
+                         {"wend", kWend}, {"cott", kCott}, {"bubb", kBubb}};
+RuleTable const kZutherB{{"lay", kLay}, {"fach", kFach}};
 
-RuleTable const kNevoA{{"gen", 56}, {"genm", 57}};
-RuleTable const kNevoB{{"gen", 56}, {"genm", 57}, {"afix", 59}, {"styp", 60}, {"gdiv", 61}, {"plc", 62}};
+RuleTable const kNevoA{{"gen", kGen}, {"genm", kGenm}};
+RuleTable const kNevoB{{"gen", kGen},   {"genm", kGenm}, {"afix", kAfix},
+                       {"styp", kStyp}, {"gdiv", kGdiv}, {"plc", kPlc}};
 
 ApplicabilityRule const* findRule(RuleTable const& rules, std::string const& id) {
   auto it =

@@ -8,9 +8,9 @@
 
 #include "container/model/Model.h"
 #include "host/trv_properties_qt/Configuration.h"
-#include "lib/properties/control_param/src/ModelContent.h"
-#include "lib/properties/control_param/src/ProgrammTypes.h"
-#include "lib/properties/control_param/src/utils.h"
+#include "lib/properties/control_param/vocabulary/ModelContent.h"
+#include "lib/properties/control_param/vocabulary/ProgrammTypes.h"
+#include "lib/properties/control_param/vocabulary/kelmar_options.h"
 
 namespace trv::properties::nextgen {
 

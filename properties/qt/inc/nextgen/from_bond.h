@@ -16,7 +16,7 @@
 #include <boost/any.hpp>
 
 #include "container/model/Model.h"
-#include "container/model/Transaction.h"
+#include "container/model/change.h"
 #include "host/trv_properties_qt/Configuration.h"
 #include "host/trv_properties_qt/PropertyMeta.h"
 #include "host/trv_properties_qt/configure_xlator.h"
@@ -51,15 +51,15 @@ ValidatorKind validatorKind() {
 // "MaximumValue" / "MinimumValue" converted to `T` (int32 by truncation toward zero, bool as nonzero);
 // false, after a report, when the text is no number or the number does not fit `T`.
 template <typename T>
-bool convertBound(std::string const& text, int reportLine, T& bound) {
+bool convertBound(std::string const& text, control_param::ReportPosition reportPosition, T& bound) {
   long double number = 0;
   try {
     number = std::stold(text);
   } catch (std::invalid_argument const&) {
-    reportConversionFailed(reportLine);
+    reportConversionFailed(reportPosition);
     return false;
   } catch (std::out_of_range const&) {
-    reportConversionFailed(reportLine);
+    reportConversionFailed(reportPosition);
     return false;
   }
   if constexpr (std::is_same_v<T, bool>) {
@@ -69,7 +69,7 @@ bool convertBound(std::string const& text, int reportLine, T& bound) {
     long double const truncated = std::is_integral_v<T> ? std::trunc(number) : number;
     if (!std::isfinite(number) || truncated > static_cast<long double>(std::numeric_limits<T>::max()) ||
         truncated < static_cast<long double>(std::numeric_limits<T>::lowest())) {
-      reportConversionFailed(reportLine);
+      reportConversionFailed(reportPosition);
       return false;
     }
     bound = static_cast<T>(truncated);
@@ -81,10 +81,10 @@ template <typename T>
 void putBounds(Meta& meta, control_param::reflection::Metadata const& field) {
   T bound{};
   if (std::string const* maximum = field.attribute("MaximumValue"))
-    if (convertBound(*maximum, kMaximumReportLine, bound))
+    if (convertBound(*maximum, control_param::report_position::kMaximumConversion, bound))
       putMeta(meta, {"validator.maximum", "editor.validator.maximum"}, bound);
   if (std::string const* minimum = field.attribute("MinimumValue"))
-    if (convertBound(*minimum, kMinimumReportLine, bound))
+    if (convertBound(*minimum, control_param::report_position::kMinimumConversion, bound))
       putMeta(meta, {"validator.minimum", "editor.validator.minimum"}, bound);
 }
 
@@ -170,9 +170,8 @@ void bindValue(Property& property, std::shared_ptr<container::model::Model> cons
   // A value of another type changes nothing and is refused before any transaction is opened.
   property.setValue = [model](ObjectKey const& key, boost::any const& value) {
     if (!acceptsValue<T>(value)) return false;
-    container::model::Transaction transaction(*model);
-    assignValue(Field::member(transaction.template get<Record>(key).modify()), value);
-    transaction.commit();
+    container::model::change<Record>(*model, key,
+                                     [&](Record& record) { assignValue(Field::member(record), value); });
     return true;
   };
   property.isEqual = &isEqualAs<typename TravelType<T>::type>;

@@ -7,14 +7,12 @@
 #include <boost/algorithm/string/join.hpp>
 #include <boost/lexical_cast.hpp>
 
-#include "host/trv_assert/SmartAssert.h"
 #include "properties/qt/inc/nextgen/meta_tree.h"
 #include "translation/Xlator.h"
 
 namespace trv::properties::nextgen {
 namespace {
 
-constexpr char const* kReportFile = "properties/qt/inc/nextgen/from_bond";
 constexpr char const* kGeneralCategory = "General";
 
 // The context of the category texts: the schema namespace of a qualified name (everything before its last
@@ -55,10 +53,10 @@ void applyPrecision(Meta& meta, std::string const* precision) {
   try {
     value = std::stoi(*precision);
   } catch (std::invalid_argument const&) {
-    reportConversionFailed(kPrecisionReportLine);
+    reportConversionFailed(control_param::report_position::kPrecisionConversion);
     return;
   } catch (std::out_of_range const&) {
-    reportConversionFailed(kPrecisionReportLine);
+    reportConversionFailed(control_param::report_position::kPrecisionConversion);
     return;
   }
   putMeta(meta, {"validator.precision", "editor.validator.precision"}, value);
@@ -66,8 +64,8 @@ void applyPrecision(Meta& meta, std::string const* precision) {
 
 }  // namespace
 
-void reportConversionFailed(int line) {
-  smartassert::SmartAssert("0").setFileContext(kReportFile, line).debug("Conversion failed.");
+void reportConversionFailed(control_param::ReportPosition position) {
+  control_param::reportToHost("0", position, "Conversion failed.");
 }
 
 void putMeta(Meta& meta, std::initializer_list<char const*> keys, boost::any value) {

@@ -7,6 +7,7 @@
 
 #include "host/trv_properties_qt/Property.h"
 #include "lib/properties/control_param/schema/reflection.h"
+#include "lib/properties/control_param/vocabulary/host_reports.h"
 
 namespace trv::translation {
 class Xlator;
@@ -16,13 +17,8 @@ namespace trv::properties::nextgen {
 
 using FieldPath = std::vector<std::string>;
 
-// Source lines of the conversion reports.
-inline constexpr int kPrecisionReportLine = 192;
-inline constexpr int kMaximumReportLine = 402;
-inline constexpr int kMinimumReportLine = 415;
-
-// Reports "Conversion failed." through the assertion reporter, with the given source line.
-void reportConversionFailed(int line);
+// Reports "Conversion failed." to the host's assertion log at `position`.
+void reportConversionFailed(control_param::ReportPosition position);
 
 // Category, display name, tooltip (translated when `xlator` is given), column width, read-only state,
 // weight and id of the field `field` of the record `qualifiedName`. A "PropertyWeight" that is

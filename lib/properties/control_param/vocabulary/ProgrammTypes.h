@@ -21,8 +21,9 @@ enum ProgrammTypes : std::int32_t {
 };
 
 // The name of each program type, indexed by its value.
-inline constexpr char const* kProgrammTypeNames[] = {"ORIN_A",   "ORIN_B",   "ORIN_C", "ORIN_D", "PELU_A", "PELU_B",
-                                                     "NEVO_A",   "NEVO_B",   "Zuther_A", "Zuther_B", "ORIN_E", "BRAX_A"};
+inline constexpr char const* kProgrammTypeNames[] = {"ORIN_A",   "ORIN_B",   "ORIN_C", "ORIN_D",
+                                                     "PELU_A",   "PELU_B",   "NEVO_A", "NEVO_B",
+                                                     "Zuther_A", "Zuther_B", "ORIN_E", "BRAX_A"};
 inline constexpr int kProgrammTypeCount = 12;
 
 }  // namespace trv::control_param

@@ -1,0 +1,22 @@
+#pragma once
+// The one way the library changes a stored object: in a transaction of its own, committed at once.
+
+#include <utility>
+
+#include "container/model/Model.h"
+#include "container/model/ObjectKey.h"
+#include "container/model/Transaction.h"
+
+namespace trv::container::model {
+
+// Calls `f(T&)` on the object of type T under `key`, made writable in a new transaction, and commits it.
+// Throws what the transaction throws ("Transaction in progress. ...", "Unknown key.", "Type mismatch.") and
+// what `f` throws; the transaction is then rolled back.
+template <typename T, typename F>
+void change(Model& model, ObjectKey const& key, F&& f) {
+  Transaction transaction(model);
+  std::forward<F>(f)(transaction.get<T>(key).modify());
+  transaction.commit();
+}
+
+}  // namespace trv::container::model
