@@ -27,7 +27,7 @@ struct Context {
   std::optional<trv::control_param::ProgrammTypes> program;
   QString model = QStringLiteral("none");
   std::optional<QString> options;  // the --options value as given
-  QStringList settings;           // the --set values, in order
+  QStringList settings;            // the --set values, in order
   QString language = QStringLiteral("de");
   std::optional<QString> locale;
   std::optional<QString> screenshot;
