@@ -11,17 +11,22 @@ install(TARGETS trv_control_param_table trv_host EXPORT trv_control_param_tableT
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(TARGETS ctrlparam RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# Public headers keep their source-tree paths, so includes read the same in the tree and installed.
-set(TRV_PUBLIC_HEADER_DIRS
-  lib/properties/control_param/src
-  lib/properties/control_param/schema
-  container/model
-  serialization
-  host/trv_qt host/trv_dbo host/trv_assert host/trv_qt2 host/trv_properties_qt host/trv_logging
-  translation)
-foreach(dir IN LISTS TRV_PUBLIC_HEADER_DIRS)
-  install(DIRECTORY ${dir}/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/trv_control_param_table/${dir}
-    FILES_MATCHING PATTERN "*.h")
+# Public headers keep their source-tree paths, so includes read the same in the tree and installed. Only what
+# a host compiles against is installed: the facade and the headers it includes, the codec's exported
+# exceptions and theirs, and the host interfaces the library implements with what they include in turn.
+set(TRV_PUBLIC_HEADERS
+  lib/properties/control_param/src/Data.h
+  lib/properties/control_param/vocabulary/ProgrammTypes.h
+  lib/properties/control_param/vocabulary/export.h
+  lib/properties/control_param/schema/BRAX_Control_Properties.h
+  lib/properties/control_param/schema/enumeration.h
+  lib/properties/control_param/schema/reflection.h
+  serialization/errors.h
+  container/model/ObjectKey.h)
+file(GLOB TRV_HOST_HEADERS RELATIVE ${PROJECT_SOURCE_DIR} CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/host/*/*.h)
+foreach(header IN LISTS TRV_PUBLIC_HEADERS TRV_HOST_HEADERS)
+  get_filename_component(dir ${header} DIRECTORY)
+  install(FILES ${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/trv_control_param_table/${dir})
 endforeach()
 
 install(EXPORT trv_control_param_tableTargets NAMESPACE trv::

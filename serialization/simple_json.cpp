@@ -10,9 +10,9 @@
 #include <rapidjson/memorystream.h>
 #include <rapidjson/reader.h>
 
+#include "serialization/detail/json_parser_stack.h"
 #include "serialization/errors.h"
 #include "serialization/json_parser.h"
-#include "serialization/json_parser_stack.h"
 #include "serialization/simple_json.h"
 
 namespace trv::serialization::simple_json {

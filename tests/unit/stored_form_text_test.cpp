@@ -8,13 +8,13 @@
 #include <random>
 #include <string>
 
-#include "lib/properties/control_param/src/stored_text.h"
+#include "serialization/detail/stored_text.h"
 
 namespace {
 
-using trv::control_param::data::Base64Line;
-using trv::control_param::data::base64Line;
-using trv::control_param::data::forEachLine;
+using trv::serialization::detail::Base64Line;
+using trv::serialization::detail::base64Line;
+using trv::serialization::detail::forEachLine;
 
 QByteArray qtDecoded(QStringView line) {
   return QByteArray::fromBase64(line.toLatin1());

@@ -5,9 +5,9 @@
 
 #include <QString>
 
+#include "lib/properties/control_param/src/kelmar_modules.h"
 #include "lib/properties/control_param/vocabulary/ModelContent.h"
 #include "lib/properties/control_param/vocabulary/ProgrammTypes.h"
-#include "lib/properties/control_param/src/kelmar_modules.h"
 
 namespace trv::control_param::data {
 

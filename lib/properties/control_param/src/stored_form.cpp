@@ -6,13 +6,17 @@
 
 #include "lib/properties/control_param/schema/records.h"
 #include "lib/properties/control_param/src/program_records.h"
-#include "lib/properties/control_param/src/stored_text.h"
 #include "lib/properties/control_param/vocabulary/host_reports.h"
 #include "serialization/compact_binary.h"
+#include "serialization/detail/stored_text.h"
 #include "serialization/simple_json.h"
 
 namespace trv::control_param::data {
 namespace {
+
+using serialization::detail::Base64Line;
+using serialization::detail::base64Line;
+using serialization::detail::forEachLine;
 
 void reportEmptyText() {
   reportToHost("!xml_string.isEmpty()", report_position::kEmptyStoredText);

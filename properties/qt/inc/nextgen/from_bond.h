@@ -22,9 +22,9 @@
 #include "host/trv_properties_qt/configure_xlator.h"
 #include "lib/properties/control_param/schema/enumeration.h"
 #include "lib/properties/control_param/schema/reflection.h"
+#include "properties/qt/inc/nextgen/detail/shared_meta.h"
 #include "properties/qt/inc/nextgen/meta_tree.h"
 #include "properties/qt/inc/nextgen/property_attributes.h"
-#include "properties/qt/inc/nextgen/shared_meta.h"
 #include "properties/qt/inc/nextgen/value_functions.h"
 #include "translation/Xlator.h"
 
@@ -196,8 +196,8 @@ void addFieldProperty(Configuration& configuration, std::shared_ptr<container::m
   applyPrecisionAttribute(*meta, field);
   putValueTypePart<typename Field::value_type>(*meta, field, xlator);
   applyEditorAttribute(*meta, field);
-  std::vector<QString> labels = choiceLabels(*meta);
-  property->meta = sharedMeta(&Field::metadata, std::move(labels), std::move(meta));
+  std::vector<QString> labels = detail::choiceLabels(*meta);
+  property->meta = detail::sharedMeta(&Field::metadata, std::move(labels), std::move(meta));
   configuration.properties->add(std::move(property));
 }
 
@@ -206,7 +206,7 @@ void addFieldProperty(Configuration& configuration, std::shared_ptr<container::m
 template <typename Record>
 void from_bond(Configuration& configuration, std::shared_ptr<container::model::Model> model) {
   if (configuration.xlator)
-    detail::configure_xlator(*configuration.xlator, Record::Schema::metadata.qualified_name);
+    properties::detail::configure_xlator(*configuration.xlator, Record::Schema::metadata.qualified_name);
   FieldPath const path;
   control_param::reflection::for_each_field<Record>(
       [&](auto field) { addFieldProperty<decltype(field)>(configuration, model, path); });

@@ -1,6 +1,6 @@
 #pragma once
 // Speed-tuned: the real-number text of the KELMAR values without QString::number's slow path for short
-// decimals (figure in BENCHMARKS.md, "KELMAR value texts").
+// decimals (figures in BENCHMARKS.md, getKELMAR).
 
 namespace trv::control_param::data::detail {
 

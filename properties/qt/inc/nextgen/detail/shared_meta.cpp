@@ -1,4 +1,4 @@
-#include "properties/qt/inc/nextgen/shared_meta.h"
+#include "properties/qt/inc/nextgen/detail/shared_meta.h"
 
 #include <map>
 #include <mutex>
@@ -6,7 +6,7 @@
 
 #include "host/trv_properties_qt/PropertyMeta.h"
 
-namespace trv::properties::nextgen {
+namespace trv::properties::nextgen::detail {
 namespace {
 
 using Key = std::pair<void const*, std::vector<QString>>;
@@ -43,4 +43,4 @@ std::vector<QString> choiceLabels(Meta const& meta) {
   return labels;
 }
 
-}  // namespace trv::properties::nextgen
+}  // namespace trv::properties::nextgen::detail

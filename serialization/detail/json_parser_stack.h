@@ -1,4 +1,7 @@
 #pragma once
+// Exists because rapidjson's own stack is undefined behaviour on its first push (below); BENCHMARKS.md has
+// no figure of its own for it.
+//
 // The work stack of the JSON parser. rapidjson 1.1.0's own stack starts from null pointers and computes
 // `nullptr + n` on its first push, which is undefined behaviour; the parser of the stored form runs on
 // this one instead, selected through its own stack allocator type. It offers what the reader uses: push,

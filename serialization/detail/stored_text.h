@@ -1,4 +1,7 @@
 #pragma once
+// Speed-tuned: hand-written Base64 and line scanner of the stored text, instead of QByteArray's and
+// QString::split's copies (figures in BENCHMARKS.md, "Stored-form codec").
+//
 // The text side of the stored form, independent of the record: the non-empty lines of a stored text and
 // the Base64 of one line. Base64 follows QByteArray exactly: `base64Line(bytes)` is
 // `QString::fromLatin1(bytes.toBase64()) + "\n"`, `Base64Line(line).bytes()` is
@@ -12,7 +15,7 @@
 #include <QString>
 #include <QStringView>
 
-namespace trv::control_param::data {
+namespace trv::serialization::detail {
 
 // Calls `f(QStringView)` for every part of `text` between line feeds, empty parts skipped.
 template <typename F>
@@ -46,4 +49,4 @@ class Base64Line {
   std::size_t size_ = 0;
 };
 
-}  // namespace trv::control_param::data
+}  // namespace trv::serialization::detail

@@ -1,8 +1,8 @@
-#include "lib/properties/control_param/src/stored_text.h"
+#include "serialization/detail/stored_text.h"
 
 #include <cstdint>
 
-namespace trv::control_param::data {
+namespace trv::serialization::detail {
 namespace {
 
 constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
@@ -88,4 +88,4 @@ Base64Line::Base64Line(QStringView line) {
   size_ = static_cast<std::size_t>(out - data_);
 }
 
-}  // namespace trv::control_param::data
+}  // namespace trv::serialization::detail
