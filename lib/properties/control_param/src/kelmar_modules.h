@@ -8,10 +8,21 @@
 
 namespace trv::control_param::data {
 
-// The lines of a module's record; each module's writer (<module>_kelmar.cpp) specializes it for its record.
+// The lines of a module's record; each module's writer (<module>_kelmar.cpp) defines it for its record,
+// declared here so that every caller sees the specialization it uses.
 template <typename Record>
 KelmarLines moduleLines(ProgrammTypes type, Record const& record, ModelContent const& content,
                         KeywordLanguage language);
+#define TRV_DECLARE_MODULE_LINES(Record)                                                                 \
+  template <>                                                                                            \
+  KelmarLines moduleLines<Record>(ProgrammTypes type, Record const& record, ModelContent const& content, \
+                                  KeywordLanguage language);
+TRV_DECLARE_MODULE_LINES(ORIN_Control_Properties)
+TRV_DECLARE_MODULE_LINES(PELU_Control_Properties)
+TRV_DECLARE_MODULE_LINES(NEVO_Control_Properties)
+TRV_DECLARE_MODULE_LINES(Zuther_Control_Properties)
+TRV_DECLARE_MODULE_LINES(BRAX_Control_Properties)
+#undef TRV_DECLARE_MODULE_LINES
 
 // The keyword of `option` in `language`.
 inline QString keyword(KelmarOption option, KeywordLanguage language) {

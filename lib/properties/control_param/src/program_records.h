@@ -27,8 +27,9 @@ struct ModuleRow {
   static constexpr bool holds(ProgrammTypes type) { return ((type == Types) || ...); }
 };
 
-// The module table. The factory, the record visitor, the stored-form functions and the KELMAR dispatch all
-// follow from it: a new module needs a row here, its record, its KELMAR writer and its applicability rules.
+// The module table. The factory and the record visitor follow from it, and through them the stored form and
+// the KELMAR dispatch (templates over the record): a new module needs a row here, its record, its KELMAR
+// writer (declared in kelmar_modules.h) and its applicability rules.
 using Modules =
     std::tuple<ModuleRow<ORIN_Control_Properties, data::OrinData, ORIN_A, ORIN_B, ORIN_C, ORIN_D, ORIN_E>,
                ModuleRow<PELU_Control_Properties, data::PeluData, PELU_A, PELU_B>,
