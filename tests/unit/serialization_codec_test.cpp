@@ -201,6 +201,7 @@ TEST(CodecHostilePayloads, EachIsRefusedOrReadByItsRule) {
        "JSON parser error: Invalid value. at offset 7"},
       {"array after objects", Reader::Json, "{}{}[]", Outcome::Core,
        "JSON parser error: The document root must not be followed by other values. at offset 4"},
+      {"blanks between objects", Reader::Json, "{\"warp\":1}\t\n\r {}\t", Outcome::Read, bytes({0x30, 2, 0})},
       {"1000 arrays in a member", Reader::Json, jsonArrays(1000), Outcome::Read, bytes({0x30, 2, 0})},
       {"2047 arrays in a member", Reader::Json, jsonArrays(2047), Outcome::Read, bytes({0x30, 2, 0})},
       {"2048 arrays in a member", Reader::Json, jsonArrays(2048), Outcome::Core, kJsonTooDeep + "2052"},
