@@ -12,8 +12,8 @@ namespace trv::container::model {
 
 using ObjectKey = boost::type_erasure::any<
     boost::mpl::vector<boost::type_erasure::typeid_<>, boost::type_erasure::copy_constructible<>,
-                       boost::type_erasure::less_than_comparable<>, boost::type_erasure::equality_comparable<>,
-                       boost::type_erasure::relaxed>>;
+                       boost::type_erasure::less_than_comparable<>,
+                       boost::type_erasure::equality_comparable<>, boost::type_erasure::relaxed>>;
 
 }  // namespace trv::container::model
 

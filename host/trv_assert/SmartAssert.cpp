@@ -26,7 +26,11 @@ void SmartAssert::debug(std::string const& message) {
 
 SmartAssert::~SmartAssert() = default;
 
-std::vector<Report> const& reports() { return recorded(); }
-void clearReports() { recorded().clear(); }
+std::vector<Report> const& reports() {
+  return recorded();
+}
+void clearReports() {
+  recorded().clear();
+}
 
 }  // namespace trv::smartassert

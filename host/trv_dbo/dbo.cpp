@@ -21,16 +21,32 @@ bool answer(int databaseHandle, int* error) {
 
 }  // namespace
 
-bool hasQuads(int h, int* e) { return answer<&standin::ElementKinds::quads>(h, e); }
-bool hasBrics(int h, int* e) { return answer<&standin::ElementKinds::brics>(h, e); }
-bool hasBeams(int h, int* e) { return answer<&standin::ElementKinds::beams>(h, e); }
-bool hasCables(int h, int* e) { return answer<&standin::ElementKinds::cables>(h, e); }
-bool hasSprings(int h, int* e) { return answer<&standin::ElementKinds::springs>(h, e); }
+bool hasQuads(int h, int* e) {
+  return answer<&standin::ElementKinds::quads>(h, e);
+}
+bool hasBrics(int h, int* e) {
+  return answer<&standin::ElementKinds::brics>(h, e);
+}
+bool hasBeams(int h, int* e) {
+  return answer<&standin::ElementKinds::beams>(h, e);
+}
+bool hasCables(int h, int* e) {
+  return answer<&standin::ElementKinds::cables>(h, e);
+}
+bool hasSprings(int h, int* e) {
+  return answer<&standin::ElementKinds::springs>(h, e);
+}
 
 namespace standin {
-void setModel(int databaseHandle, ElementKinds kinds) { registry()[databaseHandle] = kinds; }
-void clearModels() { registry().clear(); }
-int queryCount() { return queries; }
+void setModel(int databaseHandle, ElementKinds kinds) {
+  registry()[databaseHandle] = kinds;
+}
+void clearModels() {
+  registry().clear();
+}
+int queryCount() {
+  return queries;
+}
 }  // namespace standin
 
 }  // namespace trv::dbo

@@ -9,9 +9,13 @@ std::vector<std::string>& domains() {
 }
 }  // namespace
 
-TRV_QT_InitTranslator::TRV_QT_InitTranslator(char const* domain) { domains().emplace_back(domain); }
+TRV_QT_InitTranslator::TRV_QT_InitTranslator(char const* domain) {
+  domains().emplace_back(domain);
+}
 
-std::vector<std::string> const& trv_qt_registeredTranslatorDomains() { return domains(); }
+std::vector<std::string> const& trv_qt_registeredTranslatorDomains() {
+  return domains();
+}
 
 QString trv_qt_readXMLpart(QString const& xml, int position, QString const& tag, int* next) {
   QString const open = QLatin1Char('<') + tag + QLatin1Char('>');

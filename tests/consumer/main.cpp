@@ -49,7 +49,8 @@ int main() {
   expectThrow<std::runtime_error>("setBRAX_NMAT on ORIN", [&] { orin.setBRAX_NMAT(BRAX_NMAT::Active); });
   expectThrow<std::invalid_argument>("keyword language 2", [&] { orin.getKELMAR(2); });
   expectThrow<trv::serialization::StreamException>("truncated record", [&] { orin.insertXMLData("MA==\n"); });
-  expectThrow<trv::serialization::CoreException>("JSON syntax error", [&] { orin.insertXMLData("{\"warp\":\n"); });
+  expectThrow<trv::serialization::CoreException>("JSON syntax error",
+                                                 [&] { orin.insertXMLData("{\"warp\":\n"); });
   Data empty(static_cast<ProgrammTypes>(12), 1);
   expectThrow<std::logic_error>("empty task", [&] { empty.getXMLData(); });
   check(orin.getXMLData() == "AA==\n", "record unchanged after failures");

@@ -1,8 +1,8 @@
 // Test entry: a QApplication on the off-screen platform, so widget tests run without a display.
 #include <cstdlib>
 
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);

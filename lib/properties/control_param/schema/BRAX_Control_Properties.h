@@ -31,10 +31,10 @@ TRV_SCHEMA_ENUM(BRAX_CREP, TRV_BRAX_CREP)
   X(RueschSummation, 4)
 TRV_SCHEMA_ENUM(BRAX_EIGE, TRV_BRAX_EIGE)
 
-#define TRV_BRAX_CANT(X)             \
-  X(InSystemPosition, 0)             \
-  X(WithOriginalInclination, 1)      \
-  X(TangentialCantileverErection, 2) \
+#define TRV_BRAX_CANT(X)              \
+  X(InSystemPosition, 0)              \
+  X(WithOriginalInclination, 1)       \
+  X(TangentialCantileverErection, 2)  \
   X(AddNodesSeparateHorizontally, 11) \
   X(AddNodesSeparateTangentially, 12)
 TRV_SCHEMA_ENUM(BRAX_CANT, TRV_BRAX_CANT)

@@ -6,13 +6,13 @@
 
 namespace trv::control_param {
 
-#define TRV_PELU_AXIA(X)                         \
-  X(Automatic, 0)                                \
-  X(UniaxialBending, 1)                          \
-  X(BiaxialBendingUnixialFibrePrincipalAxis, 2)  \
-  X(UniaxialBendingAllPrincipalAxis, 3)          \
-  X(UniaxialBendingSymmetry, -1)                 \
-  X(BiaxialBendingUnixialFibreYZSystem, -2)      \
+#define TRV_PELU_AXIA(X)                        \
+  X(Automatic, 0)                               \
+  X(UniaxialBending, 1)                         \
+  X(BiaxialBendingUnixialFibrePrincipalAxis, 2) \
+  X(UniaxialBendingAllPrincipalAxis, 3)         \
+  X(UniaxialBendingSymmetry, -1)                \
+  X(BiaxialBendingUnixialFibreYZSystem, -2)     \
   X(UniaxialBendingAllYZSystem, -3)
 TRV_SCHEMA_ENUM(PELU_AXIA, TRV_PELU_AXIA)
 

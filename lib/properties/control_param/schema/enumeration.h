@@ -59,17 +59,17 @@ bool enumerator_value(std::string const& name, E& value) {
 
 // Declares, inside namespace trv::control_param, enumeration `Name` with the enumerators listed by the
 // X-macro `ENUMERATORS(X)` as X(name, value).
-#define TRV_SCHEMA_ENUM(Name, ENUMERATORS)                                                     \
-  namespace _bond_enumerators {                                                                \
-  namespace Name {                                                                             \
-  enum Name : std::int32_t { ENUMERATORS(TRV_SCHEMA_ENUMERATOR_) };                            \
-  }                                                                                            \
-  }                                                                                            \
-  using _bond_enumerators::Name::Name;                                                         \
-  template <>                                                                                  \
-  struct reflection::enum_traits<Name> {                                                       \
-    using type = Name;                                                                         \
-    static constexpr char const* name = #Name;                                                 \
-    static constexpr char const* qualified_name = "trv.control_param." #Name;                  \
-    static inline const EnumMaps<Name> maps{ENUMERATORS(TRV_SCHEMA_ENUMERATOR_ENTRY_)};        \
+#define TRV_SCHEMA_ENUM(Name, ENUMERATORS)                                              \
+  namespace _bond_enumerators {                                                         \
+  namespace Name {                                                                      \
+  enum Name : std::int32_t { ENUMERATORS(TRV_SCHEMA_ENUMERATOR_) };                     \
+  }                                                                                     \
+  }                                                                                     \
+  using _bond_enumerators::Name::Name;                                                  \
+  template <>                                                                           \
+  struct reflection::enum_traits<Name> {                                                \
+    using type = Name;                                                                  \
+    static constexpr char const* name = #Name;                                          \
+    static constexpr char const* qualified_name = "trv.control_param." #Name;           \
+    static inline const EnumMaps<Name> maps{ENUMERATORS(TRV_SCHEMA_ENUMERATOR_ENTRY_)}; \
   };

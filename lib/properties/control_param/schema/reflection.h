@@ -82,34 +82,34 @@ bool visit_field(std::string const& name, F&& f) {
 
 #define TRV_SCHEMA_MEMBER_(id, name, type, def, attrs) type name = def;
 #define TRV_SCHEMA_EQUAL_(id, name, type, def, attrs) &&a.name == b.name
-#define TRV_SCHEMA_FIELD_(id, name_, type, def, attrs)                                          \
-  struct name_ : ::trv::control_param::reflection::FieldBase<Self, type, id> {                  \
-    static type& member(Self& r) { return r.name_; }                                            \
-    static type const& member(Self const& r) { return r.name_; }                                \
-    static inline const ::trv::control_param::reflection::Metadata metadata{                    \
-        #name_, "", ::trv::control_param::reflection::Attributes TRV_SCHEMA_UNPAREN attrs};     \
-    static inline const type default_value = def;                                               \
+#define TRV_SCHEMA_FIELD_(id, name_, type, def, attrs)                                      \
+  struct name_ : ::trv::control_param::reflection::FieldBase<Self, type, id> {              \
+    static type& member(Self& r) { return r.name_; }                                        \
+    static type const& member(Self const& r) { return r.name_; }                            \
+    static inline const ::trv::control_param::reflection::Metadata metadata{                \
+        #name_, "", ::trv::control_param::reflection::Attributes TRV_SCHEMA_UNPAREN attrs}; \
+    static inline const type default_value = def;                                           \
   };
 
 // Declares record `Name` of schema namespace "trv.control_param" with the fields listed by the X-macro
 // `FIELDS(X)`, each as X(id, name, type, default, ({attributes})), in ascending identifier order.
-#define TRV_SCHEMA_RECORD(Name, FIELDS)                                                               \
-  struct Name {                                                                                       \
-    FIELDS(TRV_SCHEMA_MEMBER_)                                                                        \
-    friend bool operator==(Name const& a, Name const& b) { return true FIELDS(TRV_SCHEMA_EQUAL_); }  \
-    friend bool operator!=(Name const& a, Name const& b) { return !(a == b); }                        \
-    struct Schema;                                                                                    \
-  };                                                                                                  \
-  struct Name::Schema {                                                                               \
-    using Self = Name;                                                                                \
-    static inline const ::trv::control_param::reflection::Metadata metadata{                          \
-        #Name, "trv.control_param." #Name, {}};                                                       \
-    struct var {                                                                                      \
-      FIELDS(TRV_SCHEMA_FIELD_)                                                                       \
-    };                                                                                                \
-    template <typename First, typename... Rest>                                                       \
-    static std::tuple<Rest...> tail(First*, Rest*...);                                                \
-    using fields = decltype(tail(static_cast<void*>(nullptr) FIELDS(TRV_SCHEMA_FIELD_POINTER_)));     \
+#define TRV_SCHEMA_RECORD(Name, FIELDS)                                                             \
+  struct Name {                                                                                     \
+    FIELDS(TRV_SCHEMA_MEMBER_)                                                                      \
+    friend bool operator==(Name const& a, Name const& b) { return true FIELDS(TRV_SCHEMA_EQUAL_); } \
+    friend bool operator!=(Name const& a, Name const& b) { return !(a == b); }                      \
+    struct Schema;                                                                                  \
+  };                                                                                                \
+  struct Name::Schema {                                                                             \
+    using Self = Name;                                                                              \
+    static inline const ::trv::control_param::reflection::Metadata metadata{                        \
+        #Name, "trv.control_param." #Name, {}};                                                     \
+    struct var {                                                                                    \
+      FIELDS(TRV_SCHEMA_FIELD_)                                                                     \
+    };                                                                                              \
+    template <typename First, typename... Rest>                                                     \
+    static std::tuple<Rest...> tail(First*, Rest*...);                                              \
+    using fields = decltype(tail(static_cast<void*>(nullptr) FIELDS(TRV_SCHEMA_FIELD_POINTER_)));   \
   };
 
 #define TRV_SCHEMA_FIELD_POINTER_(id, name, type, def, attrs) , static_cast<var::name*>(nullptr)
