@@ -4,10 +4,13 @@
 #include <exception>
 #include <utility>
 
+#include <QAction>
 #include <QGridLayout>
 #include <QLabel>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include "host/trv_qt2/ValueText.h"
 
 namespace trv::properties {
 
@@ -94,11 +97,23 @@ void QtInspectorWidget::addRow(std::shared_ptr<Property> const& property, QGridL
     editor = {new QLabel(this), [](boost::any const&) {}};
   editor.widget->setObjectName(QString::fromStdString(property->id));
   editor.widget->setToolTip(label->toolTip());
+  // "Reset to default" from the context menu of the label and of the editor.
+  auto* reset = new QAction(QStringLiteral("Reset to default"), this);
+  reset->setObjectName(QString::fromStdString("reset:" + property->id));
+  connect(reset, &QAction::triggered, this, [this, weak] {
+    auto p = weak.lock();
+    auto const defaultValue = p ? p->meta->get_child_optional("default") : boost::none;
+    if (defaultValue) commit(*p, defaultValue->data());
+  });
+  for (QWidget* widget : {static_cast<QWidget*>(label), editor.widget}) {
+    widget->addAction(reset);
+    widget->setContextMenuPolicy(Qt::ActionsContextMenu);
+  }
   grid.addWidget(label, gridRow, 0);
   grid.addWidget(editor.widget, gridRow, 1);
   ++gridRow;
   section.rows.push_back(rows_.size());
-  rows_.push_back({property, label, std::move(editor)});
+  rows_.push_back({property, label, std::move(editor), reset});
 }
 
 void QtInspectorWidget::setSectionExpanded(Section const& section, bool expanded) {
@@ -137,6 +152,12 @@ void QtInspectorWidget::showRow(Row& row, ObjectKey const* key) {
   row.editor.show(value);
   bool const readOnly = !property.setValue || (key && property.isReadOnly && property.isReadOnly(*key));
   row.editor.widget->setEnabled(hasValue && !readOnly);
+  // An option away from its default is marked by a bold label, and only such an option can be reset.
+  bool const changed = hasValue && property.meta && qt::differsFromDefault(*property.meta, value);
+  QFont font = row.label->font();
+  font.setBold(changed);
+  row.label->setFont(font);
+  row.reset->setEnabled(changed && !readOnly);
 }
 
 // Writes the value to the first selected object; a refused or failed write shows the stored value again.

@@ -17,6 +17,7 @@
 #include "host/trv_qt2/DefaultEditorFactory.h"
 #include "host/trv_qt2/DefaultValidatorFactory.h"
 
+class QAction;
 class QGridLayout;
 class QLabel;
 class QToolButton;
@@ -48,6 +49,7 @@ class QtInspectorWidget : public QWidget {
     std::shared_ptr<Property> property;
     QLabel* label;
     qt::Editor editor;
+    QAction* reset;  // "Reset to default"
   };
   struct Section {
     QToolButton* header;  // null for the group without a name

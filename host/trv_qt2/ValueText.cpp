@@ -62,6 +62,15 @@ std::optional<boost::any> refused(QString* reason, char const* why) {
 
 }  // namespace
 
+bool differsFromDefault(properties::Meta const& meta, boost::any const& value) {
+  auto const child = meta.get_child_optional("default");
+  auto const* isEqual = metaValue<properties::IsEqualFunction>(meta, "validator.is_equal");
+  if (!child || !isEqual) return false;
+  boost::any const& defaultValue = child->data();
+  if (value.empty() || defaultValue.empty()) return value.empty() != defaultValue.empty();
+  return !(*isEqual)(value, defaultValue);
+}
+
 int entryIndex(properties::Meta const& meta, boost::any const& value) {
   auto const* entries = metaValue<properties::EnumEntries>(meta, "editor.entries");
   auto const* isEqual = metaValue<properties::IsEqualFunction>(meta, "editor.is_equal");

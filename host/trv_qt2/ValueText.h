@@ -32,6 +32,10 @@ QString valueText(properties::Meta const& meta, boost::any const& value,
 std::optional<boost::any> parseText(properties::Meta const& meta, QString const& text,
                                     QLocale const& locale = QLocale::c(), QString* reason = nullptr);
 
+// Whether `value` differs from the settings' "default" by their equality (an empty value equals only an empty
+// default); false when the settings carry no default.
+bool differsFromDefault(properties::Meta const& meta, boost::any const& value);
+
 // The entry of a choice list whose value equals `value` by the settings' equality, or -1.
 int entryIndex(properties::Meta const& meta, boost::any const& value);
 

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include <QLineEdit>
 #include <QWidget>
 
 #include <boost/type_erasure/any_cast.hpp>
@@ -213,6 +214,77 @@ TEST(DataFacade, UpgradeReportsOnceAndChangesTheRecordInOneModification) {
   data.upgrade();
   EXPECT_EQ(sink.entries().size(), 1u);
   EXPECT_EQ(log.seen, (std::vector<std::string>{"2:0", "3:0"}));
+}
+
+// The value of `field` set as the inspector sets it, through the property of that id.
+void setThroughInspector(trv::properties::QtInspectorWidget& widget, std::string const& field,
+                         boost::any value) {
+  for (auto const& property : widget.properties()->list()) {
+    if (property->id == field) {
+      ASSERT_TRUE(property->setValue(trv::ObjectKey(0), value));
+    }
+  }
+}
+
+TEST(DataFacade, ResetToDefaultsInOneTransactionLeavesTheVersionAndRefusesOtherNames) {
+  Data data(BRAX_A, kHandle);
+  data.insertXMLData("{\"cant\":0,\"cast\":true,\"stor\":false,\"version_id\":1}");
+  std::unique_ptr<trv::properties::QtInspectorWidget> widget(data.createPropertyInspector(nullptr));
+  SignalPositions log(*widget->modelSignals());
+  for (auto const& names : {std::vector<QString>{"cast", "version_id"}, std::vector<QString>{"nosuch"}}) {
+    try {
+      data.resetToDefaults(names);
+      ADD_FAILURE() << "a name of no option was taken";
+    } catch (std::invalid_argument const& error) {
+      EXPECT_STREQ(error.what(),
+                   names.size() == 2 ? "Unknown option 'version_id'." : "Unknown option 'nosuch'.");
+    }
+  }
+  EXPECT_TRUE(log.seen.empty());
+  data.resetToDefaults({"cast", "stor"});
+  EXPECT_EQ(data.getXMLData(), "sADQDAIA\n");  // cant 0 and version 1 stay
+  data.resetToDefaults();
+  EXPECT_EQ(data.getXMLData(), "0AwCAA==\n");  // only version 1 stays
+  EXPECT_EQ(log.seen, (std::vector<std::string>{"2:0", "3:0", "2:0", "3:0"}));
+}
+
+// Each inspector edit and reset is one step of a history that every widget and copy share; loading stored
+// options and the construction-stage setters start it anew; at most 100 steps are kept.
+TEST(DataFacade, UndoAndRedoInspectorEdits) {
+  Data data(NEVO_B, kHandle);
+  Data copy(data);
+  std::unique_ptr<trv::properties::QtInspectorWidget> widget(data.createPropertyInspector(nullptr));
+  EXPECT_FALSE(data.canUndo() || data.canRedo());
+  data.undo();  // nothing to undo: nothing happens
+  auto json = [&] { return data.getXMLData(); };
+  QString const initial = json();
+  setThroughInspector(*widget, "gen", 0.5);
+  QString const half = json();
+  setThroughInspector(*widget, "gen", 0.5);  // no change, no step
+  copy.resetToDefaults();
+  EXPECT_EQ(json(), initial);
+  copy.undo();
+  EXPECT_EQ(json(), half);
+  EXPECT_TRUE(data.canUndo() && data.canRedo());
+  data.undo();
+  EXPECT_EQ(json(), initial);
+  EXPECT_FALSE(data.canUndo());
+  data.redo();
+  EXPECT_EQ(json(), half);
+  setThroughInspector(*widget, "gen", 2.0);  // a new edit drops what could be redone
+  EXPECT_FALSE(data.canRedo());
+  data.insertXMLData(half);
+  EXPECT_FALSE(data.canUndo() || data.canRedo());
+  for (int i = 1; i <= 101; ++i) setThroughInspector(*widget, "gen", double(i));
+  for (int i = 0; i < 100; ++i) data.undo();
+  EXPECT_FALSE(data.canUndo());
+  EXPECT_EQ(json(), copy.getXMLData());
+  EXPECT_EQ(widget->findChild<QLineEdit*>("gen")->text(), QStringLiteral("1"));  // the oldest step kept
+  Data brax(BRAX_A, kHandle);
+  brax.resetToDefaults({"cast"});
+  brax.setBRAX_NMAT(BRAX_NMAT::Active);
+  brax.undo();
+  EXPECT_EQ(brax.getXMLData(), "0AkAAA==\n");
 }
 
 TEST(ModuleData, AsksTheModelQueriesOnceEachAndKeepsTheAnswers) {

@@ -1,6 +1,7 @@
 // The property grid: editors chosen by the settings, edits reaching the record through the properties, and
 // two widgets on one task following each other.
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -130,6 +131,29 @@ TEST(InspectorWidget, EditorsFollowTheSettingsAndEditsReachTheRecordAndTheOtherW
   EXPECT_FALSE(readOnly->editor("warp")->isEnabled());
   EXPECT_FALSE(first->editor("warp")->isEnabled());
   EXPECT_EQ(writes, 0);
+}
+
+// An option away from its default has a bold label and a "Reset to default" in its context menu.
+TEST(InspectorWidget, ChangedOptionsAreBoldAndResetFromTheirContextMenu) {
+  Data data(BRAX_A, kHandle);
+  data.insertXMLData("{\"cast\":true,\"version_id\":1}");
+  std::unique_ptr<QtInspectorWidget> widget(data.createPropertyInspector(nullptr));
+  auto bold = [&](char const* id) {
+    auto* label =
+        qobject_cast<QLabel*>(widget->findChild<QAction*>(QString("reset:") + id)->associatedWidgets()[0]);
+    return label->font().bold();
+  };
+  auto* reset = widget->findChild<QAction*>("reset:cast");
+  EXPECT_TRUE(bold("cast"));
+  EXPECT_FALSE(bold("stor"));
+  EXPECT_TRUE(reset->isEnabled());
+  EXPECT_FALSE(widget->findChild<QAction*>("reset:stor")->isEnabled());
+  reset->trigger();
+  EXPECT_FALSE(bold("cast"));
+  EXPECT_FALSE(editorOf<QCheckBox>(*widget, "cast")->isChecked());
+  EXPECT_EQ(data.getXMLData(), "0AwCAA==\n");  // the version stays
+  data.undo();
+  EXPECT_TRUE(bold("cast"));
 }
 
 // Numbers are typed in the labels' convention, never with group separators; an entry that cannot be stored is

@@ -14,6 +14,7 @@
 
 #include "host/trv_assert/SmartAssert.h"
 #include "host/trv_dbo/dbo.h"
+#include "host/trv_qt2/ValueText.h"
 #include "lib/properties/control_param/src/RecordKey.h"
 #include "lib/properties/control_param/src/module_data.h"
 #include "properties/qt/inc/nextgen/applicability.h"
@@ -104,7 +105,14 @@ std::string text(boost::any const& value) {
 
 void describeTree(std::ostream& out, properties::Meta const& tree, std::string const& prefix) {
   for (auto const& [name, child] : tree) {
-    if (!child.data().empty()) out << ' ' << prefix << name << '=' << text(child.data());
+    if (name == "default") {  // a choice's default by its label, an unset optional as "-"
+      int const entry = qt::entryIndex(tree, child.data());
+      out << " default="
+          << (entry >= 0 ? qt::valueText(tree, child.data()).toStdString() : text(child.data()));
+      out << (child.data().empty() ? "-" : "");
+    } else if (!child.data().empty()) {
+      out << ' ' << prefix << name << '=' << text(child.data());
+    }
     describeTree(out, child, prefix + name + '.');
   }
 }

@@ -17,6 +17,7 @@ int upgrade(Context const& context);
 int calcMethod(Context const& context);
 int properties(Context const& context);
 int inspector(Context const& context);
+int reset(Context const& context);
 
 // The task of the context: the model registered, the Data made, --options loaded and --set applied.
 trv::control_param::Data makeTask(Context const& context);

@@ -4,7 +4,12 @@
 #include <memory>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <stdexcept>
 
 #include "host/trv_properties_qt/QtInspectorWidget.h"
 #include "host/trv_properties_qt/configure_xlator.h"
@@ -58,29 +63,65 @@ int properties(Context const& context) {
   auto const inspector = makeInspector(data);
   trv::ObjectKey const& key = shownKey(*inspector);
   for (auto const& property : inspector->properties()->list()) {
+    boost::any value;
+    bool const changed = property->getValue && property->getValue(key, value) &&
+                         trv::qt::differsFromDefault(*property->meta, value);
     QString const line = QString::fromStdString(property->id) + QLatin1Char('\t') +
                          QString::fromStdString(property->category) + QLatin1Char('\t') +
                          QString::fromStdString(property->displayName) + QLatin1Char('\t') +
-                         shownValue(*property, key) + QLatin1Char('\n');
+                         shownValue(*property, key) + QLatin1Char('\t') +
+                         (changed ? QStringLiteral("*") : QString()) + QLatin1Char('\n');
     std::cout << line.toStdString();
   }
   return 0;
 }
 
+// The inspector in a window of its own, as a host shows it: the grid, a "Reset all" button, and undo (Ctrl+Z)
+// and redo (Ctrl+Shift+Z, Ctrl+Y) while the grid has the focus and no editor is open.
 int inspector(Context const& context) {
   trv::control_param::Data data = makeTask(context);
-  auto const widget = makeInspector(data);
-  widget->setWindowTitle(QStringLiteral("ctrlparam: ") +
-                         QLatin1String(trv::control_param::kProgrammTypeNames[context.requireProgram()]));
-  widget->resize(std::max(widget->sizeHint().width(), 560), widget->sizeHint().height());
+  QWidget window;
+  window.setWindowTitle(QStringLiteral("ctrlparam: ") +
+                        QLatin1String(trv::control_param::kProgrammTypeNames[context.requireProgram()]));
+  auto* layout = new QVBoxLayout(&window);
+  auto* grid = data.createPropertyInspector(&window);
+  layout->addWidget(grid, 1);
+  auto* resetAll = new QPushButton(QStringLiteral("Reset all"), &window);
+  QObject::connect(resetAll, &QPushButton::clicked, &window, [&data] { data.resetToDefaults(); });
+  layout->addWidget(resetAll, 0, Qt::AlignRight);
+  auto bind = [&](QKeySequence const& keys, void (trv::control_param::Data::*step)()) {
+    auto* shortcut = new QShortcut(keys, grid, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, grid, [&data, step] {
+      // An open line edit keeps its own undo; the task's history is for the grid.
+      auto* focus = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+      if (!focus || !focus->isModified()) (data.*step)();
+    });
+  };
+  bind(QKeySequence::Undo, &trv::control_param::Data::undo);
+  bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &trv::control_param::Data::redo);
+  bind(QKeySequence(Qt::CTRL | Qt::Key_Y), &trv::control_param::Data::redo);
+  window.resize(std::max(window.sizeHint().width(), 560), window.sizeHint().height());
   if (!context.screenshot) {
-    widget->show();
+    window.show();
     return QApplication::exec();
   }
-  widget->setAttribute(Qt::WA_DontShowOnScreen);
-  widget->show();
-  if (!widget->grab().save(*context.screenshot, "PNG"))
+  window.setAttribute(Qt::WA_DontShowOnScreen);
+  window.show();
+  if (!window.grab().save(*context.screenshot, "PNG"))
     throw Failure("cannot write " + context.screenshot->toStdString());
+  return 0;
+}
+
+// The stored text after the named options (every option when none is named) are back at their defaults.
+int reset(Context const& context) {
+  trv::control_param::Data data = makeTask(context);
+  std::vector<QString> const fields(context.arguments.begin(), context.arguments.end());
+  try {
+    data.resetToDefaults(fields);
+  } catch (std::invalid_argument const& error) {
+    throw Failure(error.what());
+  }
+  std::cout << data.getXMLData().toStdString();
   return 0;
 }
 

@@ -30,6 +30,7 @@ std::map<QString, Command> const& commandTable() {
       {QStringLiteral("kelmar"), {kelmar, false, 0}},
       {QStringLiteral("properties"), {properties, true, 0}},
       {QStringLiteral("diff"), {diff, false, 2}},
+      {QStringLiteral("reset"), {reset, false, 1000}},
       {QStringLiteral("upgrade"), {upgrade, false, 0}},
       {QStringLiteral("calc-method"), {calcMethod, false, 1}},
       {QStringLiteral("inspector"), {inspector, true, 0}},
@@ -37,7 +38,7 @@ std::map<QString, Command> const& commandTable() {
   return table;
 }
 
-char const* const kDescription = R"(The command-line host of the control-parameter library.
+char const* const kDescription = R"help(The command-line host of the control-parameter library.
 
 Commands:
   programs                          the twelve program types: value<TAB>name<TAB>module
@@ -47,7 +48,11 @@ Commands:
   store -p P [-i] [-s]              the stored text (one Base64 line)
   kelmar -p P [-m] [-i] [-s] [-l]   the KELMAR control records
   properties -p P [-m] [-i] [-s] [--locale]
-                                    the inspector's properties: id<TAB>group<TAB>label<TAB>value
+                                    the inspector's properties: id<TAB>group<TAB>label<TAB>value<TAB>changed
+                                    (value "(off)" when another option switches it off; changed "*" when
+                                    the value differs from the default)
+  reset -p P [-i] [FIELD...]        the stored text with the named options (all when none is named) back at
+                                    their defaults
   diff -p P A B                     the fields that differ between two stored texts (each as --options takes
                                     it): name<TAB>value in A<TAB>value in B
   upgrade -p P [-i]                 what the upgrade check reports, then the stored text after the upgrade
@@ -56,7 +61,7 @@ Commands:
                                     the inspector widget in a window, or rendered into a PNG
 
 Exit status: 0 done, 1 the library or the input failed, 2 wrong usage.
-diff, as diff(1): 0 the texts are equal, 1 they differ, 2 trouble (a text that does not load, wrong usage).)";
+diff, as diff(1): 0 the texts are equal, 1 they differ, 2 trouble (a text that does not load, wrong usage).)help";
 
 ProgrammTypes parseProgram(QString const& text) {
   bool isNumber = false;

@@ -22,6 +22,7 @@ template <typename Field>
 void setBraxField(data::InternalInterface& module, Field value, Field BRAX_Control_Properties::*member) {
   container::model::change<BRAX_Control_Properties>(
       *module.model, data::RecordKey, [&](BRAX_Control_Properties& record) { record.*member = value; });
+  module.clearHistory();
 }
 
 }  // namespace
@@ -79,6 +80,28 @@ void Data::test4upgrade(logging::UILogEntryCollectorSink& sink) {
 
 void Data::upgrade() {
   checked().upgrade();
+}
+
+void Data::resetToDefaults(std::vector<QString> const& fields) {
+  std::vector<std::string> names;
+  for (QString const& field : fields) names.push_back(field.toStdString());
+  checked().resetToDefaults(names);
+}
+
+void Data::undo() {
+  checked().undo();
+}
+
+void Data::redo() {
+  checked().redo();
+}
+
+bool Data::canUndo() const {
+  return checked().canUndo();
+}
+
+bool Data::canRedo() const {
+  return checked().canRedo();
 }
 
 }  // namespace trv::control_param

@@ -60,6 +60,20 @@ class TRV_CONTROL_PARAM_EXPORT Data {
   void test4upgrade(logging::UILogEntryCollectorSink& sink);
   void upgrade();
 
+  // Sets the options named in `fields` (field names such as "warp"; every option when empty) back to their
+  // schema defaults, in one transaction with one round of inspector signals. Options are the fields that have
+  // an inspector property, shown or not; "version_id" is none, so an upgraded record stays upgraded. Throws
+  // std::invalid_argument("Unknown option '...'.") for any other name, before anything changes.
+  void resetToDefaults(std::vector<QString> const& fields = {});
+
+  // The inspector's edit history, shared by every widget and copy of the task: each property edit and each
+  // resetToDefaults is a step (at most 100 are kept); an undo or redo is an ordinary change of the options.
+  // insertXMLData, upgrade and the construction-stage setters start the history anew.
+  void undo();
+  void redo();
+  bool canUndo() const;
+  bool canRedo() const;
+
   // Whether this Data holds a task (false after a move, or for a program type outside 0..11).
   bool isValid() const { return static_cast<bool>(module); }
 

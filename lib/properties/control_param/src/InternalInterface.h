@@ -4,6 +4,7 @@
 // concrete type (the class has no virtual destructor on purpose).
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include <QString>
@@ -24,6 +25,17 @@ class InternalInterface {
   virtual void test4upgrade(logging::UILogEntryCollectorSink& sink);
   virtual void upgrade();
   virtual std::vector<QString> getKELMAR(int language) = 0;
+
+  // The options named in `fields` (every option when empty) back at their schema defaults, in one
+  // transaction; an option is a field that has an inspector property. Throws std::invalid_argument for a
+  // name of no option, before anything changes.
+  virtual void resetToDefaults(std::vector<std::string> const& fields) = 0;
+  // The inspector's edit history (see RecordHistory).
+  virtual void undo() = 0;
+  virtual void redo() = 0;
+  virtual bool canUndo() const = 0;
+  virtual bool canRedo() const = 0;
+  virtual void clearHistory() = 0;
 
   ProgrammTypes programType;
   ModelContent modelContent;

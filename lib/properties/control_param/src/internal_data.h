@@ -1,13 +1,18 @@
 #pragma once
 // The module data object pattern, instantiated once per option record.
 
+#include <algorithm>
+#include <stdexcept>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "container/model/Transaction.h"
 #include "container/model/change.h"
 #include "lib/properties/control_param/src/InternalInterface.h"
 #include "lib/properties/control_param/src/RecordKey.h"
 #include "lib/properties/control_param/src/kelmar.h"
+#include "lib/properties/control_param/src/record_history.h"
 #include "lib/properties/control_param/src/stored_form.h"
 #include "properties/qt/inc/nextgen/applicability.h"
 #include "properties/qt/inc/nextgen/from_bond.h"
@@ -25,11 +30,24 @@ class ModuleData : public InternalInterface {
 
   void insertXMLData(QString const& xml) override {
     changeRecord([&](Record& record) { record = decodeRecord<Record>(xml); });
+    clearHistory();
   }
 
   std::vector<QString> getKELMAR(int language) override {
     return writeKelmar(programType, record(), modelContent, language);
   }
+
+  void resetToDefaults(std::vector<std::string> const& fields) override;
+
+  void undo() override {
+    history_.undo([this](Record const& step) { changeRecord([&](Record& record) { record = step; }); });
+  }
+  void redo() override {
+    history_.redo([this](Record const& step) { changeRecord([&](Record& record) { record = step; }); });
+  }
+  bool canUndo() const override { return history_.canUndo(); }
+  bool canRedo() const override { return history_.canRedo(); }
+  void clearHistory() override { history_.clear(record()); }
 
   // The record in place, read without a transaction.
   Record const& record() const { return model->get<Record>(RecordKey); }
@@ -39,7 +57,36 @@ class ModuleData : public InternalInterface {
   void changeRecord(Change&& change) {
     container::model::change<Record>(*model, RecordKey, std::forward<Change>(change));
   }
+
+ private:
+  RecordHistory<Record> history_{Record{}};
+  boost::signals2::scoped_connection historyConnection_;  // after history_: disconnected before it goes
 };
+
+// Whether the field `name` of Record is an option (has an inspector property).
+template <typename Record>
+bool isOption(std::string const& name) {
+  bool found = false;
+  control_param::reflection::for_each_field<Record>([&](auto field) {
+    found = found ||
+            (decltype(field)::metadata.name == name && decltype(field)::metadata.attribute("DisplayName"));
+  });
+  return found;
+}
+
+template <typename Record>
+void ModuleData<Record>::resetToDefaults(std::vector<std::string> const& fields) {
+  for (auto const& name : fields)
+    if (!isOption<Record>(name)) throw std::invalid_argument("Unknown option '" + name + "'.");
+  changeRecord([&](Record& record) {
+    control_param::reflection::for_each_field<Record>([&](auto field) {
+      using Field = decltype(field);
+      bool const named =
+          fields.empty() || std::find(fields.begin(), fields.end(), Field::metadata.name) != fields.end();
+      if (named && Field::metadata.attribute("DisplayName")) Field::member(record) = Field::default_value;
+    });
+  });
+}
 
 // Construction: the base part (context, model wiring, model content), then the inspector properties, the
 // default record under RecordKey, its selection and the variant's property filter.
@@ -54,6 +101,7 @@ ModuleData<Record>::ModuleData(ProgrammTypes type, int databaseHandle)
   }
   configuration->selectionManager->selected.insert(RecordKey);
   properties::nextgen::filterApplicableProperties(programType, *configuration, modelContent, model);
+  historyConnection_ = model->modified.connect([this](auto const&) { history_.committed(record()); });
 }
 
 }  // namespace trv::control_param::data

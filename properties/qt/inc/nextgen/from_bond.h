@@ -196,6 +196,7 @@ void addFieldProperty(Configuration& configuration, std::shared_ptr<container::m
   applyPrecisionAttribute(*meta, field);
   putValueTypePart<typename Field::value_type>(*meta, field, xlator);
   applyEditorAttribute(*meta, field);
+  putMetaValue(*meta, "default", anyOf(Field::default_value));  // for "reset to default" and changed marks
   std::vector<QString> labels = detail::choiceLabels(*meta);
   property->meta = detail::sharedMeta(&Field::metadata, std::move(labels), std::move(meta));
   configuration.properties->add(std::move(property));
