@@ -1,4 +1,5 @@
-// Real values in KELMAR lines: six significant digits in general format, exactly as Qt's
+// The KELMAR option table beyond what the writers use (the lines themselves are in the golden transcripts),
+// and real values in KELMAR lines: six significant digits in general format, exactly as Qt's
 // QString::number(value, 'g', 6) writes them, halfway cases and signed zero included.
 #include <cmath>
 #include <cstdint>
@@ -10,10 +11,27 @@
 
 #include <gtest/gtest.h>
 
+#include "host/trv_assert/SmartAssert.h"
 #include "lib/properties/control_param/src/kelmar_values.h"
+#include "lib/properties/control_param/vocabulary/kelmar_options.h"
 
 namespace trv::control_param::data {
 namespace {
+
+// An identifier without a keyword of its own, or beyond the table, gives an empty keyword and one report;
+// identifiers beyond the table apply to any model.
+TEST(KelmarOptionTable, IdentifiersWithoutKeywordAreReportedAndBeyondTheTableAlwaysApply) {
+  smartassert::clearReports();
+  for (KelmarOption const option : {KelmarOption{17}, kLastKelmarOption + 1, KelmarOption{1000}})
+    EXPECT_TRUE(keywordFor(option, false).isEmpty()) << option;
+  EXPECT_EQ(keywordFor(option::kSpri, true), QStringLiteral("SPRI"));
+  ASSERT_EQ(smartassert::reports().size(), 3u);
+  EXPECT_EQ(smartassert::reports()[2].condition, "0 && \"Invalid option!\"");
+  EXPECT_EQ(smartassert::reports()[2].file, "lib/properties/control_param/src/utils");
+  EXPECT_EQ(smartassert::reports()[2].line, 651);
+  EXPECT_FALSE(isOptionApplicable(ModelContent{}, option::kStyp));
+  EXPECT_TRUE(isOptionApplicable(ModelContent{}, kLastKelmarOption + 1));
+}
 
 // Special values, any bit pattern, decimals of up to eight digits, and multiples of small powers of two
 // (where the halfway cases lie, written away from zero) read as Qt writes them.
