@@ -1,7 +1,10 @@
 #include "translation/CatalogueGenerator.h"
 
+#include <cctype>
+#include <filesystem>
 #include <map>
 #include <mutex>
+#include <set>
 #include <string_view>
 #include <tuple>
 #include <unordered_map>
@@ -11,6 +14,8 @@
 #include <boost/locale/info.hpp>
 #include <boost/locale/message.hpp>
 #include <boost/locale/util.hpp>
+
+#include "host/trv_assert/SmartAssert.h"
 
 namespace trv::translation {
 namespace {
@@ -76,10 +81,14 @@ std::mutex& cacheMutex() {
   return mutex;
 }
 
-std::locale generate(CatalogueGenerator::Steps const& steps, std::string const& id) {
+// A Boost generator set up by `steps`; with `onlyDomain`, its domain steps keep just that domain.
+void replay(boost::locale::generator& generator, CatalogueGenerator::Steps const& steps,
+            std::string const* onlyDomain = nullptr) {
   using Step = CatalogueGenerator::Step;
-  boost::locale::generator generator;
   for (auto const& [step, text] : steps) {
+    bool const otherDomain = onlyDomain && (step == Step::AddDomain || step == Step::SetDefaultDomain) &&
+                             text != *onlyDomain && text.rfind(*onlyDomain + '/', 0) != 0;
+    if (otherDomain) continue;
     switch (step) {
       case Step::AddPath:
         generator.add_messages_path(text);
@@ -96,9 +105,83 @@ std::locale generate(CatalogueGenerator::Steps const& steps, std::string const& 
       case Step::ClearDomains:
         generator.clear_domains();
         break;
+      case Step::Categories:
+        generator.categories(static_cast<boost::locale::locale_category_type>(std::stoul(text)));
+        break;
+      case Step::Characters:
+        generator.characters(static_cast<boost::locale::character_facet_type>(std::stoul(text)));
+        break;
+      case Step::AnsiEncoding:
+        generator.use_ansi_encoding(text == "1");
+        break;
     }
   }
-  return generator(id);
+}
+
+// The domains and paths in force after `steps` (domain names without their "/encoding" part).
+void domainsAndPaths(CatalogueGenerator::Steps const& steps, std::vector<std::string>& domains,
+                     std::vector<std::string>& paths) {
+  using Step = CatalogueGenerator::Step;
+  for (auto const& [step, text] : steps) {
+    if (step == Step::AddPath) paths.push_back(text);
+    if (step == Step::ClearPaths) paths.clear();
+    if (step == Step::AddDomain || step == Step::SetDefaultDomain)
+      domains.push_back(text.substr(0, text.find('/')));
+    if (step == Step::ClearDomains) domains.clear();
+  }
+}
+
+// One report per file and process.
+void reportUnreadable(std::string const& file, std::string const& why) {
+  static std::set<std::string> reported;
+  if (!reported.insert(file).second) return;
+  smartassert::SmartAssert("Catalogue could not be read.")
+      .setFileContext("translation/Xlator", 0)
+      .debug(file + ": " + why);
+}
+
+std::locale generateLocale(CatalogueGenerator::Steps const& steps, std::string const& id) {
+  try {
+    boost::locale::generator generator;
+    replay(generator, steps);
+    return generator(id);
+  } catch (std::exception const&) {
+    // Some catalogue, or the locale itself, cannot be had: find out which, and go on without it.
+  }
+  std::string const language = id.substr(0, id.find_first_of("_.@"));
+  std::vector<std::string> domains, paths;
+  domainsAndPaths(steps, domains, paths);
+  CatalogueGenerator::Steps readable;
+  for (auto const& [step, text] : steps)
+    if (step != CatalogueGenerator::Step::AddDomain && step != CatalogueGenerator::Step::SetDefaultDomain)
+      readable.emplace_back(step, text);
+  for (std::string const& domain : domains) {
+    try {
+      boost::locale::generator one;
+      replay(one, steps, &domain);
+      one(id);
+      readable.emplace_back(CatalogueGenerator::Step::AddDomain, domain);
+    } catch (std::exception const& error) {
+      // The file Boost read: the first of the paths that holds it.
+      std::string file = language + "/LC_MESSAGES/" + domain + ".mo";
+      for (auto path = paths.begin(); path != paths.end(); ++path) {
+        std::string const candidate = *path + '/' + file;
+        if (std::filesystem::exists(candidate)) {
+          file = candidate;
+          break;
+        }
+      }
+      reportUnreadable(file, error.what());
+    }
+  }
+  try {
+    boost::locale::generator generator;
+    replay(generator, readable);
+    return generator(id);
+  } catch (std::exception const& error) {
+    reportUnreadable(id, error.what());
+    return std::locale::classic();
+  }
 }
 
 }  // namespace
@@ -109,7 +192,7 @@ std::locale CatalogueGenerator::operator()(std::string const& id) const {
   Key key{steps_, id};
   auto it = locales.find(key);
   if (it == locales.end()) {
-    it = locales.emplace(std::move(key), SharedLocale{generate(steps_, id), {}}).first;
+    it = locales.emplace(std::move(key), SharedLocale{generateLocale(steps_, id), {}}).first;
     generatedLocales().push_back(&it->second);
   }
   return it->second.locale;
@@ -141,8 +224,15 @@ std::string languageOf(std::string const& localeName) {
   std::lock_guard<std::mutex> const lock(cacheMutex());
   auto it = languages.find(name);
   if (it == languages.end()) {
-    std::locale const named = boost::locale::generator()(name);
-    it = languages.emplace(name, std::use_facet<boost::locale::info>(named).language()).first;
+    std::string language;
+    try {
+      language = std::use_facet<boost::locale::info>(boost::locale::generator()(name)).language();
+    } catch (std::exception const&) {
+      // An encoding Boost.Locale does not know: the language is the name's first part all the same.
+      language = name.substr(0, name.find_first_of("_.@"));
+      for (char& c : language) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    it = languages.emplace(name, language).first;
   }
   return it->second;
 }

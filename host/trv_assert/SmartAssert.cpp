@@ -8,6 +8,16 @@ std::vector<Report>& recorded() {
   static std::vector<Report> all;
   return all;
 }
+
+void printToStandardError(Report const& report) {
+  std::cerr << "assertion failed: " << report.condition << " (" << report.file << ':' << report.line << ')'
+            << (report.message.empty() ? "" : ": ") << report.message << '\n';
+}
+
+std::function<void(Report const&)>& printer() {
+  static std::function<void(Report const&)> print = printToStandardError;
+  return print;
+}
 }  // namespace
 
 SmartAssert::SmartAssert(std::string const& condition) : condition_(condition) {}
@@ -20,8 +30,7 @@ SmartAssert& SmartAssert::setFileContext(std::string const& file, int line) {
 
 void SmartAssert::debug(std::string const& message) {
   recorded().push_back({condition_, file_, line_, message});
-  std::cerr << "assertion failed: " << condition_ << " (" << file_ << ':' << line_ << ')'
-            << (message.empty() ? "" : ": ") << message << '\n';
+  printer()(recorded().back());
 }
 
 SmartAssert::~SmartAssert() = default;
@@ -31,6 +40,9 @@ std::vector<Report> const& reports() {
 }
 void clearReports() {
   recorded().clear();
+}
+void setReportPrinter(std::function<void(Report const&)> print) {
+  printer() = print ? std::move(print) : printToStandardError;
 }
 
 }  // namespace trv::smartassert

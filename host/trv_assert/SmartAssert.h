@@ -2,6 +2,7 @@
 // Stand-in for the suite's assertion reporter. A report names the failed condition, its source file and
 // line and a message; it never stops the caller. Reports are written to standard error and recorded.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,5 +34,8 @@ struct Report {
 // Every report made so far, in order (for tests), and a way to forget them.
 std::vector<Report> const& reports();
 void clearReports();
+
+// How a report is shown: by default on standard error as "assertion failed: CONDITION (FILE:LINE): MESSAGE".
+void setReportPrinter(std::function<void(Report const&)> printer);
 
 }  // namespace trv::smartassert

@@ -11,6 +11,7 @@
 #include <boost/locale/generator.hpp>
 #include <boost/locale/message.hpp>
 
+#include "host/trv_assert/SmartAssert.h"
 #include "translation/Xlator.h"
 #include "translation/override_file.h"
 
@@ -83,6 +84,38 @@ TEST(Translation, LookupsByLanguageDomainAndContextSharedOrNot) {
           EXPECT_EQ(text, boost::locale::translate(l.context, l.message).str(unshared, l.domain));
         }
       }
+}
+
+// Labels never block: a damaged catalogue leaves its domain's texts English (the others stay translated) and
+// is reported once per file and process; an encoding Boost.Locale does not know still selects the language;
+// a language without catalogues keeps the English texts. A host's set-up written for Boost's generator works
+// on the translator's generator.
+TEST(Translation, UnreadableCataloguesAndUnknownEncodingsLeaveLabelsEnglishAndAreReportedOnce) {
+  Scratch scratch;
+  fs::path const folder = scratch.folder("de/LC_MESSAGES");
+  fs::copy_file(TRV_TEST_BINARY_DIR "/locale/de/LC_MESSAGES/trv.test.labels.mo",
+                folder / "trv.test.labels.mo");
+  write(folder / "trv.broken.mo", "not a catalogue");
+  std::string const broken = (folder / "trv.broken.mo").string();
+  smartassert::clearReports();
+  for (auto const& [localeName, hallo] : {std::pair{"de_DE.bogus", "Hallo"},
+                                          {"de_DE.UTF-8", "Hallo"},
+                                          {"xx_XX.UTF-8", "Hello"},
+                                          {"de_AT.bogus@euro", "Hallo"}}) {
+    Xlator xlator;
+    xlator.impl().generator.characters(boost::locale::char_facet);  // a call of Boost's generator
+    xlator.impl().generator.add_messages_path(scratch.path.string());
+    xlator.impl().generator.add_messages_domain("trv.broken");
+    xlator.impl().generator.add_messages_domain(kDomain);
+    xlator.impl().localeName = localeName;
+    EXPECT_EQ(hello(xlator), hallo) << localeName;
+    EXPECT_EQ(translate(xlator, "trv.broken", "test.context", "Hello"), "Hello");
+  }
+  ASSERT_EQ(smartassert::reports().size(), 1u);
+  EXPECT_EQ(smartassert::reports()[0].condition, "Catalogue could not be read.");
+  EXPECT_EQ(smartassert::reports()[0].file, "translation/Xlator");
+  EXPECT_EQ(smartassert::reports()[0].message.rfind(broken + ": ", 0), 0u)
+      << smartassert::reports()[0].message;
 }
 
 TEST(Translation, LanguageChangesOnlyWhenMarkedDirty) {

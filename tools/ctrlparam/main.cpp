@@ -8,6 +8,7 @@
 #include <iostream>
 #include <map>
 
+#include "host/trv_assert/SmartAssert.h"
 #include "tools/ctrlparam/commands.h"
 
 namespace {
@@ -135,6 +136,12 @@ int fail(int status, char const* message) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // What the library reports to the host (a catalogue that cannot be read, an empty stored text) does not
+  // stop a command: it is a warning.
+  trv::smartassert::setReportPrinter([](trv::smartassert::Report const& report) {
+    std::cerr << "ctrlparam: warning: " << report.condition << " (" << report.file << ':' << report.line
+              << ')' << (report.message.empty() ? "" : ": ") << report.message << '\n';
+  });
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   try {
