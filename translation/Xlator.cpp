@@ -45,8 +45,11 @@ std::string const* overrideEntry(Xlator& xlator, std::string const& section, std
 
 void regenerate(Xlator::Impl& impl) {
   impl.dirty = false;
-  // Only the language selects the catalogues, and they are always read as UTF-8.
-  impl.locale = impl.generator(languageOf(impl.localeName) + ".UTF-8");
+  // Only the language selects the catalogues, and they are always read as UTF-8. The C and POSIX locales
+  // read the English catalogues.
+  std::string language = languageOf(impl.localeName);
+  if (language == "C" || language == "c" || language == "POSIX" || language == "posix") language = "en";
+  impl.locale = impl.generator(language + ".UTF-8");
   for (auto const& path : impl.paths)
     for (auto const& domain : impl.domains) loadOverrideFile(path, domain, impl.overrides);
 }

@@ -84,14 +84,14 @@ TEST(InspectorWidget, EditorsFollowTheSettingsAndEditsReachTheRecordAndTheOtherW
   auto second = widgetOf(*module);
   auto* solv = editorOf<QComboBox>(*first, "solv");
   ASSERT_EQ(solv->count(), 4);
-  EXPECT_EQ(solv->itemText(0), QStringLiteral("NoSolutionProcess"));
-  EXPECT_EQ(solv->currentText(), QStringLiteral("SparseSolver"));
+  EXPECT_EQ(solv->itemText(0), QStringLiteral("No solution process"));
+  EXPECT_EQ(solv->currentText(), QStringLiteral("Sparse solver"));
   EXPECT_TRUE(editorOf<QCheckBox>(*first, "spri_direction")->isChecked());
   EXPECT_FALSE(editorOf<QCheckBox>(*first, "moments")->isEnabled());  // no value while t_custom is off
   solv->setFocus();
   QTest::keyClick(solv, Qt::Key_Down);
   EXPECT_EQ(orin().solv, ORIN_SOLV::ParallelSparseSolver);
-  EXPECT_EQ(editorOf<QComboBox>(*second, "solv")->currentText(), QStringLiteral("ParallelSparseSolver"));
+  EXPECT_EQ(editorOf<QComboBox>(*second, "solv")->currentText(), QStringLiteral("Parallel sparse solver"));
   // Optional real and integer numbers: an empty entry clears, one that is no such number is refused.
   struct Entry {
     char const* id;
@@ -123,7 +123,7 @@ TEST(InspectorWidget, EditorsFollowTheSettingsAndEditsReachTheRecordAndTheOtherW
   int writes = 0;
   module->model->modified.connect([&](auto const&) { ++writes; });
   auto const readOnly = widgetOf(*module, properties);
-  EXPECT_EQ(editorOf<QComboBox>(*readOnly, "solv")->currentText(), QStringLiteral("ParallelSparseSolver"));
+  EXPECT_EQ(editorOf<QComboBox>(*readOnly, "solv")->currentText(), QStringLiteral("Parallel sparse solver"));
   EXPECT_FALSE(readOnly->editor("solv")->isEnabled());
   EXPECT_TRUE(readOnly->editor("warp")->isEnabled());
   module->configuration->selectionManager->selected.clear();
