@@ -6,6 +6,7 @@
 //   TRV_UPDATE_GOLDEN=1 QT_QPA_PLATFORM=offscreen build/tests/trv_unit_tests --gtest_filter='Properties.*'
 #include <cstdlib>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -200,6 +201,7 @@ TEST(Properties, EqualityAndOrderByValueType) {
       {"plain", 1.0, 1.0000001, false, true},
 
       {"plain", 0.0, 1e-310, true, true},
+      {"plain", 0.0, std::numeric_limits<double>::min(), false, true},  // the smallest normal double apart
       {"plain", 1e-300, 2e-300, false, true},
 
       {"plain", none, none, true, false},
