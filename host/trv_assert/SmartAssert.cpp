@@ -1,9 +1,16 @@
 #include "host/trv_assert/SmartAssert.h"
 
 #include <iostream>
+#include <mutex>
 
 namespace trv::smartassert {
 namespace {
+// Reports may come from several threads at once.
+std::mutex& reportMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+
 std::vector<Report>& recorded() {
   static std::vector<Report> all;
   return all;
@@ -29,6 +36,7 @@ SmartAssert& SmartAssert::setFileContext(std::string const& file, int line) {
 }
 
 void SmartAssert::debug(std::string const& message) {
+  std::lock_guard<std::mutex> const lock(reportMutex());
   recorded().push_back({condition_, file_, line_, message});
   printer()(recorded().back());
 }
@@ -39,9 +47,11 @@ std::vector<Report> const& reports() {
   return recorded();
 }
 void clearReports() {
+  std::lock_guard<std::mutex> const lock(reportMutex());
   recorded().clear();
 }
 void setReportPrinter(std::function<void(Report const&)> print) {
+  std::lock_guard<std::mutex> const lock(reportMutex());
   printer() = print ? std::move(print) : printToStandardError;
 }
 

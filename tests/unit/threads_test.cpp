@@ -1,0 +1,56 @@
+// Tasks on several threads: different Data objects made, loaded, stored and asked for KELMAR at once (with
+// German labels, so the shared locales, catalogue texts and settings trees are used from every thread) give
+// what one thread gives.
+#include <array>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "host/trv_dbo/dbo.h"
+#include "host/trv_properties_qt/configure_xlator.h"
+#include "lib/properties/control_param/src/Data.h"
+
+namespace trv::control_param {
+namespace {
+
+constexpr int kHandle = 4242;
+constexpr int kTasks = 300;
+
+// The options a task is loaded with, by module (ORIN, PELU, NEVO, Zuther, BRAX), and the results of task `i`.
+std::string results(int i) {
+  static std::array<char const*, 12> const options = {
+      R"({"warp":1,"spri":2147483647,"fric":[2.5],"cabl":[1234567],"t_custom":true,"moments":true})",
+      R"({"axia":2,"inte":"PrandtlFlow","usep":[0.85],"non_lin_strain":false})",
+      R"({"gen":[0.1],"genm":[2.5],"afix":[7],"styp":[2],"gdiv":[12],"plc":[3]})",
+      R"({"lay":"LayerDesign","tens":[2.5],"pfai":"Mechanical","fach":"Consideration"})",
+      R"({"dl":1,"beam":"Pelu","cant":0,"cast":true,"prob":2,"nmat":"Active"})"};
+  static std::array<int, 12> const module = {0, 0, 0, 0, 1, 1, 2, 2, 3, 3, 0, 4};
+  int const type = i % kProgrammTypeCount;
+  Data data(static_cast<ProgrammTypes>(type), kHandle);
+  data.insertXMLData(QString::fromUtf8(options[module[type]]) + (i % 2 ? "" : "\n"));
+  std::string text = data.getXMLData().toStdString();
+  for (int language : {0, 1})
+    for (QString const& line : data.getKELMAR(language)) text += line.toStdString() + '\n';
+  return text;
+}
+
+TEST(Threads, TasksOnFourThreadsGiveWhatOneThreadGives) {
+  dbo::standin::setModel(kHandle, {true, true, true, true, true});
+  properties::detail::setLabelLocale("de_DE.UTF-8");
+  std::vector<std::string> expected;
+  for (int i = 0; i < kTasks; ++i) expected.push_back(results(i));
+  std::array<std::vector<std::string>, 4> got;
+  std::vector<std::thread> threads;
+  for (std::size_t t = 0; t < got.size(); ++t)
+    threads.emplace_back([&got, t] {
+      for (int i = 0; i < kTasks; ++i) got[t].push_back(results(i));
+    });
+  for (auto& thread : threads) thread.join();
+  for (auto const& one : got) EXPECT_EQ(one, expected);
+  properties::detail::setLabelLocale("");
+}
+
+}  // namespace
+}  // namespace trv::control_param
