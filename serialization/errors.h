@@ -29,8 +29,14 @@ class TRV_CONTROL_PARAM_EXPORT CoreException : public std::runtime_error {
 // The message texts.
 namespace errors {
 
+// The texts are made inline: the exception types are defined once, in the library, and a program that links
+// the codec beside the library (the tool) must not get a second definition of them with the texts.
+
 // StreamException: "Read out of bounds: <requested> bytes requested, offset: <position>, length: <size>".
-std::string readOutOfBounds(std::uint64_t requested, std::size_t position, std::size_t size);
+inline std::string readOutOfBounds(std::uint64_t requested, std::size_t position, std::size_t size) {
+  return "Read out of bounds: " + std::to_string(requested) +
+         " bytes requested, offset: " + std::to_string(position) + ", length: " + std::to_string(size);
+}
 
 // CoreException of the Compact Binary reader.
 inline constexpr char kUnknownDataType[] = "Unknown data type found";
@@ -38,7 +44,9 @@ inline constexpr char kMaxDepthExceeded[] = "Max recursion depth exceeded";
 
 // CoreException of the Simple JSON reader: "JSON parser error: <what> at offset <offset>", where <what> is
 // one of the texts below or the JSON parser's own.
-std::string jsonParserError(char const* what, std::size_t offset);
+inline std::string jsonParserError(char const* what, std::size_t offset) {
+  return std::string("JSON parser error: ") + what + " at offset " + std::to_string(offset);
+}
 inline constexpr char kRootNotObject[] = "The document root must be an object.";
 inline constexpr char kNumberTooBig[] = "Number too big to be stored in double.";
 inline constexpr char kNestedTooDeeply[] = "The document is nested too deeply.";
