@@ -273,6 +273,9 @@ TEST(CodecJsonReading, MembersAndNumbers) {
     }
     EXPECT_EQ(record.bric, c.bric) << c.line;
   }
+  ORIN_Control_Properties tiny;  // below the smallest double by its 400 leading zeros alone
+  trv::serialization::fromSimpleJson("{\"fric\":[0." + std::string(400, '0') + "1]}", tiny);
+  EXPECT_EQ(tiny.fric, std::optional<double>(0.0));
 }
 
 // The peak of the resident memory while an object lives, over what was resident at its construction.
