@@ -278,6 +278,9 @@ TEST(CodecJsonReading, MembersAndNumbers) {
   ORIN_Control_Properties tiny;  // below the smallest double by its 400 leading zeros alone
   trv::serialization::fromSimpleJson("{\"fric\":[0." + std::string(400, '0') + "1]}", tiny);
   EXPECT_EQ(tiny.fric, std::optional<double>(0.0));
+  Zuther_Control_Properties zuther;  // an empty member name is no field id, not id 0 ("lay")
+  trv::serialization::fromSimpleJson("{\"\":1}", zuther);
+  EXPECT_EQ(zuther.lay, Zuther_Control_Properties{}.lay);
 }
 
 // The peak of the resident memory while an object lives, over what was resident at its construction.
