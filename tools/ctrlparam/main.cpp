@@ -6,6 +6,7 @@
 #include <exception>
 #include <functional>
 #include <iostream>
+#include <limits>
 #include <map>
 
 #include "host/trv_assert/SmartAssert.h"
@@ -31,7 +32,7 @@ std::map<QString, Command> const& commandTable() {
       {QStringLiteral("kelmar"), {kelmar, false, 0}},
       {QStringLiteral("properties"), {properties, true, 0}},
       {QStringLiteral("diff"), {diff, false, 2}},
-      {QStringLiteral("reset"), {reset, false, 1000}},
+      {QStringLiteral("reset"), {reset, false, std::numeric_limits<int>::max()}},
       {QStringLiteral("upgrade"), {upgrade, false, 0}},
       {QStringLiteral("calc-method"), {calcMethod, false, 1}},
       {QStringLiteral("inspector"), {inspector, true, 0}},
