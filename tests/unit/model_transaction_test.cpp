@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,15 @@ TEST(ModelTransaction, SecondTransactionFailsAndFirstStaysUsable) {
   EXPECT_EQ(model.get<Record>(ObjectKey(0)).value, 2);
   EXPECT_EQ(log.entries, (std::vector<std::string>{"modified:0,"}));
   Transaction next(model);  // a new one can be opened after the commit
+}
+
+TEST(ModelTransaction, ACommittedTransactionGoingAwayLeavesTheNextOneOpen) {
+  Model model;
+  auto first = std::make_unique<Transaction>(model);
+  first->commit();
+  Transaction second(model);
+  first.reset();
+  EXPECT_EQ(model.current(), &second);
 }
 
 TEST(ModelTransaction, RollbackRestoresValueFromBeforeFirstModifyAndEmitsNothing) {

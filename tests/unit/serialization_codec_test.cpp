@@ -278,6 +278,10 @@ TEST(CodecJsonReading, MembersAndNumbers) {
   ORIN_Control_Properties tiny;  // below the smallest double by its 400 leading zeros alone
   trv::serialization::fromSimpleJson("{\"fric\":[0." + std::string(400, '0') + "1]}", tiny);
   EXPECT_EQ(tiny.fric, std::optional<double>(0.0));
+  ORIN_Control_Properties byId;  // field ids with every digit: 19 is cabl
+  trv::serialization::fromSimpleJson("{\"19\":[2.5],\"0000000000000000000011\":\"Linesearch\"}", byId);
+  EXPECT_EQ(byId.cabl, std::optional<double>(2.5));
+  EXPECT_EQ(byId.iter, ORIN_ITER::Linesearch);
   Zuther_Control_Properties zuther;  // an empty member name is no field id, not id 0 ("lay")
   trv::serialization::fromSimpleJson("{\"\":1}", zuther);
   EXPECT_EQ(zuther.lay, Zuther_Control_Properties{}.lay);
