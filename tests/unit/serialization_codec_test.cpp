@@ -276,7 +276,7 @@ TEST(CodecJsonReading, MembersAndNumbers) {
     EXPECT_EQ(record.bric, c.bric) << c.line;
   }
   ORIN_Control_Properties tiny;  // below the smallest double by its 400 leading zeros alone
-  trv::serialization::fromSimpleJson("{\"fric\":[0." + std::string(400, '0') + "1]}", tiny);
+  trv::serialization::fromSimpleJson("{\"fric\":[0." + std::string(400, '0') + "1e25]}", tiny);
   EXPECT_EQ(tiny.fric, std::optional<double>(0.0));
   ORIN_Control_Properties byId;  // field ids with every digit: 19 is cabl
   trv::serialization::fromSimpleJson("{\"19\":[2.5],\"0000000000000000000011\":\"Linesearch\"}", byId);
