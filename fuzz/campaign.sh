@@ -1,19 +1,25 @@
 #!/bin/bash
 # The long fuzzing campaign, outside the test command: each libFuzzer target runs on every core (-jobs and
-# -workers) for a run budget, starting from its committed corpus; the grown corpus is then minimised into it
-# (-merge=1: only inputs that add coverage), so that the test command's corpus replay carries the coverage on.
-# Prints per target the executions, the time, the corpus size and libFuzzer's final cov/ft figures; exits
-# non-zero on any finding (the inputs are kept as BUILD_DIR/fuzz/<target>-crash-* and the like).
-#   fuzz/campaign.sh BUILD_DIR RUNS-PER-JOB [TARGET...]      (BUILD_DIR as for run_short.sh)
+# -workers) for a budget, starting from its committed corpus; the grown corpus is then minimised (-merge=1:
+# the fewest inputs with the same coverage, named inputs kept) and replaces the committed one, so that the
+# test command's corpus replay carries the coverage on. Prints per target the executions, the time, the
+# corpus size and libFuzzer's final cov/ft figures; exits non-zero on any finding (the inputs are kept as
+# BUILD_DIR/fuzz/<target>-crash-* and the like, the logs in the folder named).
+#   fuzz/campaign.sh BUILD_DIR BUDGET [TARGET...]      (BUILD_DIR as for run_short.sh)
+# BUDGET is the runs of each job (5000000: ten million on two cores) or, ending in "s", the seconds of each
+# target (3600s).
 set -euo pipefail
-build=${1:?usage: campaign.sh BUILD_DIR RUNS-PER-JOB [TARGET...]}
-runs=${2:?usage: campaign.sh BUILD_DIR RUNS-PER-JOB [TARGET...]}
+build=${1:?usage: campaign.sh BUILD_DIR BUDGET [TARGET...]}
+build=$(realpath -m "$build")  # the fuzzers run in a folder of their own
+budget=${2:?usage: campaign.sh BUILD_DIR BUDGET [TARGET...]}
 shift 2
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 targets=("$@")
 ((${#targets[@]})) || targets=(insert_xml_data override_file calculation_method)
 declare -A dictionaries=([insert_xml_data]=json.dict [override_file]=ini.dict [calculation_method]=xml.dict)
 jobs=$(nproc)
+limit=(-runs="$budget")
+[[ $budget == *s ]] && limit=(-max_total_time="${budget%s}")
 bash "$source_dir/fuzz/run_short.sh" "$build" 1 >/dev/null  # builds the targets (and checks them briefly)
 
 export QT_QPA_PLATFORM=offscreen
@@ -27,10 +33,11 @@ for target in "${targets[@]}"; do
   seeds=()
   [[ $target == insert_xml_data ]] && seeds=("$build/fuzz_vector_seeds")
   start=$(date +%s)
-  (cd "$work" && "$fuzzer" -jobs="$jobs" -workers="$jobs" -runs="$runs" -timeout=10 -rss_limit_mb=2048 \
+  (cd "$work" && "$fuzzer" -jobs="$jobs" -workers="$jobs" "${limit[@]}" -timeout=10 -rss_limit_mb=2048 \
     -dict="$source_dir/fuzz/${dictionaries[$target]}" -artifact_prefix="$build/fuzz/$target-" \
     -print_final_stats=1 grown "${seeds[@]}" >/dev/null 2>&1) || true
   seconds=$(($(date +%s) - start))
+  compgen -G "$work/fuzz-*.log" >/dev/null || { echo "!! $target: the fuzzer did not start ($fuzzer)"; exit 2; }
   executions=$(cat "$work"/fuzz-*.log | sed -n 's/^stat::number_of_executed_units: *//p' | paste -sd+ | bc)
   figures=$(grep -h -E '^#[0-9]+[[:space:]]+DONE' "$work"/fuzz-*.log | sed -E 's/.*(cov: [0-9]+ ft: [0-9]+).*/\1/' |
     sort -t: -k2 -n | tail -1 || true)
@@ -39,10 +46,19 @@ for target in "${targets[@]}"; do
     found=1
     continue
   fi
-  # Only inputs that add coverage join the committed corpus; its named inputs stay as they are.
-  "$fuzzer" -merge=1 "$source_dir/fuzz/corpus/$target" "$work/grown" >/dev/null 2>&1
-  size=$(du -sk "$source_dir/fuzz/corpus/$target" | cut -f1)
-  files=$(find "$source_dir/fuzz/corpus/$target" -type f | wc -l)
+  # The committed corpus becomes the smallest set of the grown one with the same coverage (-merge=1 into an
+  # empty folder); its named inputs (seeds and regression cases) stay whatever they add.
+  corpus="$source_dir/fuzz/corpus/$target"
+  mkdir "$work/minimal"
+  "$fuzzer" -merge=1 "$work/minimal" "$work/grown" >/dev/null 2>&1
+  find "$corpus" -type f -not -regex '.*/[0-9a-f]\{40\}' -print0 | while IFS= read -r -d '' named; do
+    rm -f "$work/minimal/$(sha1sum <"$named" | cut -d' ' -f1)"
+    cp "$named" "$work/minimal/"
+  done
+  rm -rf "$corpus"
+  mv "$work/minimal" "$corpus"
+  size=$(du -sk --apparent-size "$corpus" | cut -f1)
+  files=$(find "$corpus" -type f | wc -l)
   echo "$target: $executions executions in ${seconds}s on $jobs cores, $figures, corpus $files files ${size} KiB"
   rm -rf "$work"
 done
