@@ -1,10 +1,10 @@
 #!/bin/bash
 # The long fuzzing campaign, outside the test command: each libFuzzer target runs on every core (-jobs and
-# -workers) for a budget, starting from its committed corpus; the grown corpus is then minimised (-merge=1:
-# the fewest inputs with the same coverage, named inputs kept) and replaces the committed one, so that the
-# test command's corpus replay carries the coverage on. Prints per target the executions, the time, the
-# corpus size and libFuzzer's final cov/ft figures; exits non-zero on any finding (the inputs are kept as
-# BUILD_DIR/fuzz/<target>-crash-* and the like, the logs in the folder named).
+# -workers) for a budget, starting from its committed corpus; the grown corpus is then minimised (-merge=1,
+# see below) and replaces the committed one, so that the test command's corpus replay carries the coverage
+# on. Prints per target the executions, the time, the corpus size and libFuzzer's final cov/ft figures;
+# exits non-zero on any finding (the inputs are kept as BUILD_DIR/fuzz/<target>-crash-* and the like, the
+# logs in the folder named).
 #   fuzz/campaign.sh BUILD_DIR BUDGET [TARGET...]      (BUILD_DIR as for run_short.sh)
 # BUDGET is the runs of each job (5000000: ten million on two cores) or, ending in "s", the seconds of each
 # target (3600s).
@@ -46,15 +46,19 @@ for target in "${targets[@]}"; do
     found=1
     continue
   fi
-  # The committed corpus becomes the smallest set of the grown one with the same coverage (-merge=1 into an
-  # empty folder); its named inputs (seeds and regression cases) stay whatever they add.
+  # The committed corpus becomes the fewest inputs of the grown one that keep its coverage (-merge=1 into an
+  # empty folder): every edge from any input (-use_counters=0), then the hit-count features from inputs of at
+  # most 8 KiB, which keeps a corpus within 2 MB. Its named inputs (seeds and regression cases) stay.
   corpus="$source_dir/fuzz/corpus/$target"
-  mkdir "$work/minimal"
-  "$fuzzer" -merge=1 "$work/minimal" "$work/grown" >/dev/null 2>&1
-  find "$corpus" -type f -not -regex '.*/[0-9a-f]\{40\}' -print0 | while IFS= read -r -d '' named; do
-    rm -f "$work/minimal/$(sha1sum <"$named" | cut -d' ' -f1)"
-    cp "$named" "$work/minimal/"
-  done
+  mkdir "$work/minimal" "$work/small"
+  "$fuzzer" -merge=1 -use_counters=0 "$work/minimal" "$work/grown" >/dev/null 2>&1
+  find "$work/grown" -type f -size -8193c -exec cp -t "$work/small" {} +
+  "$fuzzer" -merge=1 "$work/minimal" "$work/small" >/dev/null 2>&1
+  find "$corpus" -type f -regextype posix-extended -not -regex '.*/[0-9a-f]{40}' -print0 |
+    while IFS= read -r -d '' named; do
+      rm -f "$work/minimal/$(sha1sum <"$named" | cut -d' ' -f1)"
+      cp "$named" "$work/minimal/"
+    done
   rm -rf "$corpus"
   mv "$work/minimal" "$corpus"
   size=$(du -sk --apparent-size "$corpus" | cut -f1)
