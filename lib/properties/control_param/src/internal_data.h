@@ -29,7 +29,7 @@ class ModuleData : public InternalInterface {
   QString getXMLData() override { return encodeRecord(record()); }
 
   void insertXMLData(QString const& xml) override {
-    changeRecord([&](Record& record) { record = decodeRecord<Record>(xml); });
+    replaceRecord(decodeRecord<Record>(xml));
     clearHistory();
   }
 
@@ -40,10 +40,10 @@ class ModuleData : public InternalInterface {
   void resetToDefaults(std::vector<std::string> const& fields) override;
 
   void undo() override {
-    history_.undo([this](Record const& step) { changeRecord([&](Record& record) { record = step; }); });
+    history_.undo([this](Record const& step) { replaceRecord(step); });
   }
   void redo() override {
-    history_.redo([this](Record const& step) { changeRecord([&](Record& record) { record = step; }); });
+    history_.redo([this](Record const& step) { replaceRecord(step); });
   }
   bool canUndo() const override { return history_.canUndo(); }
   bool canRedo() const override { return history_.canRedo(); }
@@ -59,6 +59,10 @@ class ModuleData : public InternalInterface {
   }
 
  private:
+  void replaceRecord(Record const& with) {
+    changeRecord([&](Record& record) { record = with; });
+  }
+
   RecordHistory<Record> history_{Record{}};
   boost::signals2::scoped_connection historyConnection_;  // after history_: disconnected before it goes
 };
