@@ -60,15 +60,14 @@ void readOverrides(std::istream& in, OverrideTexts& overrides) {
   }
 }
 
-bool loadOverrideFile(std::string const& folder, std::string const& name, OverrideTexts& overrides) {
+void loadOverrideFile(std::string const& folder, std::string const& name, OverrideTexts& overrides) {
   std::filesystem::path const file = std::filesystem::path(folder) / (name + ".ini");
   std::error_code error;
-  if (!std::filesystem::exists(file, error) || error) return false;
+  if (!std::filesystem::exists(file, error) || error) return;
   auto const texts = parsedOverrideFile(file);
-  if (!texts) return false;
+  if (!texts) return;
   for (auto const& [section, keys] : *texts)
     for (auto const& [key, text] : keys) overrides[section][key] = text;
-  return true;
 }
 
 }  // namespace trv::translation

@@ -14,8 +14,8 @@ using OverrideTexts = std::unordered_map<std::string, std::unordered_map<std::st
 void readOverrides(std::istream& in, OverrideTexts& overrides);
 
 // Reads `folder`/`name`.ini into `overrides` when it exists. A missing file, a folder that cannot be
-// examined and a file that cannot be opened are skipped; returns whether the file was read. Each version
-// of a file (by size and time of last change) is parsed once and shared by every translator.
-bool loadOverrideFile(std::string const& folder, std::string const& name, OverrideTexts& overrides);
+// examined and a file that cannot be opened are skipped. Each version of a file (by size and time of last
+// change) is parsed once and shared by every translator.
+void loadOverrideFile(std::string const& folder, std::string const& name, OverrideTexts& overrides);
 
 }  // namespace trv::translation
