@@ -81,14 +81,21 @@ std::mutex& cacheMutex() {
   return mutex;
 }
 
+bool isDomainStep(CatalogueGenerator::Step step) {
+  return step == CatalogueGenerator::Step::AddDomain || step == CatalogueGenerator::Step::SetDefaultDomain;
+}
+
+// A domain's name: the text of its step without the "/encoding" part.
+std::string domainName(std::string const& text) {
+  return text.substr(0, text.find('/'));
+}
+
 // A Boost generator set up by `steps`; with `onlyDomain`, its domain steps keep just that domain.
 void replay(boost::locale::generator& generator, CatalogueGenerator::Steps const& steps,
             std::string const* onlyDomain = nullptr) {
   using Step = CatalogueGenerator::Step;
   for (auto const& [step, text] : steps) {
-    bool const otherDomain = onlyDomain && (step == Step::AddDomain || step == Step::SetDefaultDomain) &&
-                             text != *onlyDomain && text.rfind(*onlyDomain + '/', 0) != 0;
-    if (otherDomain) continue;
+    if (onlyDomain && isDomainStep(step) && domainName(text) != *onlyDomain) continue;
     switch (step) {
       case Step::AddPath:
         generator.add_messages_path(text);
@@ -118,15 +125,14 @@ void replay(boost::locale::generator& generator, CatalogueGenerator::Steps const
   }
 }
 
-// The domains and paths in force after `steps` (domain names without their "/encoding" part).
+// The domain names and paths in force after `steps`.
 void domainsAndPaths(CatalogueGenerator::Steps const& steps, std::vector<std::string>& domains,
                      std::vector<std::string>& paths) {
   using Step = CatalogueGenerator::Step;
   for (auto const& [step, text] : steps) {
     if (step == Step::AddPath) paths.push_back(text);
     if (step == Step::ClearPaths) paths.clear();
-    if (step == Step::AddDomain || step == Step::SetDefaultDomain)
-      domains.push_back(text.substr(0, text.find('/')));
+    if (isDomainStep(step)) domains.push_back(domainName(text));
     if (step == Step::ClearDomains) domains.clear();
   }
 }
@@ -151,17 +157,14 @@ std::locale generateLocale(CatalogueGenerator::Steps const& steps, std::string c
   std::string const language = id.substr(0, id.find_first_of("_.@"));
   std::vector<std::string> domains, paths;
   domainsAndPaths(steps, domains, paths);
-  CatalogueGenerator::Steps readable;
-  for (auto const& [step, text] : steps)
-    if (step != CatalogueGenerator::Step::AddDomain && step != CatalogueGenerator::Step::SetDefaultDomain)
-      readable.emplace_back(step, text);
+  std::set<std::string> unreadable;
   for (std::string const& domain : domains) {
     try {
       boost::locale::generator one;
       replay(one, steps, &domain);
       one(id);
-      readable.emplace_back(CatalogueGenerator::Step::AddDomain, domain);
     } catch (std::exception const& error) {
+      unreadable.insert(domain);
       // The file Boost read: the first of the paths that holds it.
       std::string file = language + "/LC_MESSAGES/" + domain + ".mo";
       for (auto path = paths.begin(); path != paths.end(); ++path) {
@@ -174,6 +177,10 @@ std::locale generateLocale(CatalogueGenerator::Steps const& steps, std::string c
       reportUnreadable(file, error.what());
     }
   }
+  // The set-up as the host made it (encodings, the default domain, order), less the unreadable domains.
+  CatalogueGenerator::Steps readable;
+  for (auto const& [step, text] : steps)
+    if (!isDomainStep(step) || !unreadable.count(domainName(text))) readable.emplace_back(step, text);
   try {
     boost::locale::generator generator;
     replay(generator, readable);
