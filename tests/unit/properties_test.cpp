@@ -194,11 +194,14 @@ TEST(Properties, ValuesAreReadFromAndCommittedToTheRecord) {
 }
 
 TEST(Properties, EqualityAndOrderByValueType) {
+  constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
   Built const built;
   boost::any const none;
   std::tuple<char const*, boost::any, boost::any, bool, bool> const rows[] = {
       {"plain", 0.1 + 0.2, 0.3, true, false},
       {"plain", 1.0, 1.0000001, false, true},
+      // |a - b| is exactly |a + b| times the epsilon: not within it
+      {"plain", 1.5 - kEpsilon, 1.5 + 2 * kEpsilon, false, true},
 
       {"plain", 0.0, 1e-310, true, true},
       {"plain", 0.0, std::numeric_limits<double>::min(), false, true},  // the smallest normal double apart
