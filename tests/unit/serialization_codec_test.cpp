@@ -46,8 +46,8 @@ Bytes unknown(int type) {
 Bytes nestedStructs(std::size_t levels) {
   return unknown(10) + repeated(0x0a, levels - 1) + repeated(0, levels);
 }
-Bytes nestedLists(std::size_t levels) {
-  return unknown(11) + bytes({0x0b, 0x01}) * (levels - 1) + bytes({0x10, 0x01, 0x02});
+Bytes nestedLists(std::size_t levels, Bytes const& field = unknown(11)) {
+  return field + bytes({0x0b, 0x01}) * (levels - 1) + bytes({0x10, 0x01, 0x02});
 }
 Bytes nestedMaps(std::size_t levels) {
   return unknown(13) + bytes({0x10, 0x0d, 0x01, 0x02}) * (levels - 1) + bytes({0x10, 0x10, 0x01, 0x02, 0x04});
@@ -163,6 +163,10 @@ TEST(CodecHostilePayloads, EachIsRefusedOrReadByItsRule) {
       {"lists 64 deep", Reader::Zuther, nestedLists(64) + kFachOne, Outcome::Read, kFachOne},
       {"lists 65 deep", Reader::Zuther, nestedLists(65) + kFachOne, Outcome::Core, kTooDeep},
       {"lists 100000 deep", Reader::Zuther, nestedLists(100000) + kFachOne, Outcome::Core, kTooDeep},
+      {"nullable double of lists 64 deep", Reader::Zuther, nestedLists(64, bytes({0x4b})) + kFachOne,
+       Outcome::Read, kFachOne},
+      {"nullable double of lists 65 deep", Reader::Zuther, nestedLists(65, bytes({0x4b})) + kFachOne,
+       Outcome::Core, kTooDeep},
       {"maps 64 deep", Reader::Zuther, nestedMaps(64) + kFachOne, Outcome::Read, kFachOne},
       {"maps 65 deep", Reader::Zuther, nestedMaps(65) + kFachOne, Outcome::Core, kTooDeep},
       {"maps 100000 deep", Reader::Zuther, nestedMaps(100000) + kFachOne, Outcome::Core, kTooDeep},
