@@ -14,34 +14,29 @@ build=$(realpath -m "$build")  # the fuzzers run in a folder of their own
 budget=${2:?usage: campaign.sh BUILD_DIR BUDGET [TARGET...]}
 shift 2
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$source_dir/fuzz/targets.sh"
 targets=("$@")
-((${#targets[@]})) || targets=(insert_xml_data override_file calculation_method)
-declare -A dictionaries=([insert_xml_data]=json.dict [override_file]=ini.dict [calculation_method]=xml.dict)
+((${#targets[@]})) || targets=("${fuzz_targets[@]}")
 jobs=$(nproc)
 limit=(-runs="$budget")
 [[ $budget == *s ]] && limit=(-max_total_time="${budget%s}")
 bash "$source_dir/fuzz/run_short.sh" "$build" 1 >/dev/null  # builds the targets (and checks them briefly)
 
-export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
-export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 found=0
 for target in "${targets[@]}"; do
   fuzzer="$build/fuzz/${target}_fuzzer"
   work=$(mktemp -d)
   cp -r "$source_dir/fuzz/corpus/$target" "$work/grown"
-  seeds=()
-  [[ $target == insert_xml_data ]] && seeds=("$build/fuzz_vector_seeds")
   start=$(date +%s)
   (cd "$work" && "$fuzzer" -jobs="$jobs" -workers="$jobs" "${limit[@]}" -timeout=10 -rss_limit_mb=2048 \
-    -dict="$source_dir/fuzz/${dictionaries[$target]}" -artifact_prefix="$build/fuzz/$target-" \
-    -print_final_stats=1 grown "${seeds[@]}" >/dev/null 2>&1) || true
+    -dict="$source_dir/fuzz/${fuzz_dictionaries[$target]}" -artifact_prefix="$build/fuzz/$target-" \
+    -print_final_stats=1 grown $(fuzz_seeds "$target" "$build") >/dev/null 2>&1) || true
   seconds=$(($(date +%s) - start))
   compgen -G "$work/fuzz-*.log" >/dev/null || { echo "!! $target: the fuzzer did not start ($fuzzer)"; exit 2; }
   executions=$(cat "$work"/fuzz-*.log | sed -n 's/^stat::number_of_executed_units: *//p' | paste -sd+ | bc)
   figures=$(grep -h -E '^#[0-9]+[[:space:]]+DONE' "$work"/fuzz-*.log | sed -E 's/.*(cov: [0-9]+ ft: [0-9]+).*/\1/' |
     sort -t: -k2 -n | tail -1 || true)
-  if grep -qE 'ERROR: (libFuzzer|AddressSanitizer|LeakSanitizer)|runtime error:|fuzz check failed' "$work"/fuzz-*.log; then
+  if grep -qE "$fuzz_finding" "$work"/fuzz-*.log; then
     echo "!! $target: a finding; see $work/fuzz-*.log"
     found=1
     continue

@@ -7,10 +7,7 @@ set -euo pipefail
 build=${1:?usage: run_short.sh BUILD_DIR [SECONDS]}
 seconds=${2:-15}
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-# Target and its dictionary; the corpora are fuzz/corpus/<target> (and, for insert_xml_data, the seeds of
-# the stored-form vectors).
-targets=(insert_xml_data override_file calculation_method)
-declare -A dictionaries=([insert_xml_data]=json.dict [override_file]=ini.dict [calculation_method]=xml.dict)
+source "$source_dir/fuzz/targets.sh"
 
 # A build folder configured already (for example the sanitizer build of the test command, which has the
 # fuzz targets on) is used as it is; otherwise a fuzz-only build is configured.
@@ -19,11 +16,8 @@ if [[ ! -f "$build/CMakeCache.txt" ]]; then
     -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" \
     -DTRV_BUILD_FUZZERS=ON -DTRV_SANITIZE=ON -DTRV_BUILD_TESTS=OFF -DTRV_BUILD_BENCHMARKS=OFF >/dev/null
 fi
-cmake --build "$build" --target "${targets[@]/%/_fuzzer}" -- -j2
+cmake --build "$build" --target "${fuzz_targets[@]/%/_fuzzer}" -- -j2
 
-export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
-export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=()
@@ -36,19 +30,18 @@ run() {
   local status=0
   "$build/fuzz/${target}_fuzzer" "$@" >"$log" 2>&1 || status=$?
   grep -E '^(#[0-9]+ +DONE|Done [0-9]+ runs|stat::)' "$log" || true
-  if ((status != 0)) || grep -qE 'ERROR: (libFuzzer|AddressSanitizer|LeakSanitizer)|runtime error:|fuzz check failed' "$log"; then
+  if ((status != 0)) || grep -qE "$fuzz_finding" "$log"; then
     echo "!! $target failed (exit status $status); the end of its output:"
     tail -60 "$log"
     return 1
   fi
 }
 
-for target in "${targets[@]}"; do
-  corpora=("$source_dir/fuzz/corpus/$target")
-  [[ $target == insert_xml_data ]] && corpora+=("$build/fuzz_vector_seeds")
+for target in "${fuzz_targets[@]}"; do
+  corpora=("$source_dir/fuzz/corpus/$target" $(fuzz_seeds "$target" "$build"))
   found="$work/$target"
   mkdir -p "$found"
-  common=(-timeout=10 -rss_limit_mb=2048 -dict="$source_dir/fuzz/${dictionaries[$target]}"
+  common=(-timeout=10 -rss_limit_mb=2048 -dict="$source_dir/fuzz/${fuzz_dictionaries[$target]}"
           -artifact_prefix="$build/fuzz/$target-")
   echo "== $target: the corpora, then fuzzing for ${seconds}s"
   run "$target" "$work/$target.fuzz.log" "${common[@]}" -max_total_time="$seconds" -print_final_stats=1 \

@@ -1,0 +1,16 @@
+# The libFuzzer targets as the fuzzing scripts see them (sourced by run_short.sh and campaign.sh; the build's
+# list is fuzz/targets.cmake): each target, its dictionary, the seeds beyond its corpus, the sanitizer
+# settings of every run and what in a run's output is a finding.
+fuzz_targets=(insert_xml_data override_file calculation_method)
+declare -A fuzz_dictionaries=([insert_xml_data]=json.dict [override_file]=ini.dict [calculation_method]=xml.dict)
+
+# The seed folders of `target` in BUILD beyond fuzz/corpus/<target>: the stored-form vectors' inputs.
+fuzz_seeds() {
+  [[ $1 == insert_xml_data ]] && echo "$2/fuzz_vector_seeds"
+  return 0
+}
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+fuzz_finding='ERROR: (libFuzzer|AddressSanitizer|LeakSanitizer)|runtime error:|fuzz check failed'
