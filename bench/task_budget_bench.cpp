@@ -16,7 +16,7 @@
 #include "bench/full_records.h"
 #include "bench/heap_counter.h"
 #include "host/trv_dbo/dbo.h"
-#include "host/trv_properties_qt/configure_xlator.h"
+#include "host/trv_properties_qt/label_language.h"
 #include "lib/properties/control_param/src/Data.h"
 #include "lib/properties/control_param/src/RecordKey.h"
 #include "lib/properties/control_param/src/module_data.h"
@@ -186,7 +186,7 @@ BENCHMARK(OpenProject)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
-  trv::properties::detail::setLabelLocale("de_DE.UTF-8");
+  trv::properties::chooseLabelLanguage("de_DE.UTF-8");
   trv::dbo::standin::setModel(kDatabase, {true, true, true, true, true});
   // The German catalogue must be found, or the construction figures would not include it.
   bool german = false;

@@ -9,15 +9,11 @@
 #include <system_error>
 #include <utility>
 
+#include "host/trv_properties_qt/label_language.h"
 #include "translation/Xlator.h"
 
 namespace trv::properties::detail {
 namespace {
-
-std::string& localeSetting() {
-  static std::string name;
-  return name;
-}
 
 bool isFolder(std::filesystem::path const& path) {
   std::error_code error;
@@ -63,13 +59,6 @@ std::vector<std::string> const& enumerationContexts(std::string const& folder, s
 
 }  // namespace
 
-void setLabelLocale(std::string const& localeName) {
-  localeSetting() = localeName;
-}
-std::string const& labelLocale() {
-  return localeSetting();
-}
-
 std::string const& dataFolder() {
   static std::string const folder = findDataFolder();
   return folder;
@@ -91,7 +80,7 @@ void configure_xlator(translation::Xlator& xlator, std::string const& qualifiedN
   }
   impl.generator.add_messages_domain(domain);
   impl.domains.push_back(domain);
-  impl.localeName = labelLocale();
+  impl.localeName = labelLanguage();
   impl.dirty = true;
 }
 

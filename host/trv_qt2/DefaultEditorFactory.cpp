@@ -11,7 +11,7 @@
 #include <QSignalBlocker>
 
 #include "host/trv_properties_qt/PropertyMeta.h"
-#include "host/trv_properties_qt/configure_xlator.h"
+#include "host/trv_properties_qt/label_language.h"
 #include "host/trv_qt2/ValueText.h"
 
 namespace trv::qt {
@@ -61,7 +61,7 @@ class EntryGuard : public QObject {
       : QObject(edit),
         edit_(edit),
         meta_(std::move(meta)),
-        locale_(numberLocale(properties::detail::labelLocale())),
+        locale_(numberLocale(properties::labelLanguage())),
         commit_(std::move(commit)) {
     edit->installEventFilter(this);
     QObject::connect(edit, &QLineEdit::textEdited, this, [this](QString const& text) {

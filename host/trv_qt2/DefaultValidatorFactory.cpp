@@ -2,7 +2,7 @@
 
 #include <QValidator>
 
-#include "host/trv_properties_qt/configure_xlator.h"
+#include "host/trv_properties_qt/label_language.h"
 #include "host/trv_qt2/ValueText.h"
 
 namespace trv::qt {
@@ -13,7 +13,7 @@ namespace {
 class SettingsValidator : public QValidator {
  public:
   SettingsValidator(properties::Meta meta, QObject* parent)
-      : QValidator(parent), meta_(std::move(meta)), locale_(numberLocale(properties::detail::labelLocale())) {
+      : QValidator(parent), meta_(std::move(meta)), locale_(numberLocale(properties::labelLanguage())) {
     auto const precision = meta_.get_child_optional("validator.precision");
     if (precision) precision_ = boost::any_cast<int>(precision->data());
   }

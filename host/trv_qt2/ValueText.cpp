@@ -81,12 +81,7 @@ int entryIndex(properties::Meta const& meta, boost::any const& value) {
 }
 
 QLocale numberLocale(std::string const& localeName) {
-  std::string name = localeName;
-  for (char const* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    char const* value = std::getenv(variable);
-    if (name.empty() && value) name = value;
-  }
-  name = name.substr(0, name.find_first_of(".@"));
+  std::string const name = localeName.substr(0, localeName.find_first_of(".@"));
   if (name.empty() || name == "C" || name == "POSIX") return strict(QLocale::c());
   return strict(QLocale(QString::fromStdString(name)));
 }

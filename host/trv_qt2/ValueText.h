@@ -16,8 +16,8 @@ namespace trv::qt {
 // separator (in German "1,5" is one and a half and "1.000" no number, in English the other way round). The
 // C locale's convention ("." and no groups) is the one of scripts and of the tool.
 
-// The number convention of a locale name such as "de_DE.UTF-8" (encoding and modifier ignored); an empty name
-// follows the environment (LC_ALL, LC_MESSAGES, LANG), "C" and "POSIX" are the C locale.
+// The number convention of a language or locale name such as "de" or "de_DE.UTF-8" (encoding and modifier
+// ignored); an empty name, "C" and "POSIX" are the C locale.
 QLocale numberLocale(std::string const& localeName);
 
 // The label of a choice, "true"/"false", or the number (shortest text that reads back the same); empty when

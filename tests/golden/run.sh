@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Golden transcripts of the ctrlparam tool (tests/data/golden/*.ref). A transcript is a list of runs: a line
 # "$ ARGUMENTS" (shell words after the tool's name, run in the transcript's folder; a here-string may feed
-# standard input), then what the run printed: standard output as it is, each standard-error line after "! ",
+# standard input; leading NAME=VALUE words set the run's environment), then what the run printed: standard output as it is, each standard-error line after "! ",
 # "[exit N]" when the status was not 0. Lines beginning with "#" describe the runs below them; $scratch names
 # an empty folder for files a run writes.
 #
@@ -16,6 +16,7 @@ fi
 tool=$(realpath "$1")
 shift
 export LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen
+unset LANGUAGE LC_MESSAGES LANG
 out=$(mktemp)
 
 # The transcript of standard input's runs as the tool gives them now.
@@ -27,7 +28,13 @@ render() {
       '$ '*)
         printf '%s\n' "$line"
         status=0
-        eval "\"\$tool\" ${line:2}" </dev/null >"$out" 2>"$out.err" || status=$?
+        # leading NAME=VALUE words set the run's environment
+        words=${line:2} environment=()
+        while [[ $words =~ ^([A-Za-z_]+=[^ ]*)\ (.*)$ ]]; do
+          environment+=("${BASH_REMATCH[1]}")
+          words=${BASH_REMATCH[2]}
+        done
+        eval "env ${environment[*]} \"\$tool\" $words" </dev/null >"$out" 2>"$out.err" || status=$?
         # the tool's and the scratch folder's paths as the transcript names them
         sed -e "s|$tool|ctrlparam|g" -e "s|$scratch|\$scratch|g" "$out"
         [[ -s $out && -n $(tail -c1 "$out") ]] && echo "[no line feed at the end]"

@@ -12,7 +12,7 @@
 
 #include "host/trv_dbo/dbo.h"
 #include "host/trv_properties_qt/QtInspectorWidget.h"
-#include "host/trv_properties_qt/configure_xlator.h"
+#include "host/trv_properties_qt/label_language.h"
 #include "lib/properties/control_param/src/Data.h"
 #include "lib/properties/control_param/src/RecordKey.h"
 #include "lib/properties/control_param/src/module_data.h"
@@ -191,7 +191,7 @@ TEST(InspectorWidget, NumberEntriesInTheLabelLocaleAndRefusedEntriesShownAsSuch)
   for (Row const& row : rows) {
     SCOPED_TRACE(std::string(row.locale) + ' ' + row.id + ' ' + row.text);
     if (locale != row.locale) {
-      properties::detail::setLabelLocale(locale = row.locale);
+      properties::chooseLabelLanguage(locale = row.locale);
       module = data::createModule(ORIN_B, kHandle);
       widget = widgetOf(*module);
     }
@@ -214,7 +214,7 @@ TEST(InspectorWidget, NumberEntriesInTheLabelLocaleAndRefusedEntriesShownAsSuch)
     };
     EXPECT_EQ(text(record.cabl) + ' ' + text(record.bric), row.stored);
   }
-  properties::detail::setLabelLocale("");
+  properties::chooseLabelLanguage("");
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "host/trv_dbo/dbo.h"
-#include "host/trv_properties_qt/configure_xlator.h"
+#include "host/trv_properties_qt/label_language.h"
 #include "lib/properties/control_param/src/Data.h"
 
 namespace trv::control_param {
@@ -38,7 +38,7 @@ std::string results(int i) {
 
 TEST(Threads, TasksOnFourThreadsGiveWhatOneThreadGives) {
   dbo::standin::setModel(kHandle, {true, true, true, true, true});
-  properties::detail::setLabelLocale("de_DE.UTF-8");
+  properties::chooseLabelLanguage("de_DE.UTF-8");
   std::vector<std::string> expected;
   for (int i = 0; i < kTasks; ++i) expected.push_back(results(i));
   std::array<std::vector<std::string>, 4> got;
@@ -49,7 +49,7 @@ TEST(Threads, TasksOnFourThreadsGiveWhatOneThreadGives) {
     });
   for (auto& thread : threads) thread.join();
   for (auto const& one : got) EXPECT_EQ(one, expected);
-  properties::detail::setLabelLocale("");
+  properties::chooseLabelLanguage("");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include <boost/locale/message.hpp>
 
 #include "host/trv_assert/SmartAssert.h"
+#include "host/trv_properties_qt/label_language.h"
 #include "translation/Xlator.h"
 #include "translation/override_file.h"
 
@@ -192,6 +194,46 @@ TEST(Translation, AChangedOverrideFileIsReadAgainAnUnchangedOneKept) {
   fs::remove(file);
   Xlator afterRemoval = reader();
   EXPECT_FALSE(overrideText(afterRemoval, "s", "k"));  // a removed file is not served from memory
+}
+
+// The label language: a locale name when given, else the environment as gettext reads it; a language without
+// catalogues (here anything but German and English) reads the English ones, as C and POSIX do.
+TEST(Translation, LabelLanguageFromTheLocaleNameOrTheEnvironment) {
+  struct Case {
+    char const* localeName;
+    std::map<std::string, std::string> environment;
+    char const* language;
+  };
+  Case const cases[] = {
+      {"fr_FR.UTF-8", {}, "en"},
+      {"de_AT.ISO-8859-1@euro", {{"LANG", "C"}}, "de"},
+      {"C", {{"LANG", "de_DE.UTF-8"}}, "en"},
+      {"", {}, "en"},
+      {"", {{"LANG", "de_DE.UTF-8"}}, "de"},
+      {"", {{"LANG", "fr_FR.UTF-8"}}, "en"},
+      {"", {{"LANG", "C"}, {"LC_MESSAGES", "de_DE.UTF-8"}}, "de"},
+      {"", {{"LANG", "C"}, {"LC_ALL", "de_CH.UTF-8"}, {"LC_MESSAGES", "en_GB"}}, "de"},
+      {"", {{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "C"}}, "en"},
+      {"", {{"LANG", "de_DE.UTF-8"}, {"LC_ALL", "C.UTF-8"}}, "en"},
+      {"", {{"LANG", "de_DE.UTF-8"}, {"LC_ALL", ""}}, "de"},
+      {"", {{"LANG", "C"}, {"LC_CTYPE", "de_DE.UTF-8"}}, "en"},
+      {"", {{"LANG", "en_US.UTF-8"}, {"LANGUAGE", "fr:de"}}, "de"},
+      {"", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "fr:it"}}, "en"},
+      {"", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", ""}}, "de"},
+      {"", {{"LANG", "C"}, {"LANGUAGE", "de"}}, "en"},
+      {"", {{"LANG", "POSIX"}, {"LANGUAGE", "de"}}, "en"},
+      {"", {{"LC_MESSAGES", "en_US.UTF-8"}, {"LANGUAGE", ":de_AT:"}}, "de"},
+  };
+  for (auto const& [localeName, environment, language] : cases) {
+    auto const variable = [&environment = environment](char const* name) -> char const* {
+      auto const it = environment.find(name);
+      return it == environment.end() ? nullptr : it->second.c_str();
+    };
+    auto const hasCatalogues = [](std::string const& l) { return l == "de" || l == "en"; };
+    std::string described = localeName;
+    for (auto const& [name, value] : environment) described += ' ' + name + '=' + value;
+    EXPECT_EQ(properties::labelLanguageFor(localeName, variable, hasCatalogues), language) << described;
+  }
 }
 
 }  // namespace

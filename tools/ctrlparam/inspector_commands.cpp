@@ -12,7 +12,7 @@
 #include <stdexcept>
 
 #include "host/trv_properties_qt/QtInspectorWidget.h"
-#include "host/trv_properties_qt/configure_xlator.h"
+#include "host/trv_properties_qt/label_language.h"
 #include "host/trv_qt2/ValueText.h"
 #include "tools/ctrlparam/commands.h"
 #include "tools/ctrlparam/property_values.h"
@@ -44,7 +44,7 @@ QString shownValue(trv::properties::Property const& property, trv::ObjectKey con
 }  // namespace
 
 void applyLocale(Context const& context) {
-  if (context.locale) trv::properties::detail::setLabelLocale(context.locale->toStdString());
+  trv::properties::chooseLabelLanguage(context.locale ? context.locale->toStdString() : std::string());
 }
 
 // Every setting is read before the first is applied, so a bad one changes nothing.
