@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <limits>
+#include <set>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -15,9 +16,11 @@
 
 #include "host/trv_assert/SmartAssert.h"
 #include "host/trv_dbo/dbo.h"
+#include "host/trv_properties_qt/label_language.h"
 #include "host/trv_qt2/ValueText.h"
 #include "lib/properties/control_param/src/RecordKey.h"
 #include "lib/properties/control_param/src/module_data.h"
+#include "lib/properties/control_param/src/program_records.h"
 #include "properties/qt/inc/nextgen/applicability.h"
 #include "properties/qt/inc/nextgen/from_bond.h"
 
@@ -53,8 +56,8 @@ TRV_SCHEMA_RECORD(TEST_Bad_Weight_Record, TEST_BAD_WEIGHT_RECORD)
 namespace {
 
 using container::model::Model;
+using properties::chooseLabelLanguage;
 using properties::Property;
-using properties::detail::setLabelLocale;
 
 ObjectKey const kKey{0};
 
@@ -144,12 +147,12 @@ TEST(Properties, SettingsOfEveryPropertyOfEveryRecord) {
   describe(TEST_Generic_Record{}, false);
   for (std::string const localeName : {"en_US.UTF-8", "de_DE.UTF-8"}) {
     out << "# The records in " << localeName << ":\n";
-    setLabelLocale(localeName);
+    chooseLabelLanguage(localeName);
     describe(ORIN_Control_Properties{}, true), describe(PELU_Control_Properties{}, true);
     describe(NEVO_Control_Properties{}, true), describe(Zuther_Control_Properties{}, true);
     describe(BRAX_Control_Properties{}, true);
   }
-  setLabelLocale("");
+  chooseLabelLanguage("");
   std::string const path = TRV_TEST_DATA_DIR "/golden/property_settings.txt";
   if (char const* update = std::getenv("TRV_UPDATE_GOLDEN"); update && std::string(update) == "1")
     std::ofstream(path) << out.str();
@@ -162,6 +165,43 @@ TEST(Properties, SettingsOfEveryPropertyOfEveryRecord) {
 }
 
 // A value of the field's type is committed in one modification; any other value changes and emits nothing.
+// The templates hold exactly what the inspector asks the catalogues for: with a catalogue of the templates in
+// which every text translates to "[CONTEXT|TEXT]", every label, tooltip, group and choice of every record is
+// such a text (or an empty group), and together they name every entry of the templates.
+TEST(Properties, TemplatesHoldExactlyTheLabelsTheInspectorAsksFor) {
+  std::string const markers = TRV_TEST_BINARY_DIR "/label_markers";
+  std::set<std::pair<std::string, std::string>> asked, written;
+  auto const take = [&asked](std::string const& label) {
+    if (label.empty()) return;
+    auto const bar = label.find('|');
+    ASSERT_TRUE(label.front() == '[' && label.back() == ']' && bar != std::string::npos) << label;
+    asked.emplace(label.substr(1, bar - 1), label.substr(bar + 1, label.size() - bar - 2));
+  };
+  chooseLabelLanguage("de");
+  forEachModule([&](auto row) {
+    using Record = typename decltype(row)::RecordType;
+    std::ifstream pot(markers + "/pot/" + Record::Schema::metadata.qualified_name + ".pot");
+    std::string context;
+    for (std::string line; std::getline(pot, line);)
+      if (line.rfind("msgctxt \"", 0) == 0)
+        context = line.substr(9, line.size() - 10);
+      else if (line.rfind("msgid \"", 0) == 0 && line != "msgid \"\"")
+        written.emplace(context, line.substr(7, line.size() - 8));
+    auto built = configuration(true);
+    built.xlator->impl().generator.add_messages_path(markers);
+    properties::nextgen::from_bond<Record>(built, std::make_shared<Model>());
+    for (auto const& p : built.properties->list()) {
+      take(p->displayName), take(p->tooltip), take(p->category);
+      if (auto const entries = p->meta->get_child_optional("editor.entries"))
+        for (auto const& entry : boost::any_cast<properties::EnumEntries>(entries->data()))
+          take(entry.first.toStdString());
+    }
+  });
+  chooseLabelLanguage("");
+  EXPECT_FALSE(written.empty());
+  EXPECT_EQ(asked, written);
+}
+
 TEST(Properties, ValuesAreReadFromAndCommittedToTheRecord) {
   Built built;
   boost::any const none;

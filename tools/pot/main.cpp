@@ -1,8 +1,8 @@
 // trv_pot: writes the translation template (.pot) of every option record's catalogue domain from the schema,
 // so that a translator brings a language up to date with msgmerge:
 //   msgmerge --update translation/po/de/DOMAIN.po BUILD/pot/DOMAIN.pot
-// Every entry a label lookup makes: display names and tooltips (context "<record>.<field>"), categories
-// (context "trv.control_param: category") and choices (context "<enumeration>", the enumerator's name).
+// Every entry a label lookup makes: the labels of each option field, as the inspector asks for them, and its
+// choices (context "<enumeration>", the enumerator's name).
 
 #include <filesystem>
 #include <fstream>
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "lib/properties/control_param/src/program_records.h"
+#include "properties/qt/inc/nextgen/property_attributes.h"
 
 namespace {
 
@@ -35,7 +36,6 @@ std::string quoted(std::string const& text) {
 template <typename Record>
 std::vector<Entry> entriesOf() {
   std::string const record = Record::Schema::metadata.qualified_name;
-  std::string const categoryContext = record.substr(0, record.rfind('.')) + ": category";
   std::vector<Entry> entries;
   std::set<Entry> seen;
   auto add = [&](std::string context, std::string message) {
@@ -47,11 +47,9 @@ std::vector<Entry> entriesOf() {
     auto const& metadata = Field::metadata;
     std::string const* displayName = metadata.attribute("DisplayName");
     if (!displayName) return;
-    add(record + '.' + metadata.name, *displayName);
-    if (std::string const* tooltip = metadata.attribute("Tooltip"))
-      add(record + '.' + metadata.name + ".tooltip", *tooltip);
-    std::string const* category = metadata.attribute("Category");
-    add(categoryContext, category && !category->empty() ? *category : "General");
+    trv::properties::nextgen::forEachLabelText(
+        metadata, record,
+        [&](auto, std::string const& context, std::string const& text) { add(context, text); });
     using T = typename Field::value_type;
     if constexpr (reflection::is_schema_enum_v<T>) {
       for (auto const& [value, name] : reflection::enum_traits<T>::maps.value_to_name)

@@ -13,38 +13,27 @@
 namespace trv::properties::nextgen {
 namespace {
 
-constexpr char const* kGeneralCategory = "General";
-
-// The context of the category texts: the schema namespace of a qualified name (everything before its last
-// '.', or empty) and ": category".
-std::string categoryContext(std::string const& qualifiedName) {
-  auto const dot = qualifiedName.rfind('.');
-  std::string context;
-  context.reserve((dot == std::string::npos ? 0 : dot) + 10);
-  if (dot != std::string::npos) context.append(qualifiedName, 0, dot);
-  return context.append(": category");
+std::string& label(Property& property, LabelKind kind) {
+  switch (kind) {
+    case LabelKind::DisplayName:
+      return property.displayName;
+    case LabelKind::Tooltip:
+      return property.tooltip;
+    case LabelKind::Category:
+      break;
+  }
+  return property.category;
 }
 
+// The labels as the schema gives them, translated when there is a translator.
 void applyLabels(Property& property, control_param::reflection::Metadata const& field,
                  std::string const& qualifiedName, translation::Xlator* xlator) {
-  std::string const* category = field.attribute("Category");
-  property.category = category ? *category : kGeneralCategory;
-  std::string const& displayName = *field.attribute("DisplayName");
-  std::string const* tooltip = field.attribute("Tooltip");
-  if (!xlator) {
-    property.displayName = displayName;
-    if (tooltip) property.tooltip = *tooltip;
-    return;
-  }
-  std::string const& domain = translation::registeredDomain(*xlator, qualifiedName);
-  std::string context;
-  context.reserve(qualifiedName.size() + field.name.size() + 9);
-  context.append(qualifiedName).append(1, '.').append(field.name);
-  property.displayName = translation::translate(*xlator, domain, context, displayName);
-  if (tooltip)
-    property.tooltip = translation::translate(*xlator, domain, context.append(".tooltip"), *tooltip);
-  property.category =
-      translation::translate(*xlator, domain, categoryContext(qualifiedName), property.category);
+  std::string const& domain = xlator ? translation::registeredDomain(*xlator, qualifiedName) : qualifiedName;
+  property.category = categoryOf(field);
+  forEachLabelText(
+      field, qualifiedName, [&](LabelKind kind, std::string const& context, std::string const& text) {
+        label(property, kind) = xlator ? translation::translate(*xlator, domain, context, text) : text;
+      });
 }
 
 void applyPrecision(Meta& meta, std::string const* precision) {
@@ -63,6 +52,32 @@ void applyPrecision(Meta& meta, std::string const* precision) {
 }
 
 }  // namespace
+
+std::string const& categoryOf(control_param::reflection::Metadata const& field) {
+  static std::string const general = "General";
+  std::string const* category = field.attribute("Category");
+  return category ? *category : general;
+}
+
+// Contexts: "<record>.<field>" for the display name, with ".tooltip" for the tooltip; the schema namespace
+// of the record (everything before the last '.' of its qualified name, or nothing) and ": category" for
+// categories.
+void forEachLabelText(
+    control_param::reflection::Metadata const& field, std::string const& qualifiedName,
+    std::function<void(LabelKind kind, std::string const& context, std::string const& text)> const& f) {
+  std::string context;
+  context.reserve(qualifiedName.size() + field.name.size() + 9);
+  context.append(qualifiedName).append(1, '.').append(field.name);
+  if (std::string const* displayName = field.attribute("DisplayName"); displayName && !displayName->empty())
+    f(LabelKind::DisplayName, context, *displayName);
+  if (std::string const* tooltip = field.attribute("Tooltip"); tooltip && !tooltip->empty())
+    f(LabelKind::Tooltip, context.append(".tooltip"), *tooltip);
+  if (std::string const& category = categoryOf(field); !category.empty()) {
+    auto const dot = qualifiedName.rfind('.');
+    context.assign(qualifiedName, 0, dot == std::string::npos ? 0 : dot).append(": category");
+    f(LabelKind::Category, context, category);
+  }
+}
 
 void reportConversionFailed(control_param::ReportPosition position) {
   control_param::reportToHost("0", position, "Conversion failed.");

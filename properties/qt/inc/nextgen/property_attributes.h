@@ -2,6 +2,7 @@
 // The attribute-driven parts of a property that do not depend on the field's value type: labels, layout
 // hints, weight, read-only state and precision, and the report of an attribute that cannot be converted.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,20 @@ class Xlator;
 namespace trv::properties::nextgen {
 
 using FieldPath = std::vector<std::string>;
+
+// The labels of an option field that a translator is asked for.
+enum class LabelKind { DisplayName, Tooltip, Category };
+
+// The category the inspector groups the field under: its "Category" (an empty one stays empty), else
+// "General".
+std::string const& categoryOf(control_param::reflection::Metadata const& field);
+
+// Calls `f(kind, context, text)` for each label text of the option field `field` of the record
+// `qualifiedName`, with the translation context of that label: the display name, the tooltip when there is
+// one, the category. An empty text is shown as it is: it is never looked up, nor written into a template.
+void forEachLabelText(
+    control_param::reflection::Metadata const& field, std::string const& qualifiedName,
+    std::function<void(LabelKind kind, std::string const& context, std::string const& text)> const& f);
 
 // Reports "Conversion failed." to the host's assertion log at `position`.
 void reportConversionFailed(control_param::ReportPosition position);
