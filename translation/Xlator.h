@@ -15,6 +15,8 @@ namespace trv::translation {
 
 class Xlator {
  public:
+  // What a host's configure_xlator sets up. Hosts compile against this layout: a change of it needs a new
+  // SOVERSION of the library.
   struct Impl {
     bool dirty = true;
     CatalogueGenerator generator;      // the catalogue configuration; its locales are shared process-wide

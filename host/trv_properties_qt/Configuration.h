@@ -21,7 +21,12 @@ struct Configuration {
   std::shared_ptr<Properties> properties;
   std::shared_ptr<qt::DefaultEditorFactory> editorFactory;
   std::shared_ptr<qt::DefaultValidatorFactory> validatorFactory;
+// The member is named as the suite names it; hosts that use Qt's keywords (signals, slots, emit) include this
+// header too.
+#pragma push_macro("signals")
+#undef signals
   std::shared_ptr<DataModelSignals> signals;
+#pragma pop_macro("signals")
   std::shared_ptr<translation::Xlator> xlator;
 };
 

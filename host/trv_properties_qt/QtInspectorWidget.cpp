@@ -18,13 +18,13 @@ QtInspectorWidget::QtInspectorWidget(QWidget* parent, std::shared_ptr<Properties
                                      std::shared_ptr<SelectionManager<ObjectKey>> selectionManager,
                                      std::shared_ptr<qt::DefaultEditorFactory> editorFactory,
                                      std::shared_ptr<qt::DefaultValidatorFactory> validatorFactory,
-                                     std::shared_ptr<DataModelSignals> signals)
+                                     std::shared_ptr<DataModelSignals> modelSignals)
     : QWidget(parent),
       properties_(std::move(properties)),
       selectionManager_(std::move(selectionManager)),
       editorFactory_(std::move(editorFactory)),
       validatorFactory_(std::move(validatorFactory)),
-      signals_(std::move(signals)) {
+      signals_(std::move(modelSignals)) {
   build();
   auto const follow = [this](auto const&...) { refresh(); };
   if (signals_) {

@@ -32,7 +32,7 @@ class QtInspectorWidget : public QWidget {
                     std::shared_ptr<SelectionManager<ObjectKey>> selectionManager,
                     std::shared_ptr<qt::DefaultEditorFactory> editorFactory,
                     std::shared_ptr<qt::DefaultValidatorFactory> validatorFactory,
-                    std::shared_ptr<DataModelSignals> signals);
+                    std::shared_ptr<DataModelSignals> modelSignals);
   ~QtInspectorWidget() override;
 
   std::shared_ptr<Properties> const& properties() const { return properties_; }
