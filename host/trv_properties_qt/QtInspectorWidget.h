@@ -1,7 +1,9 @@
 #pragma once
 // Stand-in for the suite's property inspector widget: a property grid driven only by what the properties
 // carry. Properties are grouped by category into collapsible sections of label and value rows; each value
-// gets the editor that its settings ask for; the values follow the model's signals.
+// gets the editor that its settings ask for; the values follow the model's signals. The grid scrolls and
+// fits a narrow dock: labels are elided (their full text in the tooltip) and never move the editors when they
+// turn bold; each changed option has a reset button.
 
 #include <memory>
 #include <string>
@@ -49,7 +51,9 @@ class QtInspectorWidget : public QWidget {
     std::shared_ptr<Property> property;
     QLabel* label;
     qt::Editor editor;
-    QAction* reset;  // "Reset to default"
+    QAction* reset;            // "Reset to default" in the context menus
+    QToolButton* resetButton;  // the same, beside the editor
+    QString tooltip;           // the property's own tooltip
   };
   struct Section {
     QToolButton* header;  // null for the group without a name
@@ -62,6 +66,8 @@ class QtInspectorWidget : public QWidget {
   void showRow(Row& row, ObjectKey const* key);
   void commit(Property& property, boost::any const& value);
   void setSectionExpanded(Section const& section, bool expanded);
+  // Why the row shows no value: the option that switches it off, and how; empty when it has no gate.
+  QString switchedOffText(Property const& property) const;
 
   std::shared_ptr<Properties> properties_;
   std::shared_ptr<SelectionManager<ObjectKey>> selectionManager_;

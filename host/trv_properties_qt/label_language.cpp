@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "host/trv_properties_qt/configure_xlator.h"
+#include "host/trv_qt/trv_qt.h"
 
 namespace trv::properties {
 namespace {
@@ -85,8 +86,11 @@ std::string labelLanguageFor(std::string const& localeName,
 
 std::string chooseLabelLanguage(std::string const& localeName) {
   std::string language = choose(localeName);
-  std::lock_guard<std::mutex> const lock(choiceMutex());
-  chosen() = language;
+  {
+    std::lock_guard<std::mutex> const lock(choiceMutex());
+    chosen() = language;
+  }
+  trv_qt_installTranslators(language);
   return language;
 }
 

@@ -12,7 +12,8 @@ namespace trv::properties {
 // example "de_DE.UTF-8") is taken when given; an empty name follows the environment as gettext does: the
 // first language of LANGUAGE that has catalogues (English when none has), unless the messages locale is C,
 // C.UTF-8 or POSIX; then the messages locale of LC_ALL, LC_MESSAGES or LANG. LC_CTYPE never chooses. A
-// language without catalogues is given the English ones, as C and POSIX are. Safe to call from any thread.
+// language without catalogues is given the English ones, as C and POSIX are. The Qt translations of the
+// widgets' and the library's own texts follow (trv_qt_installTranslators). Safe to call from any thread.
 std::string chooseLabelLanguage(std::string const& localeName = {});
 
 // The language chosen last; until chooseLabelLanguage is called, the environment's.

@@ -17,6 +17,9 @@
 namespace trv::qt {
 namespace {
 
+// What an empty field shows: an unset optional value, or no value at all.
+QString const kNoValue = QStringLiteral("–");
+
 bool isSet(properties::Meta const& meta, char const* key) {
   auto const child = meta.get_child_optional(key);
   auto const* flag = child ? boost::any_cast<bool>(&child->data()) : nullptr;
@@ -32,10 +35,16 @@ std::string editorKind(properties::Meta const& meta) {
 Editor checkBox(QWidget* parent, DefaultEditorFactory::Commit commit) {
   auto* box = new QCheckBox(parent);
   QObject::connect(box, &QCheckBox::clicked, box, [commit](bool checked) { commit(boost::any(checked)); });
-  return {box, [box](boost::any const& value) {
+  return {box,
+          [box](boost::any const& value) {
             QSignalBlocker const blocker(box);
             auto const* checked = boost::any_cast<bool>(&value);
+            box->setTristate(false);
             box->setChecked(checked && *checked);
+          },
+          [box] {
+            QSignalBlocker const blocker(box);
+            box->setCheckState(Qt::PartiallyChecked);
           }};
 }
 
@@ -43,13 +52,17 @@ Editor comboBox(properties::Meta const& meta, QWidget* parent, DefaultEditorFact
   auto* combo = new QComboBox(parent);
   auto const entries = boost::any_cast<properties::EnumEntries>(meta.get_child("editor.entries").data());
   for (auto const& entry : entries) combo->addItem(entry.first);
+  // Long choice labels never widen the grid: the list shows them in full.
+  combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  combo->setMinimumContentsLength(6);
   QObject::connect(combo, QOverload<int>::of(&QComboBox::activated), combo, [entries, commit](int index) {
     if (index >= 0 && static_cast<std::size_t>(index) < entries.size()) commit(entries[index].second);
   });
-  return {combo, [combo, meta](boost::any const& value) {
-            QSignalBlocker const blocker(combo);
-            combo->setCurrentIndex(entryIndex(meta, value));
-          }};
+  auto show = [combo, meta](boost::any const& value) {
+    QSignalBlocker const blocker(combo);
+    combo->setCurrentIndex(entryIndex(meta, value));
+  };
+  return {combo, show, [show] { show(boost::any()); }};
 }
 
 // A line edit's entry is never silently kept: Return stores a readable entry and marks an unreadable or
@@ -76,6 +89,12 @@ class EntryGuard : public QObject {
     edit_->setText(valueText(meta_, value, locale_));
     edit_->setModified(false);
     mark({});
+  }
+
+  // No value at all: an empty field with a dash.
+  void showNone() {
+    show(boost::any());
+    edit_->setPlaceholderText(kNoValue);
   }
 
   bool eventFilter(QObject*, QEvent* event) override {
@@ -130,9 +149,14 @@ Editor lineEdit(properties::Meta const& meta, QWidget* parent, DefaultValidatorF
     auto const editorSettings = meta.get_child_optional("editor");
     edit->setValidator(validators->create(editorSettings ? *editorSettings : properties::Meta(), edit));
   }
-  if (isSet(meta, "validator.optional")) edit->setPlaceholderText(QStringLiteral("-"));
+  QString const placeholder = isSet(meta, "validator.optional") ? kNoValue : QString();
   auto* guard = new EntryGuard(edit, meta, std::move(commit));
-  return {edit, [guard](boost::any const& value) { guard->show(value); }};
+  return {edit,
+          [guard, edit, placeholder](boost::any const& value) {
+            edit->setPlaceholderText(placeholder);
+            guard->show(value);
+          },
+          [guard] { guard->showNone(); }};
 }
 
 }  // namespace

@@ -14,10 +14,13 @@ class QWidget;
 
 namespace trv::qt {
 
-// An editor widget and how to show a value in it (the empty value shows nothing).
+// An editor widget, how to show a value in it (the empty value shows nothing: an unset optional value), and
+// how to show that there is no value at all (an option switched off): neither true nor false, no choice, a
+// dash.
 struct Editor {
   QWidget* widget = nullptr;
   std::function<void(boost::any const&)> show;
+  std::function<void()> showNone;
 };
 
 class DefaultEditorFactory {

@@ -1,12 +1,18 @@
 #include "host/trv_qt2/ValueText.h"
 
+#include <locale.h>
+#include <stdlib.h>
+
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <typeindex>
 
+#include <QCoreApplication>
 #include <QLocale>
+#include <QRegularExpression>
 
 #include "host/trv_properties_qt/PropertyMeta.h"
 
@@ -41,23 +47,70 @@ QString numberText(QLocale const&, bool value) {
   return value ? QStringLiteral("true") : QStringLiteral("false");
 }
 
+// The reasons an entry is refused, translated in the context "ValueText".
+QString translated(char const* text) {
+  return QCoreApplication::translate("ValueText", text);
+}
+
+std::optional<boost::any> refused(QString* reason, QString const& why) {
+  if (reason) *reason = why;
+  return std::nullopt;
+}
+std::optional<boost::any> refused(QString* reason, char const* why) {
+  return refused(reason, translated(why));
+}
+
+// "Above the maximum 100" or "Below the minimum 0".
+template <typename T>
+QString outOfBounds(bool above, T bound, QLocale const& locale) {
+  return translated(above ? QT_TRANSLATE_NOOP("ValueText", "Above the maximum %1")
+                          : QT_TRANSLATE_NOOP("ValueText", "Below the minimum %1"))
+      .arg(numberText(locale, bound));
+}
+
 // The value when within the bounds of the settings; else nothing, and why.
 template <typename T>
 std::optional<boost::any> bounded(properties::Meta const& meta, T value, QLocale const& locale,
                                   QString* reason) {
   T const* maximum = metaValue<T>(meta, "validator.maximum");
   T const* minimum = metaValue<T>(meta, "validator.minimum");
-  QString why;
-  if (maximum && *maximum < value) why = QStringLiteral("Above the maximum ") + numberText(locale, *maximum);
-  if (minimum && value < *minimum) why = QStringLiteral("Below the minimum ") + numberText(locale, *minimum);
-  if (why.isEmpty()) return boost::any(value);
-  if (reason) *reason = why;
-  return std::nullopt;
+  if (maximum && *maximum < value) return refused(reason, outOfBounds(true, *maximum, locale));
+  if (minimum && value < *minimum) return refused(reason, outOfBounds(false, *minimum, locale));
+  return boost::any(value);
 }
 
-std::optional<boost::any> refused(QString* reason, char const* why) {
-  if (reason) *reason = QString::fromLatin1(why);
-  return std::nullopt;
+// Why `text` is no number in `locale`: written with the other decimal separator (then the text as it should
+// be), beyond the range of a real number, below its smallest magnitude, or not a number at all.
+QString whyNoNumber(QString const& text, QLocale const& locale) {
+  QChar const point = locale.decimalPoint();
+  QChar const other = point == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
+  if (text.count(other) == 1 && !text.contains(point)) {
+    QString corrected = text;
+    corrected.replace(other, point);
+    bool ok = false;
+    locale.toDouble(corrected, &ok);
+    if (ok)
+      return translated(point == QLatin1Char(',')
+                            ? QT_TRANSLATE_NOOP("ValueText", "Not a number – use the decimal comma: %1")
+                            : QT_TRANSLATE_NOOP("ValueText", "Not a number – use the decimal point: %1"))
+          .arg(corrected);
+  }
+  // A number written right whose magnitude no real number has (read in the C convention, whatever the
+  // process's locale).
+  QString plain = text;
+  plain.replace(point, QLatin1Char('.'));
+  static QRegularExpression const number(
+      QStringLiteral("^[+-]?([0-9]+[.]?[0-9]*|[.][0-9]+)([eE][+-]?[0-9]+)?$"));
+  if (number.match(plain).hasMatch()) {
+    static locale_t const c = newlocale(LC_ALL_MASK, "C", nullptr);
+    QByteArray const bytes = plain.toLatin1();
+    errno = 0;
+    double const value = strtod_l(bytes.constData(), nullptr, c);
+    if (errno == ERANGE)
+      return translated(std::isinf(value) ? QT_TRANSLATE_NOOP("ValueText", "Number too large")
+                                          : QT_TRANSLATE_NOOP("ValueText", "Number too small"));
+  }
+  return translated(QT_TRANSLATE_NOOP("ValueText", "Not a number"));
 }
 
 }  // namespace
@@ -104,28 +157,26 @@ std::optional<boost::any> parseText(properties::Meta const& meta, QString const&
   if (trimmed.isEmpty()) {
     auto const* optional = metaValue<bool>(meta, "validator.optional");
     if (optional && *optional) return boost::any();
-    return refused(reason, "A value is needed");
+    return refused(reason, QT_TRANSLATE_NOOP("ValueText", "A value is needed"));
   }
   auto const kind = kindOf(meta);
-  if (!kind) return refused(reason, "Not a value of this option");
+  if (!kind) return refused(reason, QT_TRANSLATE_NOOP("ValueText", "Not a value of this option"));
   QLocale const numbers = strict(locale);
   bool ok = false;
   double const real = numbers.toDouble(trimmed, &ok);
   bool const isNumber = ok && std::isfinite(real);
-  if (*kind == typeid(double)) {
-    if (!isNumber) return refused(reason, "Not a number");
-    return bounded(meta, real, numbers, reason);
-  }
+  if ((*kind == typeid(double) || *kind == typeid(std::int32_t)) && !isNumber)
+    return refused(reason, whyNoNumber(trimmed, numbers));
+  if (*kind == typeid(double)) return bounded(meta, real, numbers, reason);
   if (*kind == typeid(std::int32_t)) {
-    if (!isNumber) return refused(reason, "Not a number");
-    if (real != std::trunc(real)) return refused(reason, "Not a whole number");
+    if (real != std::trunc(real)) return refused(reason, QT_TRANSLATE_NOOP("ValueText", "Not a whole number"));
     if (real > std::numeric_limits<std::int32_t>::max() || real < std::numeric_limits<std::int32_t>::min()) {
       // Beyond the 32-bit range: the option's own bound where it has one, else the type's.
       bool const above = real > 0;
       auto const edge =
           above ? std::numeric_limits<std::int32_t>::max() : std::numeric_limits<std::int32_t>::min();
       if (!bounded(meta, edge, numbers, reason)) return std::nullopt;
-      return refused(reason, above ? "Above the maximum 2147483647" : "Below the minimum -2147483648");
+      return refused(reason, outOfBounds(above, edge, numbers));
     }
     return bounded(meta, static_cast<std::int32_t>(real), numbers, reason);
   }
@@ -134,9 +185,9 @@ std::optional<boost::any> parseText(properties::Meta const& meta, QString const&
       return bounded(meta, true, numbers, reason);
     if (trimmed == QLatin1String("false") || trimmed == QLatin1String("0"))
       return bounded(meta, false, numbers, reason);
-    return refused(reason, "Not true or false");
+    return refused(reason, QT_TRANSLATE_NOOP("ValueText", "Not true or false"));
   }
-  return refused(reason, "Not a value of this option");
+  return refused(reason, QT_TRANSLATE_NOOP("ValueText", "Not a value of this option"));
 }
 
 }  // namespace trv::qt

@@ -60,6 +60,7 @@ using properties::chooseLabelLanguage;
 using properties::Property;
 
 ObjectKey const kKey{0};
+constexpr int kGateHandle = 9;
 
 properties::Configuration configuration(bool withTranslator) {
   return {nullptr, std::make_shared<properties::Properties>(),
@@ -153,6 +154,19 @@ TEST(Properties, SettingsOfEveryPropertyOfEveryRecord) {
     describe(BRAX_Control_Properties{}, true);
   }
   chooseLabelLanguage("");
+  // What switches options off: the gate keys the program types' filters add.
+  out << "# The gates of the program types (all model contents):\n";
+  dbo::standin::setModel(kGateHandle, {true, true, true, true, true});
+  for (int type = 0; type < kProgrammTypeCount; ++type) {
+    auto const module = data::createModule(static_cast<ProgrammTypes>(type), kGateHandle);
+    for (auto const& p : module->configuration->properties->list())
+      if (auto const option = p->meta->get_child_optional("gate.option")) {
+        auto const& gate =
+            find(*module->configuration->properties, boost::any_cast<std::string>(option->data()));
+        out << kProgrammTypeNames[type] << '.' << p->id << ": gate.option=" << gate.id << " gate.off_value="
+            << qt::valueText(*gate.meta, p->meta->get_child("gate.off_value").data()).toStdString() << '\n';
+      }
+  }
   std::string const path = TRV_TEST_DATA_DIR "/golden/property_settings.txt";
   if (char const* update = std::getenv("TRV_UPDATE_GOLDEN"); update && std::string(update) == "1")
     std::ofstream(path) << out.str();
@@ -164,7 +178,6 @@ TEST(Properties, SettingsOfEveryPropertyOfEveryRecord) {
                boost::bad_lexical_cast);
 }
 
-// A value of the field's type is committed in one modification; any other value changes and emits nothing.
 // The templates hold exactly what the inspector asks the catalogues for: with a catalogue of the templates in
 // which every text translates to "[CONTEXT|TEXT]", every label, tooltip, group and choice of every record is
 // such a text (or an empty group), and together they name every entry of the templates.
@@ -202,6 +215,7 @@ TEST(Properties, TemplatesHoldExactlyTheLabelsTheInspectorAsksFor) {
   EXPECT_EQ(asked, written);
 }
 
+// A value of the field's type is committed in one modification; any other value changes and emits nothing.
 TEST(Properties, ValuesAreReadFromAndCommittedToTheRecord) {
   Built built;
   boost::any const none;

@@ -6,37 +6,35 @@
 #include <boost/type_erasure/typeid_of.hpp>
 
 #include "lib/properties/control_param/schema/records.h"
+#include "properties/qt/inc/nextgen/detail/shared_meta.h"
+#include "properties/qt/inc/nextgen/meta_tree.h"
 
 namespace trv::properties::nextgen {
 namespace {
 
-using control_param::ORIN_Control_Properties;
-using control_param::PELU_Control_Properties;
+using Orin = control_param::ORIN_Control_Properties::Schema::var;
+using Pelu = control_param::PELU_Control_Properties::Schema::var;
 using control_param::PELU_INTE;
 using namespace control_param::data::option;
 
 // The T-beam components count only while `t_custom` is on.
-bool tBeamComponentsOff(container::model::Model const& model, ObjectKey const& key) {
-  return !model.get<ORIN_Control_Properties>(key).t_custom;
-}
+Gate const kTBeamComponents = switchedOffWhile<Orin::t_custom, false>();
 
 // The non-linear axial strain qualifies a chosen interaction, not the automatic one.
-bool nonLinearStrainOff(container::model::Model const& model, ObjectKey const& key) {
-  return model.get<PELU_Control_Properties>(key).inte == PELU_INTE::Automatic;
-}
+Gate const kNonLinearStrain = switchedOffWhile<Pelu::inte, PELU_INTE::Automatic>();
 
 RuleTable const kPelu{{"axia", kAxia},
                       {"vred", kVred},
                       {"smoo", kSmoo},
                       {"inte", kInte},
-                      {"non_lin_strain", kInte, &nonLinearStrainOff},
+                      {"non_lin_strain", kInte, kNonLinearStrain},
                       {"usep", kUsep}};
 
 RuleTable orinBase() {
-  return {{"moments", kPlab, &tBeamComponentsOff},
-          {"shearforces", kPlab, &tBeamComponentsOff},
-          {"axialforces", kPlab, &tBeamComponentsOff},
-          {"torsional", kPlab, &tBeamComponentsOff},
+  return {{"moments", kPlab, kTBeamComponents},
+          {"shearforces", kPlab, kTBeamComponents},
+          {"axialforces", kPlab, kTBeamComponents},
+          {"torsional", kPlab, kTBeamComponents},
           {"t_custom", kPlab},
           {"warp", kWarp},
           {"spri", kSpri},
@@ -99,13 +97,22 @@ RuleTable const* ruleTable(control_param::ProgrammTypes type) {
   return nullptr;
 }
 
-void attachGate(Property& property, Gate gate, std::shared_ptr<container::model::Model> const& model) {
-  property.getValue = [gate, model, previous = std::move(property.getValue)](ObjectKey const& key,
-                                                                             boost::any& value) {
+void attachGate(Property& property, ApplicabilityRule const& rule,
+                std::shared_ptr<container::model::Model> const& model) {
+  property.getValue = [isOff = rule.gate.isOff, model, previous = std::move(property.getValue)](
+                          ObjectKey const& key, boost::any& value) {
     if (boost::type_erasure::typeid_of(key) != typeid(int)) return false;
-    if (gate(*model, key)) return false;
+    if (isOff(*model, key)) return false;
     return previous(key, value);
   };
+  // The settings of the field with the gate's keys, shared by the properties of every task made by the rule.
+  std::vector<QString> labels = detail::choiceLabels(*property.meta);
+  property.meta = detail::sharedMeta(&rule, std::move(labels), [&] {
+    auto gated = std::make_shared<Meta>(*property.meta);
+    putMetaValue(*gated, "gate.option", *rule.gate.option);
+    putMetaValue(*gated, "gate.off_value", rule.gate.offValue);
+    return gated;
+  });
 }
 
 void filterApplicableProperties(Configuration& configuration, control_param::ModelContent const& content,
@@ -115,7 +122,7 @@ void filterApplicableProperties(Configuration& configuration, control_param::Mod
   for (auto const& property : all) {
     ApplicabilityRule const* rule = findRule(rules, property->id);
     if (!rule) continue;
-    if (rule->gate) attachGate(*property, rule->gate, model);
+    if (rule->gate.isOff) attachGate(*property, *rule, model);
     if (control_param::data::isOptionApplicable(content, rule->option))
       configuration.properties->add(property);
   }

@@ -32,6 +32,15 @@ std::shared_ptr<Meta const> sharedMeta(void const* field, std::vector<QString> l
   return position->second;
 }
 
+std::shared_ptr<Meta const> sharedMeta(void const* field, std::vector<QString> labels,
+                                       std::function<std::shared_ptr<Meta const>()> const& build) {
+  Remembered& shared = remembered();
+  std::lock_guard<std::mutex> const lock(shared.mutex);
+  auto const [position, inserted] = shared.trees.try_emplace(Key(field, std::move(labels)));
+  if (inserted) position->second = build();
+  return position->second;
+}
+
 std::vector<QString> choiceLabels(Meta const& meta) {
   std::vector<QString> labels;
   auto const entries = meta.get_child_optional("editor.entries");

@@ -6,6 +6,7 @@
 // enumeration, on the labels its choices were translated to; properties of every task built from the same
 // field with the same labels hold one immutable tree.
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -19,6 +20,10 @@ namespace trv::properties::nextgen::detail {
 // process) and the choice labels `labels`; `built` is remembered and returned when there is none yet.
 std::shared_ptr<Meta const> sharedMeta(void const* field, std::vector<QString> labels,
                                        std::shared_ptr<Meta const> built);
+
+// The same for a tree that `build()` makes only when none is remembered yet.
+std::shared_ptr<Meta const> sharedMeta(void const* field, std::vector<QString> labels,
+                                       std::function<std::shared_ptr<Meta const>()> const& build);
 
 // The choice labels of a tree: those under "editor.entries", none when it holds no choices.
 std::vector<QString> choiceLabels(Meta const& meta);
