@@ -17,7 +17,6 @@ function(trv_compile_catalogue po mo outputs)
   set(${outputs} ${${outputs}} ${mo} PARENT_SCOPE)
 endfunction()
 
-set(TRV_DATA_BUILD_DIR ${PROJECT_BINARY_DIR}/share CACHE INTERNAL "Data folder of the build tree")
 file(GLOB TRV_CATALOGUE_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/po/*/*.po)
 set(TRV_CATALOGUES)
 set(TRV_CONTEXT_FILES)

@@ -32,11 +32,11 @@ std::vector<std::unique_ptr<QTranslator>>& installed() {
 void install(std::string const& language) {
   for (auto const& translator : installed()) QCoreApplication::removeTranslator(translator.get());
   installed().clear();
-  QString const folder = QString::fromStdString(trv::properties::detail::dataFolder() + "/locale/" +
-                                                language + "/LC_MESSAGES");
+  QString const folder =
+      QString::fromStdString(trv::properties::detail::dataFolder() + "/locale/" + language + "/LC_MESSAGES");
   for (std::string const& domain : trv_qt_registeredTranslatorDomains()) {
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(QString::fromStdString(domain), folder)) continue;
+    if (!translator->load(QString::fromStdString(domain + '_' + language), folder)) continue;
     QCoreApplication::installTranslator(translator.get());
     installed().push_back(std::move(translator));
   }
@@ -51,9 +51,13 @@ void installAtStart() {
 
 Q_COREAPP_STARTUP_FUNCTION(installAtStart)
 
+// The stand-ins' own texts (the inspector's, the refusal reasons).
+TRV_QT_InitTranslator const standInTexts{"trv_host"};
+
 TRV_QT_InitTranslator::TRV_QT_InitTranslator(char const* domain) {
   std::lock_guard<std::mutex> const lock(domainMutex());
-  if (std::find(domains().begin(), domains().end(), domain) == domains().end()) domains().emplace_back(domain);
+  if (std::find(domains().begin(), domains().end(), domain) == domains().end())
+    domains().emplace_back(domain);
 }
 
 std::vector<std::string> trv_qt_registeredTranslatorDomains() {
@@ -67,7 +71,8 @@ void trv_qt_installTranslators(std::string const& language) {
   if (QThread::currentThread() == application->thread())
     install(language);
   else
-    QMetaObject::invokeMethod(application, [language] { install(language); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        application, [language] { install(language); }, Qt::QueuedConnection);
 }
 
 QString trv_qt_readXMLpart(QString const& xml, int position, QString const& tag, int* next) {

@@ -7,8 +7,8 @@
 #include <QString>
 
 // Translator start-up object: registers a translation domain with the application's Qt translators. The
-// domain's translations ("<data folder>/locale/<language>/LC_MESSAGES/<domain>.qm") are installed in the
-// label language when the application is made, and again whenever the language is chosen anew.
+// domain's translations ("<data folder>/locale/<language>/LC_MESSAGES/<domain>_<language>.qm") are installed
+// in the label language when the application is made, and again whenever the language is chosen anew.
 class TRV_QT_InitTranslator {
  public:
   explicit TRV_QT_InitTranslator(char const* domain);

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QWidget>
 
@@ -17,6 +18,7 @@
 #include "host/trv_dbo/dbo.h"
 #include "host/trv_logging/UILogEntryCollectorSink.h"
 #include "host/trv_properties_qt/QtInspectorWidget.h"
+#include "host/trv_properties_qt/label_language.h"
 #include "lib/properties/control_param/src/Data.h"
 #include "lib/properties/control_param/src/module_data.h"
 #include "serialization/errors.h"
@@ -214,6 +216,18 @@ TEST(DataFacade, UpgradeReportsOnceAndChangesTheRecordInOneModification) {
   data.upgrade();
   EXPECT_EQ(sink.entries().size(), 1u);
   EXPECT_EQ(log.seen, (std::vector<std::string>{"2:0", "3:0"}));
+  // In German the report quotes the formwork placements as the German inspector labels them (the first and
+  // the last choice).
+  trv::properties::chooseLabelLanguage("de_DE.UTF-8");
+  Data german(BRAX_A, kHandle);
+  std::unique_ptr<trv::properties::QtInspectorWidget> germanWidget(german.createPropertyInspector(nullptr));
+  auto* cant = qobject_cast<QComboBox*>(germanWidget->editor("cant"));
+  german.test4upgrade(sink);
+  trv::properties::chooseLabelLanguage("");
+  QString const report = QString::fromStdString(sink.entries().back().message);
+  EXPECT_TRUE(report.startsWith(QStringLiteral("Der Standardwert")));
+  for (int choice : {0, cant->count() - 1})
+    EXPECT_TRUE(report.contains(QStringLiteral("„%1“").arg(cant->itemText(choice)))) << report.toStdString();
 }
 
 // The value of `field` set as the inspector sets it, through the property of that id.

@@ -86,7 +86,7 @@ int inspector(Context const& context) {
   auto* layout = new QVBoxLayout(&window);
   auto* grid = data.createPropertyInspector(&window);
   layout->addWidget(grid, 1);
-  auto* resetAll = new QPushButton(QStringLiteral("Reset all"), &window);
+  auto* resetAll = new QPushButton(QCoreApplication::translate("ctrlparam", "Reset all"), &window);
   QObject::connect(resetAll, &QPushButton::clicked, &window, [&data] { data.resetToDefaults(); });
   layout->addWidget(resetAll, 0, Qt::AlignRight);
   auto bind = [&](QKeySequence const& keys, void (trv::control_param::Data::*step)()) {

@@ -10,11 +10,15 @@
 #include <map>
 
 #include "host/trv_assert/SmartAssert.h"
+#include "host/trv_qt/trv_qt.h"
 #include "tools/ctrlparam/commands.h"
 
 namespace {
 
 using namespace ctrlparam;
+
+// The tool's own window texts.
+TRV_QT_InitTranslator const toolTexts{"ctrlparam"};
 using trv::control_param::ProgrammTypes;
 
 struct Command {
