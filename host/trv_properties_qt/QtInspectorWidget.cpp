@@ -5,6 +5,7 @@
 #include <utility>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -117,15 +118,16 @@ void QtInspectorWidget::build() {
   content->setObjectName(QStringLiteral("grid"));
   auto* column = new QVBoxLayout(content);
   auto* grid = new QGridLayout;
-  // Labels and editors share the width; the labels give way first.
-  grid->setColumnStretch(0, 2);
-  grid->setColumnStretch(1, 3);
+  // Labels take what they need while there is room; below that they give way (elided) beside the editors.
+  grid->setColumnStretch(1, 1);
   column->addLayout(grid);
   column->addStretch(1);
   scroll->setWidget(content);
   if (!properties_ || properties_->list().empty()) {
     // An empty grid would look like a fault: say why there is nothing to set.
-    auto* none = new QLabel(tr("No option applies to the analysis model of this task."), content);
+    auto* none = new QLabel(QCoreApplication::translate(
+                                "QtInspectorWidget", "No option applies to the analysis model of this task."),
+                            content);
     none->setObjectName(QStringLiteral("no-options"));
     none->setWordWrap(true);
     grid->addWidget(none, 0, 0, 1, 3);
@@ -179,7 +181,7 @@ void QtInspectorWidget::addRow(std::shared_ptr<Property> const& property, QGridL
   editor.widget->setObjectName(QString::fromStdString(property->id));
   editor.widget->setMinimumWidth(editor.widget->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
   // "Reset to default": a button beside the editor of a changed option, and in the context menus.
-  auto* reset = new QAction(tr("Reset to default"), this);
+  auto* reset = new QAction(QCoreApplication::translate("QtInspectorWidget", "Reset to default"), this);
   reset->setObjectName(QString::fromStdString("reset:" + property->id));
   connect(reset, &QAction::triggered, this, [this, weak] {
     auto p = weak.lock();
@@ -190,7 +192,7 @@ void QtInspectorWidget::addRow(std::shared_ptr<Property> const& property, QGridL
     widget->addAction(reset);
     widget->setContextMenuPolicy(Qt::ActionsContextMenu);
   }
-  reset->setIcon(style()->standardIcon(QStyle::SP_DialogResetButton));
+  reset->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
   auto* resetButton = new QToolButton(parent);
   resetButton->setDefaultAction(reset);
   resetButton->setAutoRaise(true);
@@ -217,6 +219,12 @@ void QtInspectorWidget::setSectionExpanded(Section const& section, bool expanded
   }
 }
 
+QSize QtInspectorWidget::sizeHint() const {
+  auto const* scroll = findChild<QScrollArea*>();
+  QSize const content = scroll->widget()->sizeHint();
+  return {content.width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent), content.height()};
+}
+
 QWidget* QtInspectorWidget::editor(std::string const& id) const {
   for (auto const& row : rows_)
     if (row.property->id == id) return row.editor.widget;
@@ -237,9 +245,11 @@ QString QtInspectorWidget::switchedOffText(Property const& property) const {
   Property const* gate = properties_ ? findProperty(*properties_, *id) : nullptr;
   QString const name = gate ? QString::fromStdString(gate->displayName) : QString::fromStdString(*id);
   if (auto const* flag = boost::any_cast<bool>(&offValue->data()))
-    return (*flag ? tr("Applies when “%1” is switched off") : tr("Applies when “%1” is switched on")).arg(name);
+    return (*flag ? QCoreApplication::translate("QtInspectorWidget", "Applies when “%1” is switched off")
+                  : QCoreApplication::translate("QtInspectorWidget", "Applies when “%1” is switched on"))
+        .arg(name);
   QString const value = gate ? qt::valueText(*gate->meta, offValue->data()) : QString();
-  return tr("Applies when “%1” is not “%2”").arg(name, value);
+  return QCoreApplication::translate("QtInspectorWidget", "Applies when “%1” is not “%2”").arg(name, value);
 }
 
 // A property that reports no value (an option switched off, or one that cannot be read) is shown as neither

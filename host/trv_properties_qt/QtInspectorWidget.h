@@ -46,6 +46,10 @@ class QtInspectorWidget : public QWidget {
   // Shows again the values of the first selected object.
   void refresh();
 
+  // The size that shows every label and editor whole; the widget also works far narrower (labels elided)
+  // and lower (it scrolls).
+  QSize sizeHint() const override;
+
  private:
   struct Row {
     std::shared_ptr<Property> property;

@@ -52,9 +52,6 @@ Editor comboBox(properties::Meta const& meta, QWidget* parent, DefaultEditorFact
   auto* combo = new QComboBox(parent);
   auto const entries = boost::any_cast<properties::EnumEntries>(meta.get_child("editor.entries").data());
   for (auto const& entry : entries) combo->addItem(entry.first);
-  // Long choice labels never widen the grid: the list shows them in full.
-  combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  combo->setMinimumContentsLength(6);
   QObject::connect(combo, QOverload<int>::of(&QComboBox::activated), combo, [entries, commit](int index) {
     if (index >= 0 && static_cast<std::size_t>(index) < entries.size()) commit(entries[index].second);
   });

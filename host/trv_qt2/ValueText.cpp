@@ -80,11 +80,14 @@ std::optional<boost::any> bounded(properties::Meta const& meta, T value, QLocale
 }
 
 // Why `text` is no number in `locale`: written with the other decimal separator (then the text as it should
-// be), beyond the range of a real number, below its smallest magnitude, or not a number at all.
+// be), beyond the range of a real number, below its smallest magnitude, or no number at all.
 QString whyNoNumber(QString const& text, QLocale const& locale) {
   QChar const point = locale.decimalPoint();
   QChar const other = point == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
-  if (text.count(other) == 1 && !text.contains(point)) {
+  // The hint is given where the entry cannot be a number with a group separator ("1.000" in German may
+  // mean a thousand).
+  static QRegularExpression const group(QStringLiteral("[.,][0-9]{3}([eE]|$)"));
+  if (text.count(other) == 1 && !text.contains(point) && !group.match(text).hasMatch()) {
     QString corrected = text;
     corrected.replace(other, point);
     bool ok = false;
@@ -169,7 +172,8 @@ std::optional<boost::any> parseText(properties::Meta const& meta, QString const&
     return refused(reason, whyNoNumber(trimmed, numbers));
   if (*kind == typeid(double)) return bounded(meta, real, numbers, reason);
   if (*kind == typeid(std::int32_t)) {
-    if (real != std::trunc(real)) return refused(reason, QT_TRANSLATE_NOOP("ValueText", "Not a whole number"));
+    if (real != std::trunc(real))
+      return refused(reason, QT_TRANSLATE_NOOP("ValueText", "Not a whole number"));
     if (real > std::numeric_limits<std::int32_t>::max() || real < std::numeric_limits<std::int32_t>::min()) {
       // Beyond the 32-bit range: the option's own bound where it has one, else the type's.
       bool const above = real > 0;

@@ -133,11 +133,29 @@ TEST(InspectorWidget, EditorsFollowTheSettingsAndEditsReachTheRecordAndTheOtherW
   EXPECT_EQ(writes, 0);
 }
 
-// An option away from its default has a bold label and a "Reset to default" in its context menu.
-TEST(InspectorWidget, ChangedOptionsAreBoldAndResetFromTheirContextMenu) {
+// An option away from its default has a bold label and a "Reset to default" in its context menu and as a
+// button beside it. At dock width the grid fits: long labels are elided with their full text as tooltip, and
+// a label turning bold moves nothing.
+TEST(InspectorWidget, ChangedOptionsAreBoldAndResetFromTheirContextMenuOrButton) {
   Data data(BRAX_A, kHandle);
   data.insertXMLData("{\"cast\":true,\"version_id\":1}");
   std::unique_ptr<QtInspectorWidget> widget(data.createPropertyInspector(nullptr));
+  widget->resize(360, 200);
+  widget->show();
+  QApplication::processEvents();
+  EXPECT_LE(widget->findChild<QWidget*>("grid")->width(), 360);
+  auto* castLabel = qobject_cast<QLabel*>(widget->findChild<QAction*>("reset:cast")->associatedWidgets()[0]);
+  EXPECT_EQ(castLabel->toolTip(), castLabel->text());
+  auto* button = widget->findChild<QToolButton*>("reset-button:cast");
+  EXPECT_TRUE(button->isVisible());
+  EXPECT_FALSE(widget->findChild<QToolButton*>("reset-button:stor")->isVisible());
+  QPoint const editorAt = widget->editor("cast")->pos();
+  QTest::mouseClick(button, Qt::LeftButton);
+  QApplication::processEvents();
+  EXPECT_EQ(widget->editor("cast")->pos(), editorAt);
+  EXPECT_FALSE(button->isVisible());
+  EXPECT_EQ(data.getXMLData(), "0AwCAA==\n");
+  data.undo();
   auto bold = [&](char const* id) {
     auto* label =
         qobject_cast<QLabel*>(widget->findChild<QAction*>(QString("reset:") + id)->associatedWidgets()[0]);
@@ -170,15 +188,21 @@ TEST(InspectorWidget, NumberEntriesInTheLabelLocaleAndRefusedEntriesShownAsSuch)
   };
   Row const rows[] = {
       {"de_DE.UTF-8", "cabl", "1,5", Qt::Key_Return, "1,5", "", "1.5 -"},
-      {"de_DE.UTF-8", "cabl", "1.000", Qt::Key_Return, "1.000", "Not a number", "1.5 -"},
+      {"de_DE.UTF-8", "cabl", "1.000", Qt::Key_Return, "1.000", "Keine Zahl", "1.5 -"},
+      {"de_DE.UTF-8", "cabl", "2.5", Qt::Key_Return, "2.5", "Keine Zahl – Dezimalkomma verwenden: 2,5",
+       "1.5 -"},
+      {"de_DE.UTF-8", "cabl", "1e400", Qt::Key_Return, "1e400", "Zahl zu groß", "1.5 -"},
+      {"de_DE.UTF-8", "cabl", "-1e-400", Qt::Key_Return, "-1e-400", "Zahl zu klein", "1.5 -"},
       {"de_DE.UTF-8", "cabl", "1.000", Qt::Key_Escape, "1,5", "", "1.5 -"},
       {"de_DE.UTF-8", "cabl", "-2,5e-3", Qt::Key_unknown, "-0,0025", "", "-0.0025 -"},
-      {"de_DE.UTF-8", "bric", "2,5", Qt::Key_Return, "2,5", "Not a whole number", "-0.0025 -"},
-      {"de_DE.UTF-8", "bric", "99999999999", Qt::Key_Return, "99999999999", "Above the maximum 2147483647",
+      {"de_DE.UTF-8", "bric", "2,5", Qt::Key_Return, "2,5", "Keine ganze Zahl", "-0.0025 -"},
+      {"de_DE.UTF-8", "bric", "99999999999", Qt::Key_Return, "99999999999", "Über dem Höchstwert 2147483647",
        "-0.0025 -"},
       {"de_DE.UTF-8", "bric", "abc", Qt::Key_unknown, "", "", "-0.0025 -"},
       {"en_US.UTF-8", "cabl", "1,000", Qt::Key_Return, "1,000", "Not a number", "- -"},
-      {"en_US.UTF-8", "cabl", "1e400", Qt::Key_Return, "1e400", "Not a number", "- -"},
+      {"en_US.UTF-8", "cabl", "1e400", Qt::Key_Return, "1e400", "Number too large", "- -"},
+      {"en_US.UTF-8", "cabl", "1,5", Qt::Key_Return, "1,5", "Not a number – use the decimal point: 1.5",
+       "- -"},
       {"en_US.UTF-8", "cabl", "1000.5", Qt::Key_Return, "1000.5", "", "1000.5 -"},
       {"en_US.UTF-8", "bric", "-2147483648", Qt::Key_Return, "-2147483648", "", "1000.5 -2147483648"},
   };
@@ -214,6 +238,40 @@ TEST(InspectorWidget, NumberEntriesInTheLabelLocaleAndRefusedEntriesShownAsSuch)
     };
     EXPECT_EQ(text(record.cabl) + ' ' + text(record.bric), row.stored);
   }
+  properties::chooseLabelLanguage("");
+}
+
+// A switched-off option is drawn as neither value, cannot be edited or reset and says, in the label language,
+// what switches it off; its stored value stays. German throughout once German is chosen.
+TEST(InspectorWidget, SwitchedOffOptionsShowNoValueAndSayWhyInGerman) {
+  properties::chooseLabelLanguage("de_DE.UTF-8");
+  dbo::standin::setModel(kHandle, {true, true, true, true, true});
+  Data orin(ORIN_B, kHandle);
+  std::unique_ptr<QtInspectorWidget> widget(orin.createPropertyInspector(nullptr));
+  widget->show();
+  auto* moments = editorOf<QCheckBox>(*widget, "moments");
+  EXPECT_EQ(moments->checkState(), Qt::PartiallyChecked);
+  auto const toggle = [](QCheckBox* box) { QTest::keyClick(box, Qt::Key_Space); };
+  toggle(editorOf<QCheckBox>(*widget, "t_custom"));
+  toggle(moments);
+  toggle(editorOf<QCheckBox>(*widget, "t_custom"));
+  EXPECT_EQ(orin.getXMLData(), "wjwBAA==\n");  // moments stays on
+  EXPECT_EQ(moments->checkState(), Qt::PartiallyChecked);
+  EXPECT_FALSE(moments->isEnabled());
+  EXPECT_EQ(moments->toolTip(), QStringLiteral("Wirksam, wenn „Benutzerdefiniert“ eingeschaltet ist"));
+  auto* reset = widget->findChild<QToolButton*>("reset-button:moments");
+  EXPECT_TRUE(!reset->isHidden() && !reset->isEnabled());
+  EXPECT_EQ(widget->findChild<QAction*>("reset:warp")->text(),
+            QStringLiteral("Auf Standardwert zurücksetzen"));
+  Data pelu(PELU_A, kHandle);
+  std::unique_ptr<QtInspectorWidget> peluWidget(pelu.createPropertyInspector(nullptr));
+  EXPECT_EQ(editorOf<QCheckBox>(*peluWidget, "non_lin_strain")->toolTip(),
+            QStringLiteral("Wirksam, wenn „Schub-/Normalspannungsiteration“ nicht „Automatisch“ ist"));
+  dbo::standin::setModel(kHandle, {});
+  Data none(PELU_A, kHandle);
+  std::unique_ptr<QtInspectorWidget> empty(none.createPropertyInspector(nullptr));
+  EXPECT_EQ(empty->findChild<QLabel*>("no-options")->text(),
+            QStringLiteral("Für das Analysemodell dieser Aufgabe gilt keine Option."));
   properties::chooseLabelLanguage("");
 }
 
