@@ -46,7 +46,7 @@ std::vector<Entry> entriesOf() {
     using Field = decltype(field);
     auto const& metadata = Field::metadata;
     std::string const* displayName = metadata.attribute("DisplayName");
-    if (!displayName) return;
+    if (!reflection::is_option(metadata)) return;
     add(record + '.' + metadata.name, *displayName);
     if (std::string const* tooltip = metadata.attribute("Tooltip"))
       add(record + '.' + metadata.name + ".tooltip", *tooltip);

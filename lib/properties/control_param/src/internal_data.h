@@ -70,12 +70,10 @@ class ModuleData : public InternalInterface {
 // Whether the field `name` of Record is an option (has an inspector property).
 template <typename Record>
 bool isOption(std::string const& name) {
-  bool found = false;
-  control_param::reflection::for_each_field<Record>([&](auto field) {
-    found = found ||
-            (decltype(field)::metadata.name == name && decltype(field)::metadata.attribute("DisplayName"));
-  });
-  return found;
+  bool option = false;
+  control_param::reflection::visit_field<Record>(
+      name, [&](auto field) { option = control_param::reflection::is_option(decltype(field)::metadata); });
+  return option;
 }
 
 template <typename Record>
@@ -87,7 +85,8 @@ void ModuleData<Record>::resetToDefaults(std::vector<std::string> const& fields)
       using Field = decltype(field);
       bool const named =
           fields.empty() || std::find(fields.begin(), fields.end(), Field::metadata.name) != fields.end();
-      if (named && Field::metadata.attribute("DisplayName")) Field::member(record) = Field::default_value;
+      if (named && control_param::reflection::is_option(Field::metadata))
+        Field::member(record) = Field::default_value;
     });
   });
 }
