@@ -10,10 +10,8 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
-#include <tuple>
 #include <vector>
 
-#include "lib/properties/control_param/schema/records.h"
 #include "lib/properties/control_param/src/module_data.h"
 #include "lib/properties/control_param/src/program_records.h"
 #include "lib/properties/control_param/src/stored_form.h"
@@ -54,11 +52,11 @@ struct Task {
   std::vector<boost::signals2::scoped_connection> connections;
 };
 
+// The task of each module, of its first program type, in table order.
 Task& taskOf(int index) {
-  static ProgrammTypes const types[] = {ORIN_A, PELU_A, NEVO_A, Zuther_A, BRAX_A};
   static std::vector<std::unique_ptr<Task>> tasks = [] {
     std::vector<std::unique_ptr<Task>> made;
-    for (ProgrammTypes type : types) made.push_back(std::make_unique<Task>(type));
+    forEachModule([&](auto row) { made.push_back(std::make_unique<Task>(decltype(row)::types[0])); });
     return made;
   }();
   return *tasks[static_cast<std::size_t>(index)];
@@ -121,15 +119,9 @@ extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size
       (data[0] / 5) % 2 == 0 ? QString::fromUtf8(rest, length) : QString::fromLatin1(rest, length);
   int const index = data[0] % 5;
   Task& task = taskOf(index);
-  int record = 0;
-  std::apply(
-      [&](auto... records) {
-        (
-            [&](auto tag) {
-              if (record++ == index) check<decltype(tag)>(task, text);
-            }(records),
-            ...);
-      },
-      AllRecords{});
+  int row = 0;
+  forEachModule([&](auto module) {
+    if (row++ == index) check<typename decltype(module)::RecordType>(task, text);
+  });
   return 0;
 }
