@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "host/trv_assert/SmartAssert.h"
+#include "reports/host_reports.h"
 
 namespace trv::container::model {
 
@@ -10,9 +10,8 @@ namespace {
 
 void reportFailedRestore(std::string const& message) noexcept {
   try {
-    smartassert::SmartAssert(errors::kRestoreFailed)
-        .setFileContext("container/model/Transaction", __LINE__)
-        .debug(message);
+    control_param::reportToHost("Restoring an object on rollback failed.",
+                                control_param::report_position::kRestoreFailed, message);
   } catch (...) {
     // the reporter itself failed: nothing more can be said
   }

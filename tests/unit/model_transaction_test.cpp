@@ -279,9 +279,10 @@ TEST(ModelTransaction, RollbackRestoresEveryOtherEntryPastAFailingRestoreAndRepo
   EXPECT_FALSE(model.contains(ObjectKey(3)));
   EXPECT_EQ(model.current(), nullptr);
   ASSERT_EQ(trv::smartassert::reports().size(), 1u);
-  EXPECT_EQ(trv::smartassert::reports()[0].condition, "Restoring an object on rollback failed.");
-  EXPECT_EQ(trv::smartassert::reports()[0].file, "container/model/Transaction");
-  EXPECT_EQ(trv::smartassert::reports()[0].message, "copy failed");
+  auto const& report = trv::smartassert::reports()[0];
+  EXPECT_EQ(report.condition, "Restoring an object on rollback failed.");
+  EXPECT_EQ(report.file + ':' + std::to_string(report.line), "container/model/Transaction:14");
+  EXPECT_EQ(report.message, "copy failed");
 }
 
 TEST(ModelSignals, SlotsMayOpenANewTransaction) {
