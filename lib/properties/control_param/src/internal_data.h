@@ -2,7 +2,6 @@
 // The module data object pattern, instantiated once per option record.
 
 #include <algorithm>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "container/model/change.h"
 #include "lib/properties/control_param/src/InternalInterface.h"
 #include "lib/properties/control_param/src/RecordKey.h"
+#include "lib/properties/control_param/src/errors.h"
 #include "lib/properties/control_param/src/kelmar.h"
 #include "lib/properties/control_param/src/record_history.h"
 #include "lib/properties/control_param/src/stored_form.h"
@@ -79,7 +79,7 @@ bool isOption(std::string const& name) {
 template <typename Record>
 void ModuleData<Record>::resetToDefaults(std::vector<std::string> const& fields) {
   for (auto const& name : fields)
-    if (!isOption<Record>(name)) throw std::invalid_argument("Unknown option '" + name + "'.");
+    if (!isOption<Record>(name)) errors::unknownOption(name);
   changeRecord([&](Record& record) {
     control_param::reflection::for_each_field<Record>([&](auto field) {
       using Field = decltype(field);
