@@ -16,8 +16,8 @@
 #include "lib/properties/control_param/src/program_records.h"
 #include "lib/properties/control_param/src/stored_form.h"
 #include "serialization/compact_binary.h"
-#include "serialization/detail/stored_text.h"
 #include "serialization/errors.h"
+#include "serialization/stored_text.h"
 
 namespace {
 
@@ -69,9 +69,9 @@ std::string bytesOf(Record const& record) {
 
 // The Base64 lines read as QByteArray reads them.
 void checkBase64Lines(QString const& text) {
-  trv::serialization::detail::forEachLine(text, [](QStringView line) {
+  trv::serialization::forEachLine(text, [](QStringView line) {
     QByteArray const expected = QByteArray::fromBase64(line.toLatin1());
-    trv::serialization::detail::Base64Line const decoded(line);
+    trv::serialization::Base64Line const decoded(line);
     require(
         decoded.bytes() == std::string_view(expected.constData(), static_cast<std::size_t>(expected.size())),
         "Base64 line differs from QByteArray::fromBase64");
