@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QWidget>
 
@@ -117,16 +118,19 @@ TEST(DataFacade, InspectorWidgetsShareTheTaskAndOutliveIt) {
   QWidget parent;
   auto* first = data->createPropertyInspector(&parent);
   auto* second = data->createPropertyInspector(&parent);
-  EXPECT_NE(first, second);
   EXPECT_EQ(first->parent(), &parent);
   EXPECT_EQ(first->properties(), second->properties());
   EXPECT_EQ(first->selectionManager(), second->selectionManager());
   EXPECT_EQ(first->modelSignals(), second->modelSignals());
   ASSERT_EQ(first->selectionManager()->selected.size(), 1u);
   EXPECT_EQ(boost::type_erasure::any_cast<int>(*first->selectionManager()->selected.begin()), 0);
+  data->insertXMLData("{\"solv\":0}");
   auto signals = first->modelSignals();
   data.reset();
-  EXPECT_EQ(signals.use_count(), 3);  // the two widgets and this test still hold it
+  EXPECT_EQ(signals.use_count(), 3);    // the two widgets and this test still hold it
+  for (auto* widget : {first, second})  // each followed the task's change and still shows it
+    EXPECT_EQ(qobject_cast<QComboBox*>(widget->editor("solv"))->currentText(),
+              QStringLiteral("No solution process"));
 }
 
 TEST(DataFacade, CalculationMethodNeedsNoTask) {
@@ -232,7 +236,6 @@ TEST(DataFacade, UndoAndRedoInspectorEdits) {
   Data copy(data);
   std::unique_ptr<trv::properties::QtInspectorWidget> widget(data.createPropertyInspector(nullptr));
   EXPECT_FALSE(data.canUndo() || data.canRedo());
-  data.undo();  // nothing to undo: nothing happens
   auto json = [&] { return data.getXMLData(); };
   QString const initial = json();
   setThroughInspector(*widget, "gen", 0.5);
@@ -252,6 +255,8 @@ TEST(DataFacade, UndoAndRedoInspectorEdits) {
   EXPECT_FALSE(data.canRedo());
   data.insertXMLData(half);
   EXPECT_FALSE(data.canUndo() || data.canRedo());
+  data.undo();  // nothing to undo: nothing happens
+  EXPECT_EQ(json(), half);
   for (int i = 1; i <= 101; ++i) setThroughInspector(*widget, "gen", double(i));
   for (int i = 0; i < 100; ++i) data.undo();
   EXPECT_FALSE(data.canUndo());
