@@ -6,7 +6,7 @@
 #include "lib/properties/control_param/schema/records.h"
 #include "lib/properties/control_param/src/stored_form.h"
 #include "serialization/compact_binary.h"
-#include "serialization/detail/stored_text.h"
+#include "serialization/stored_text.h"
 
 namespace {
 
@@ -71,7 +71,7 @@ void OrinFullBase64Only(benchmark::State& state) {
   QString const text = encodeRecord(fullOrinRecord());
   QStringView const line(text.constData(), text.size() - 1);
   for (auto _ : state) {
-    trv::serialization::detail::Base64Line bytes(line);
+    trv::serialization::Base64Line bytes(line);
     benchmark::DoNotOptimize(bytes.bytes().data());
   }
 }

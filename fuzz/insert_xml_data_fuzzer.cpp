@@ -10,16 +10,14 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
-#include <tuple>
 #include <vector>
 
-#include "lib/properties/control_param/schema/records.h"
 #include "lib/properties/control_param/src/module_data.h"
 #include "lib/properties/control_param/src/program_records.h"
 #include "lib/properties/control_param/src/stored_form.h"
 #include "serialization/compact_binary.h"
-#include "serialization/detail/stored_text.h"
 #include "serialization/errors.h"
+#include "serialization/stored_text.h"
 
 namespace {
 
@@ -54,11 +52,11 @@ struct Task {
   std::vector<boost::signals2::scoped_connection> connections;
 };
 
+// The task of each module, of its first program type, in table order.
 Task& taskOf(int index) {
-  static ProgrammTypes const types[] = {ORIN_A, PELU_A, NEVO_A, Zuther_A, BRAX_A};
   static std::vector<std::unique_ptr<Task>> tasks = [] {
     std::vector<std::unique_ptr<Task>> made;
-    for (ProgrammTypes type : types) made.push_back(std::make_unique<Task>(type));
+    forEachModule([&](auto row) { made.push_back(std::make_unique<Task>(decltype(row)::types[0])); });
     return made;
   }();
   return *tasks[static_cast<std::size_t>(index)];
@@ -71,9 +69,9 @@ std::string bytesOf(Record const& record) {
 
 // The Base64 lines read as QByteArray reads them.
 void checkBase64Lines(QString const& text) {
-  trv::serialization::detail::forEachLine(text, [](QStringView line) {
+  trv::serialization::forEachLine(text, [](QStringView line) {
     QByteArray const expected = QByteArray::fromBase64(line.toLatin1());
-    trv::serialization::detail::Base64Line const decoded(line);
+    trv::serialization::Base64Line const decoded(line);
     require(
         decoded.bytes() == std::string_view(expected.constData(), static_cast<std::size_t>(expected.size())),
         "Base64 line differs from QByteArray::fromBase64");
@@ -121,15 +119,9 @@ extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size
       (data[0] / 5) % 2 == 0 ? QString::fromUtf8(rest, length) : QString::fromLatin1(rest, length);
   int const index = data[0] % 5;
   Task& task = taskOf(index);
-  int record = 0;
-  std::apply(
-      [&](auto... records) {
-        (
-            [&](auto tag) {
-              if (record++ == index) check<decltype(tag)>(task, text);
-            }(records),
-            ...);
-      },
-      AllRecords{});
+  int row = 0;
+  forEachModule([&](auto module) {
+    if (row++ == index) check<typename decltype(module)::RecordType>(task, text);
+  });
   return 0;
 }

@@ -11,45 +11,54 @@
 
 namespace trv::serialization {
 
-// The input ended before what had to be read (message "Read out of bounds: ...").
+// The input ended before what had to be read.
 class TRV_CONTROL_PARAM_EXPORT StreamException : public std::runtime_error {
  public:
   explicit StreamException(std::string const& message);
   ~StreamException() override;
 };
 
-// Any other malformed input: an undefined wire type, nesting too deep, a JSON syntax error ("JSON parser
-// error: ...").
+// Any other malformed input: an undefined wire type, nesting too deep, a JSON syntax error.
 class TRV_CONTROL_PARAM_EXPORT CoreException : public std::runtime_error {
  public:
   explicit CoreException(std::string const& message);
   ~CoreException() override;
 };
 
-// The message texts.
+// The errors of the codec, each raised by the one function that holds its exception type and message. They
+// are cold and never inlined: a check on the reading paths that raises one adds only a call, out of the way
+// of the path that passes. They are defined in this header, not in errors.cpp: the exception types are
+// defined once, in the library, and a program that links the codec beside the library (the tool) must not
+// pull in a second definition of them with the messages.
 namespace errors {
 
-// The texts are made inline: the exception types are defined once, in the library, and a program that links
-// the codec beside the library (the tool) must not get a second definition of them with the texts.
-
-// StreamException: "Read out of bounds: <requested> bytes requested, offset: <position>, length: <size>".
-inline std::string readOutOfBounds(std::uint64_t requested, std::size_t position, std::size_t size) {
-  return "Read out of bounds: " + std::to_string(requested) +
-         " bytes requested, offset: " + std::to_string(position) + ", length: " + std::to_string(size);
+// The Compact Binary reader.
+[[noreturn, gnu::cold, gnu::noinline]] inline void readOutOfBounds(std::uint64_t requested,
+                                                                   std::size_t position, std::size_t size) {
+  throw StreamException("Read out of bounds: " + std::to_string(requested) + " bytes requested, offset: " +
+                        std::to_string(position) + ", length: " + std::to_string(size));
+}
+[[noreturn, gnu::cold, gnu::noinline]] inline void unknownDataType() {
+  throw CoreException("Unknown data type found");
+}
+[[noreturn, gnu::cold, gnu::noinline]] inline void maxDepthExceeded() {
+  throw CoreException("Max recursion depth exceeded");
 }
 
-// CoreException of the Compact Binary reader.
-inline constexpr char kUnknownDataType[] = "Unknown data type found";
-inline constexpr char kMaxDepthExceeded[] = "Max recursion depth exceeded";
-
-// CoreException of the Simple JSON reader: "JSON parser error: <what> at offset <offset>", where <what> is
-// one of the texts below or the JSON parser's own.
-inline std::string jsonParserError(char const* what, std::size_t offset) {
-  return std::string("JSON parser error: ") + what + " at offset " + std::to_string(offset);
+// The Simple JSON reader: `what` went wrong at `offset` of the line, where `what` is the JSON parser's own
+// text or one of the reader's below.
+[[noreturn, gnu::cold, gnu::noinline]] inline void jsonParserError(char const* what, std::size_t offset) {
+  throw CoreException(std::string("JSON parser error: ") + what + " at offset " + std::to_string(offset));
 }
-inline constexpr char kRootNotObject[] = "The document root must be an object.";
-inline constexpr char kNumberTooBig[] = "Number too big to be stored in double.";
-inline constexpr char kNestedTooDeeply[] = "The document is nested too deeply.";
+[[noreturn, gnu::cold, gnu::noinline]] inline void rootNotObject(std::size_t offset) {
+  jsonParserError("The document root must be an object.", offset);
+}
+[[noreturn, gnu::cold, gnu::noinline]] inline void numberTooBig(std::size_t offset) {
+  jsonParserError("Number too big to be stored in double.", offset);
+}
+[[noreturn, gnu::cold, gnu::noinline]] inline void nestedTooDeeply(std::size_t offset) {
+  jsonParserError("The document is nested too deeply.", offset);
+}
 
 }  // namespace errors
 

@@ -43,9 +43,9 @@ class MemberVisitor {
 inline constexpr std::size_t kMaxNesting = 2048;
 
 // Parses `line`: blanks, one JSON object, blanks; further whole objects after it are checked and dropped.
-// Throws CoreException("JSON parser error: <what> at offset <n>") on anything else, including a root that
-// is no object, a number beyond the double range and nesting deeper than kMaxNesting ("The document is
-// nested too deeply.").
+// Throws one of the Simple JSON errors (errors.h) on anything else: errors::rootNotObject, numberTooBig for a
+// number beyond the double range, nestedTooDeeply beyond kMaxNesting, jsonParserError with the JSON parser's
+// own text for the rest.
 void parseObjectLine(std::string_view line, MemberVisitor& visitor);
 
 }  // namespace trv::serialization::simple_json

@@ -218,10 +218,6 @@ std::size_t skipBlanks(std::string_view line, std::size_t position) {
   return position;
 }
 
-[[noreturn]] void fail(char const* what, std::size_t offset) {
-  throw CoreException(errors::jsonParserError(what, offset));
-}
-
 // Parses one object starting at `start`; returns the position after it.
 std::size_t parseObject(std::string_view line, std::size_t start, MemberVisitor* visitor) {
   rapidjson::MemoryStream stream(line.data() + start, line.size() - start);
@@ -231,13 +227,13 @@ std::size_t parseObject(std::string_view line, std::size_t start, MemberVisitor*
   if (!result) {
     switch (handler.failure()) {
       case Failure::RootNotObject:
-        fail(errors::kRootNotObject, skipBlanks(line, start));
+        errors::rootNotObject(skipBlanks(line, start));
       case Failure::NumberTooBig:
-        fail(errors::kNumberTooBig, start + result.Offset());
+        errors::numberTooBig(start + result.Offset());
       case Failure::TooDeep:
-        fail(errors::kNestedTooDeeply, start + result.Offset());
+        errors::nestedTooDeeply(start + result.Offset());
       case Failure::None:
-        fail(rapidjson::GetParseError_En(result.Code()), start + result.Offset());
+        errors::jsonParserError(rapidjson::GetParseError_En(result.Code()), start + result.Offset());
     }
   }
   return start + stream.Tell();
@@ -249,7 +245,8 @@ void parseObjectLine(std::string_view line, MemberVisitor& visitor) {
   std::size_t position = parseObject(line, 0, &visitor);
   for (position = skipBlanks(line, position); position < line.size(); position = skipBlanks(line, position)) {
     if (line[position] != '{')
-      fail(rapidjson::GetParseError_En(rapidjson::kParseErrorDocumentRootNotSingular), position);
+      errors::jsonParserError(rapidjson::GetParseError_En(rapidjson::kParseErrorDocumentRootNotSingular),
+                              position);
     position = parseObject(line, position, nullptr);
   }
 }

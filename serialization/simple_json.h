@@ -148,8 +148,8 @@ class RecordVisitor final : public MemberVisitor {
 }  // namespace simple_json
 
 // Reads one record from the Simple JSON `line` into `record` (normally default-constructed): members absent
-// from the line leave their field as it was. Throws CoreException ("JSON parser error: ...") when the line
-// is not one JSON object; `record` may then be partly read.
+// from the line leave their field as it was. Throws as parseObjectLine (json_parser.h) does when the line is
+// not one JSON object; `record` may then be partly read.
 template <typename Record>
 void fromSimpleJson(std::string_view line, Record& record) {
   simple_json::RecordVisitor<Record> visitor(record);

@@ -24,17 +24,13 @@ std::uint64_t fixedSize(std::uint8_t type) {
 }
 
 void checkDepth(int depth) {
-  if (depth > kMaxDepth) throw CoreException(errors::kMaxDepthExceeded);
+  if (depth > kMaxDepth) errors::maxDepthExceeded();
 }
 
 }  // namespace
 
 void InputBuffer::outOfBounds(std::uint64_t requested) const {
-  throw StreamException(errors::readOutOfBounds(requested, position_, size_));
-}
-
-void unknownType() {
-  throw CoreException(errors::kUnknownDataType);
+  errors::readOutOfBounds(requested, position_, size_);
 }
 
 void skipElements(InputBuffer& input, std::uint8_t type, std::uint64_t count, int depth) {
@@ -118,7 +114,7 @@ void skipValue(InputBuffer& input, std::uint8_t type, int depth) {
       skipToStop(input, readFieldHeader(input), depth);
       return;
     default:
-      unknownType();
+      errors::unknownDataType();
   }
 }
 

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "serialization/errors.h"
+
 namespace trv::serialization::compact_binary {
 
 enum WireType : std::uint8_t {
@@ -39,8 +41,8 @@ constexpr bool isValueType(std::uint8_t type) {
   return type >= BT_BOOL && type <= BT_WSTRING;
 }
 
-// Read access to the bytes of one record; every read is bounds-checked and throws StreamException
-// ("Read out of bounds: <k> bytes requested, offset: <pos>, length: <len>") when the bytes run out.
+// Read access to the bytes of one record; every read is bounds-checked and throws errors::readOutOfBounds
+// when the bytes run out.
 class InputBuffer {
  public:
   explicit InputBuffer(std::string_view bytes)
@@ -95,7 +97,8 @@ class InputBuffer {
   }
   std::uint64_t readVarint64() { return readVarint<std::uint64_t, 10>(); }
 
-  [[noreturn]] void outOfBounds(std::uint64_t requested) const;
+  // Throws errors::readOutOfBounds for `requested` bytes at the current position.
+  [[noreturn, gnu::cold]] void outOfBounds(std::uint64_t requested) const;
 
  private:
   template <typename T, int MaxBytes>
@@ -132,7 +135,8 @@ inline FieldHeader readFieldHeader(InputBuffer& input) {
 }
 
 // Skips one value of wire type `type` that sits `depth` levels below the record (a field of the record
-// is at depth 1). Throws CoreException for an undefined type or nesting deeper than kMaxDepth.
+// is at depth 1). Throws errors::unknownDataType for an undefined type, errors::maxDepthExceeded for nesting
+// deeper than kMaxDepth.
 void skipValue(InputBuffer& input, std::uint8_t type, int depth);
 
 // Skips `count` elements of type `type` of a container at `depth`.
@@ -142,11 +146,9 @@ void skipElements(InputBuffer& input, std::uint8_t type, std::uint64_t count, in
 // the parts of a derived struct are passed over. `header` is the header already read.
 void skipToStop(InputBuffer& input, FieldHeader header, int depth);
 
-[[noreturn]] void unknownType();
-
-// Throws CoreException("Unknown data type found") when `type` is not the code of a value.
+// Throws errors::unknownDataType when `type` is not the code of a value.
 inline void checkValueType(std::uint8_t type) {
-  if (!isValueType(type)) unknownType();
+  if (!isValueType(type)) errors::unknownDataType();
 }
 
 inline std::int32_t unzigzag32(std::uint32_t value) {

@@ -15,7 +15,7 @@
 #include <boost/locale/message.hpp>
 #include <boost/locale/util.hpp>
 
-#include "host/trv_assert/SmartAssert.h"
+#include "reports/host_reports.h"
 
 namespace trv::translation {
 namespace {
@@ -141,9 +141,8 @@ void domainsAndPaths(CatalogueGenerator::Steps const& steps, std::vector<std::st
 void reportUnreadable(std::string const& file, std::string const& why) {
   static std::set<std::string> reported;
   if (!reported.insert(file).second) return;
-  smartassert::SmartAssert("Catalogue could not be read.")
-      .setFileContext("translation/Xlator", 0)
-      .debug(file + ": " + why);
+  control_param::reportToHost("Catalogue could not be read.",
+                              control_param::report_position::kUnreadableCatalogue, file + ": " + why);
 }
 
 std::locale generateLocale(CatalogueGenerator::Steps const& steps, std::string const& id) {

@@ -37,7 +37,8 @@ class Model {
   Signal modified;
   Signal erased;
 
-  // The object stored under `key`; throws "Unknown key." or "Type mismatch.". Needs no transaction.
+  // The object stored under `key`; throws errors::unknownKey, or errors::typeMismatch when it is of another
+  // type. Needs no transaction.
   template <typename T>
   T const& get(ObjectKey const& key) const {
     return *static_cast<T const*>(lookup(key, typeid(T)).object.get());

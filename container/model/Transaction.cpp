@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "host/trv_assert/SmartAssert.h"
+#include "reports/host_reports.h"
 
 namespace trv::container::model {
 
@@ -10,9 +10,8 @@ namespace {
 
 void reportFailedRestore(std::string const& message) noexcept {
   try {
-    smartassert::SmartAssert(errors::kRestoreFailed)
-        .setFileContext("container/model/Transaction", __LINE__)
-        .debug(message);
+    control_param::reportToHost("Restoring an object on rollback failed.",
+                                control_param::report_position::kRestoreFailed, message);
   } catch (...) {
     // the reporter itself failed: nothing more can be said
   }
@@ -22,13 +21,13 @@ void reportFailedRestore(std::string const& message) noexcept {
 
 StoreEntry const& Model::lookup(ObjectKey const& key, std::type_info const& type) const {
   auto it = store_.find(key);
-  if (it == store_.end()) throw std::runtime_error(errors::kUnknownKey);
-  if (it->second.type != std::type_index(type)) throw std::runtime_error(errors::kTypeMismatch);
+  if (it == store_.end()) errors::unknownKey();
+  if (it->second.type != std::type_index(type)) errors::typeMismatch();
   return it->second;
 }
 
 Transaction::Transaction(Model& model) : model_(&model) {
-  if (model.current_) throw std::runtime_error(errors::kTransactionInProgress);
+  if (model.current_) errors::transactionInProgress();
   model.current_ = this;
 }
 
@@ -50,16 +49,16 @@ void Transaction::append(ChangeRecord record) {
 void Transaction::insertEntry(ObjectKey const& key, std::type_info const& type,
                               std::shared_ptr<void> object) {
   if (!model_->store_.emplace(key, StoreEntry{key, std::type_index(type), std::move(object)}).second)
-    throw std::runtime_error(errors::kKeyExists);
+    errors::keyExists();
   append({ChangeState::Inserted, key, {}});
 }
 
 void Transaction::erase(ObjectKey const& key) {
   auto entry = model_->store_.find(key);
-  if (entry == model_->store_.end()) throw std::runtime_error(errors::kUnknownKey);
+  if (entry == model_->store_.end()) errors::unknownKey();
   ChangeRecord* record = find(key);
   if (!record) return append({ChangeState::Erased, key, {}});
-  if (record->state == ChangeState::Erased) throw std::runtime_error(errors::kErasedObject);
+  if (record->state == ChangeState::Erased) errors::erasedObject();
   if (record->state == ChangeState::Modified) {
     record->state = ChangeState::Erased;  // its restore still undoes the modification on rollback
     return;

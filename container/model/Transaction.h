@@ -34,13 +34,13 @@ class Handle;
 
 class Transaction {
  public:
-  // Throws "Transaction in progress. ..." when the model has a transaction open.
+  // Throws errors::transactionInProgress when the model has a transaction open.
   explicit Transaction(Model& model);
   ~Transaction();
   Transaction(Transaction const&) = delete;
   Transaction& operator=(Transaction const&) = delete;
 
-  // Stores a new object under `key`; throws "Key already exists." and changes nothing when the key is taken.
+  // Stores a new object under `key`; throws errors::keyExists and changes nothing when the key is taken.
   template <typename V, typename T = std::decay_t<V>>
   Handle<T> insert(ObjectKey const& key, V&& value) {
     auto object = std::make_shared<T>(std::forward<V>(value));
@@ -48,15 +48,15 @@ class Transaction {
     return Handle<T>(key, object, model_);
   }
 
-  // The handle of the object under `key`; throws "Unknown key." or "Type mismatch.".
+  // The handle of the object under `key`; throws as Model::get does.
   template <typename T>
   Handle<T> get(ObjectKey const& key) {
     auto const& entry = model_->lookup(key, typeid(T));
     return Handle<T>(key, std::static_pointer_cast<T>(entry.object), model_);
   }
 
-  // Marks the object under `key` for removal at commit; throws "Unknown key.", or "Trying to access erased
-  // object." when it is marked already. An object inserted by this transaction is removed at once.
+  // Marks the object under `key` for removal at commit; throws errors::unknownKey, or errors::erasedObject
+  // when it is marked already. An object inserted by this transaction is removed at once.
   void erase(ObjectKey const& key);
 
   // Applies and announces the changes and ends the transaction.
@@ -100,10 +100,10 @@ class Handle {
 template <typename T>
 T& Handle<T>::modify() {
   Transaction* transaction = model_->current();
-  if (!transaction) throw std::runtime_error(errors::kModifyOutsideTransaction);
+  if (!transaction) errors::modifyOutsideTransaction();
   ChangeRecord* record = transaction->find(key_);
-  if (record && record->state == ChangeState::Erased) throw std::runtime_error(errors::kErasedObject);
-  if (weak_.expired()) throw std::runtime_error(errors::kExpiredObject);
+  if (record && record->state == ChangeState::Erased) errors::erasedObject();
+  if (weak_.expired()) errors::expiredObject();
   if (record && record->restore) return *object_;
   std::function<void()> restore = [object = object_, backup = T(*object_)] { *object = backup; };
   if (record)

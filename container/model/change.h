@@ -10,8 +10,8 @@
 namespace trv::container::model {
 
 // Calls `f(T&)` on the object of type T under `key`, made writable in a new transaction, and commits it.
-// Throws what the transaction throws ("Transaction in progress. ...", "Unknown key.", "Type mismatch.") and
-// what `f` throws; the transaction is then rolled back.
+// Throws what the transaction throws (errors::transactionInProgress, errors::unknownKey,
+// errors::typeMismatch) and what `f` throws; the transaction is then rolled back.
 template <typename T, typename F>
 void change(Model& model, ObjectKey const& key, F&& f) {
   Transaction transaction(model);

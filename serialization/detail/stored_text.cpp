@@ -1,8 +1,10 @@
-#include "serialization/detail/stored_text.h"
+// Speed-tuned: the Base64 of stored lines without QByteArray's intermediate copies (BENCHMARKS.md).
+
+#include "serialization/stored_text.h"
 
 #include <cstdint>
 
-namespace trv::serialization::detail {
+namespace trv::serialization {
 namespace {
 
 constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
@@ -88,4 +90,4 @@ Base64Line::Base64Line(QStringView line) {
   size_ = static_cast<std::size_t>(out - data_);
 }
 
-}  // namespace trv::serialization::detail
+}  // namespace trv::serialization

@@ -10,6 +10,7 @@
 
 #include "container/model/Transaction.h"
 #include "host/trv_assert/SmartAssert.h"
+#include "tests/unit/expect_throw_msg.h"
 
 namespace {
 
@@ -46,29 +47,19 @@ void insertRecord(Model& model, int key, int value) {
   transaction.commit();
 }
 
-template <typename F>
-void expectRuntimeError(F&& f, std::string const& message) {
-  try {
-    f();
-    FAIL() << "expected \"" << message << '"';
-  } catch (std::runtime_error const& error) {
-    EXPECT_EQ(error.what(), message);
-  }
-}
-
 TEST(ModelLookup, ReportsUnknownKeyBeforeTypeMismatch) {
   Model model;
   insertRecord(model, 0, 5);
-  expectRuntimeError([&] { model.get<Record>(ObjectKey(1)); }, "Unknown key.");
-  expectRuntimeError([&] { model.get<int>(ObjectKey(0)); }, "Type mismatch.");
-  expectRuntimeError([&] { model.get<int>(ObjectKey(7)); }, "Unknown key.");
+  EXPECT_THROW_MSG(model.get<Record>(ObjectKey(1)), std::runtime_error, "Unknown key.");
+  EXPECT_THROW_MSG(model.get<int>(ObjectKey(0)), std::runtime_error, "Type mismatch.");
+  EXPECT_THROW_MSG(model.get<int>(ObjectKey(7)), std::runtime_error, "Unknown key.");
   EXPECT_EQ(model.get<Record>(ObjectKey(0)).value, 5);
 }
 
 TEST(ModelLookup, KeysOfDifferentTypesAreDifferentKeys) {
   Model model;
   insertRecord(model, 0, 5);
-  expectRuntimeError([&] { model.get<Record>(ObjectKey(0L)); }, "Unknown key.");
+  EXPECT_THROW_MSG(model.get<Record>(ObjectKey(0L)), std::runtime_error, "Unknown key.");
   Transaction transaction(model);
   transaction.insert(ObjectKey(std::string("0")), Record{6, ""});
   transaction.commit();
@@ -81,8 +72,8 @@ TEST(ModelTransaction, SecondTransactionFailsAndFirstStaysUsable) {
   insertRecord(model, 0, 1);
   SignalLog log(model);
   Transaction first(model);
-  expectRuntimeError([&] { Transaction second(model); },
-                     "Transaction in progress. Hierarchical transactions not supported (yet). Should we?");
+  EXPECT_THROW_MSG(Transaction second(model), std::runtime_error,
+                   "Transaction in progress. Hierarchical transactions not supported (yet). Should we?");
   first.get<Record>(ObjectKey(0)).modify().value = 2;
   first.commit();
   EXPECT_EQ(model.get<Record>(ObjectKey(0)).value, 2);
@@ -152,7 +143,8 @@ TEST(ModelTransaction, InsertUnderExistingKeyFailsAndKeepsTheObject) {
   insertRecord(model, 0, 1);
   SignalLog log(model);
   Transaction transaction(model);
-  expectRuntimeError([&] { transaction.insert(ObjectKey(0), Record{9, "other"}); }, "Key already exists.");
+  EXPECT_THROW_MSG(transaction.insert(ObjectKey(0), Record{9, "other"}), std::runtime_error,
+                   "Key already exists.");
   transaction.commit();
   EXPECT_EQ(model.get<Record>(ObjectKey(0)).value, 1);
   EXPECT_TRUE(log.entries.empty());
@@ -164,7 +156,7 @@ TEST(ModelHandle, ModifyOutsideTransactionFails) {
   Transaction transaction(model);
   auto handle = transaction.get<Record>(ObjectKey(0));
   transaction.commit();
-  expectRuntimeError([&] { handle.modify(); }, "modify() may only be called within a transaction.");
+  EXPECT_THROW_MSG(handle.modify(), std::runtime_error, "modify() may only be called within a transaction.");
 }
 
 TEST(ModelCommit, ListsEachKindInOrderOfAddition) {
@@ -197,13 +189,13 @@ TEST(ModelErase, AnnouncesBeforeAndAfterRemoval) {
   auto handle = transaction.get<Record>(ObjectKey(0));
   transaction.erase(ObjectKey(0));
   EXPECT_TRUE(model.contains(ObjectKey(0)));  // removed only at commit
-  expectRuntimeError([&] { handle.modify(); }, "Trying to access erased object.");
-  expectRuntimeError([&] { transaction.erase(ObjectKey(0)); }, "Trying to access erased object.");
+  EXPECT_THROW_MSG(handle.modify(), std::runtime_error, "Trying to access erased object.");
+  EXPECT_THROW_MSG(transaction.erase(ObjectKey(0)), std::runtime_error, "Trying to access erased object.");
   transaction.commit();
   EXPECT_EQ(seen, (std::vector<std::string>{"about:7", "gone"}));
   Transaction later(model);
-  expectRuntimeError([&] { handle.modify(); }, "Trying to access expired object.");
-  expectRuntimeError([&] { later.erase(ObjectKey(0)); }, "Unknown key.");
+  EXPECT_THROW_MSG(handle.modify(), std::runtime_error, "Trying to access expired object.");
+  EXPECT_THROW_MSG(later.erase(ObjectKey(0)), std::runtime_error, "Unknown key.");
 }
 
 TEST(ModelErase, RollbackKeepsTheObjectAndUndoesEarlierModification) {
@@ -226,7 +218,7 @@ TEST(ModelErase, ObjectInsertedAndErasedInOneTransactionLeavesNoTrace) {
   auto handle = transaction.insert(ObjectKey(0), Record{});
   transaction.insert(ObjectKey(1), Record{});
   transaction.erase(ObjectKey(0));
-  expectRuntimeError([&] { handle.modify(); }, "Trying to access expired object.");
+  EXPECT_THROW_MSG(handle.modify(), std::runtime_error, "Trying to access expired object.");
   transaction.commit();
   EXPECT_FALSE(model.contains(ObjectKey(0)));
   EXPECT_EQ(log.entries, (std::vector<std::string>{"inserted:1,"}));
@@ -279,9 +271,10 @@ TEST(ModelTransaction, RollbackRestoresEveryOtherEntryPastAFailingRestoreAndRepo
   EXPECT_FALSE(model.contains(ObjectKey(3)));
   EXPECT_EQ(model.current(), nullptr);
   ASSERT_EQ(trv::smartassert::reports().size(), 1u);
-  EXPECT_EQ(trv::smartassert::reports()[0].condition, "Restoring an object on rollback failed.");
-  EXPECT_EQ(trv::smartassert::reports()[0].file, "container/model/Transaction");
-  EXPECT_EQ(trv::smartassert::reports()[0].message, "copy failed");
+  auto const& report = trv::smartassert::reports()[0];
+  EXPECT_EQ(report.condition, "Restoring an object on rollback failed.");
+  EXPECT_EQ(report.file + ':' + std::to_string(report.line), "container/model/Transaction:14");
+  EXPECT_EQ(report.message, "copy failed");
 }
 
 TEST(ModelSignals, SlotsMayOpenANewTransaction) {

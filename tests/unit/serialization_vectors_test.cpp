@@ -13,13 +13,11 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <tuple>
 #include <type_traits>
 
 #include <gtest/gtest.h>
 #include <rapidjson/document.h>
 
-#include "lib/properties/control_param/schema/records.h"
 #include "lib/properties/control_param/src/program_records.h"
 #include "lib/properties/control_param/src/stored_form.h"
 #include "serialization/compact_binary.h"
@@ -28,26 +26,19 @@
 
 namespace {
 
-using trv::control_param::AllRecords;
 namespace reflection = trv::control_param::reflection;
 
 // Calls `f(RecordTag<Record>{})` for the record of module `module` ("ORIN", ..., "BRAX"); false if none.
 template <typename F>
 bool visitModule(std::string const& module, F&& f) {
   bool found = false;
-  std::apply(
-      [&](auto... record) {
-        (
-            [&](auto tag) {
-              using Record = decltype(tag);
-              if (!found && trv::control_param::moduleName<Record>() == module) {
-                found = true;
-                f(trv::control_param::RecordTag<Record>{});
-              }
-            }(record),
-            ...);
-      },
-      AllRecords{});
+  trv::control_param::forEachModule([&](auto row) {
+    using Record = typename decltype(row)::RecordType;
+    if (!found && trv::control_param::moduleName<Record>() == module) {
+      found = true;
+      f(trv::control_param::RecordTag<Record>{});
+    }
+  });
   return found;
 }
 

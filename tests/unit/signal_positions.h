@@ -1,6 +1,6 @@
 #pragma once
-// Records every DataModelSignals emission in order, as "position:key" ("position:[key,key,]" for lists),
-// for keys that hold an int.
+// Records every DataModelSignals emission in order, as "signal:key" ("signal:[key,key,]" for lists), for keys
+// that hold an int.
 
 #include <string>
 #include <vector>
@@ -11,24 +11,24 @@
 
 struct SignalPositions {
   explicit SignalPositions(trv::properties::DataModelSignals& s) {
-    auto one = [this](int p) {
-      return [this, p](trv::ObjectKey const& k) { seen.push_back(std::to_string(p) + ':' + text(k)); };
+    auto one = [this](char const* name) {
+      return [this, name](trv::ObjectKey const& k) { seen.push_back(std::string(name) + ':' + text(k)); };
     };
-    auto all = [this](int p) {
-      return [this, p](std::vector<trv::ObjectKey> const& keys) {
-        std::string list = std::to_string(p) + ":[";
+    auto all = [this](char const* name) {
+      return [this, name](std::vector<trv::ObjectKey> const& keys) {
+        std::string list = std::string(name) + ":[";
         for (auto const& k : keys) list += text(k) + ',';
         seen.push_back(list + ']');
       };
     };
-    s.inserted.connect(one(0));
-    s.insertedDone.connect(one(1));
-    s.modified.connect(one(2));
-    s.modifiedDone.connect(one(3));
-    s.aboutToErase.connect(one(4));
-    s.erased.connect(one(5));
-    s.erasedAll.connect(all(6));
-    s.aboutToEraseAll.connect(all(7));
+    s.inserted.connect(one("inserted"));
+    s.insertedDone.connect(one("insertedDone"));
+    s.modified.connect(one("modified"));
+    s.modifiedDone.connect(one("modifiedDone"));
+    s.aboutToErase.connect(one("aboutToErase"));
+    s.erased.connect(one("erased"));
+    s.erasedAll.connect(all("erasedAll"));
+    s.aboutToEraseAll.connect(all("aboutToEraseAll"));
   }
 
   static std::string text(trv::ObjectKey const& key) {

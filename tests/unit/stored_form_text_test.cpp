@@ -8,13 +8,13 @@
 #include <random>
 #include <string>
 
-#include "serialization/detail/stored_text.h"
+#include "serialization/stored_text.h"
 
 namespace {
 
-using trv::serialization::detail::Base64Line;
-using trv::serialization::detail::base64Line;
-using trv::serialization::detail::forEachLine;
+using trv::serialization::Base64Line;
+using trv::serialization::base64Line;
+using trv::serialization::forEachLine;
 
 QByteArray qtDecoded(QStringView line) {
   return QByteArray::fromBase64(line.toLatin1());

@@ -2,6 +2,7 @@
 // German labels, so the shared locales, catalogue texts and settings trees are used from every thread) give
 // what one thread gives.
 #include <array>
+#include <map>
 #include <string>
 #include <thread>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "host/trv_dbo/dbo.h"
 #include "host/trv_properties_qt/label_language.h"
 #include "lib/properties/control_param/src/Data.h"
+#include "lib/properties/control_param/src/program_records.h"
 
 namespace trv::control_param {
 namespace {
@@ -18,18 +20,20 @@ namespace {
 constexpr int kHandle = 4242;
 constexpr int kTasks = 300;
 
-// The options a task is loaded with, by module (ORIN, PELU, NEVO, Zuther, BRAX), and the results of task `i`.
+// The options a task is loaded with, by module, and the results of task `i`.
 std::string results(int i) {
-  static std::array<char const*, 12> const options = {
-      R"({"warp":1,"spri":2147483647,"fric":[2.5],"cabl":[1234567],"t_custom":true,"moments":true})",
-      R"({"axia":2,"inte":"PrandtlFlow","usep":[0.85],"non_lin_strain":false})",
-      R"({"gen":[0.1],"genm":[2.5],"afix":[7],"styp":[2],"gdiv":[12],"plc":[3]})",
-      R"({"lay":"LayerDesign","tens":[2.5],"pfai":"Mechanical","fach":"Consideration"})",
-      R"({"dl":1,"beam":"Pelu","cant":0,"cast":true,"prob":2,"nmat":"Active"})"};
-  static std::array<int, 12> const module = {0, 0, 0, 0, 1, 1, 2, 2, 3, 3, 0, 4};
-  int const type = i % kProgrammTypeCount;
-  Data data(static_cast<ProgrammTypes>(type), kHandle);
-  data.insertXMLData(QString::fromUtf8(options[module[type]]) + (i % 2 ? "" : "\n"));
+  static std::map<std::string, char const*> const options = {
+      {"ORIN",
+       R"({"warp":1,"spri":2147483647,"fric":[2.5],"cabl":[1234567],"t_custom":true,"moments":true})"},
+      {"PELU", R"({"axia":2,"inte":"PrandtlFlow","usep":[0.85],"non_lin_strain":false})"},
+      {"NEVO", R"({"gen":[0.1],"genm":[2.5],"afix":[7],"styp":[2],"gdiv":[12],"plc":[3]})"},
+      {"Zuther", R"({"lay":"LayerDesign","tens":[2.5],"pfai":"Mechanical","fach":"Consideration"})"},
+      {"BRAX", R"({"dl":1,"beam":"Pelu","cant":0,"cast":true,"prob":2,"nmat":"Active"})"}};
+  auto const type = static_cast<ProgrammTypes>(i % kProgrammTypeCount);
+  std::string module;
+  visitRecordType(type, [&](auto tag) { module = moduleName<typename decltype(tag)::type>(); });
+  Data data(type, kHandle);
+  data.insertXMLData(QString::fromUtf8(options.at(module)) + (i % 2 ? "" : "\n"));
   std::string text = data.getXMLData().toStdString();
   for (int language : {0, 1})
     for (QString const& line : data.getKELMAR(language)) text += line.toStdString() + '\n';

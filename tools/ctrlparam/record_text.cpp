@@ -78,7 +78,7 @@ std::string recordLines(Data& data, ProgrammTypes type, bool changedOnly) {
     reflection::for_each_field<Record>([&](auto field) {
       using Field = decltype(field);
       auto const& value = Field::member(record);
-      bool const isOption = Field::metadata.attribute("DisplayName") != nullptr;
+      bool const isOption = reflection::is_option(Field::metadata);
       if (!changedOnly || (isOption && !(value == Field::default_value)))
         lines += Field::metadata.name + '\t' + valueText(value) + '\n';
     });

@@ -45,8 +45,7 @@ std::vector<Entry> entriesOf() {
   reflection::for_each_field<Record>([&](auto field) {
     using Field = decltype(field);
     auto const& metadata = Field::metadata;
-    std::string const* displayName = metadata.attribute("DisplayName");
-    if (!displayName) return;
+    if (!reflection::is_option(metadata)) return;
     trv::properties::nextgen::forEachLabelText(
         metadata, record,
         [&](auto, std::string const& context, std::string const& text) { add(context, text); });

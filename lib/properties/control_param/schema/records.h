@@ -1,17 +1,8 @@
 #pragma once
-// The five option records, and the list of them for code that handles each in turn.
-
-#include <tuple>
+// The five option records. Code that handles each in turn walks the module table (src/program_records.h).
 
 #include "lib/properties/control_param/schema/BRAX_Control_Properties.h"
 #include "lib/properties/control_param/schema/NEVO_Control_Properties.h"
 #include "lib/properties/control_param/schema/ORIN_Control_Properties.h"
 #include "lib/properties/control_param/schema/PELU_Control_Properties.h"
 #include "lib/properties/control_param/schema/Zuther_Control_Properties.h"
-
-namespace trv::control_param {
-
-using AllRecords = std::tuple<ORIN_Control_Properties, PELU_Control_Properties, NEVO_Control_Properties,
-                              Zuther_Control_Properties, BRAX_Control_Properties>;
-
-}  // namespace trv::control_param

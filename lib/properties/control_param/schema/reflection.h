@@ -47,6 +47,12 @@ struct FieldBase {
   static constexpr std::uint16_t id = Id;
 };
 
+// Whether the field is an option: a value the user sets and the inspector shows (it has a "DisplayName").
+// Fields without one (a record's version, say) are kept and stored, never offered.
+inline bool is_option(Metadata const& field) {
+  return field.attribute("DisplayName") != nullptr;
+}
+
 template <typename T>
 struct is_nullable : std::false_type {};
 template <typename T>

@@ -1,12 +1,12 @@
 #include "lib/properties/control_param/src/Data.h"
 
-#include <stdexcept>
 #include <utility>
 
 #include "container/model/change.h"
 #include "host/trv_properties_qt/QtInspectorWidget.h"
 #include "host/trv_qt/trv_qt.h"
 #include "lib/properties/control_param/src/calculation_method.h"
+#include "lib/properties/control_param/src/errors.h"
 #include "lib/properties/control_param/src/module_data.h"
 
 namespace trv::control_param {
@@ -15,8 +15,6 @@ namespace {
 // The library's Qt texts (the upgrade report) come through the host's translators.
 TRV_QT_InitTranslator const translatorStartUp{"trv_control_param_table_dll"};
 TRV_QT_InitTranslator const translatorStartUpQt{"trv_control_param_table_dll"};
-
-constexpr char const* kEmptyData = "Empty control-parameter data.";
 
 template <typename Field>
 void setBraxField(data::InternalInterface& module, Field value, Field BRAX_Control_Properties::*member) {
@@ -39,7 +37,7 @@ Data& Data::operator=(Data&& other) noexcept {
 Data::~Data() = default;
 
 data::InternalInterface& Data::checked() const {
-  if (!module) throw std::logic_error(kEmptyData);
+  if (!module) errors::emptyData();
   return *module;
 }
 

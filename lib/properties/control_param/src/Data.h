@@ -3,7 +3,7 @@
 //
 // A host makes one Data per task. Copies share one option record; a moved-from Data is empty, and every
 // member operation on an empty Data other than copy, move, assignment and destruction throws
-// std::logic_error("Empty control-parameter data.").
+// std::logic_error, whose message says that the data is empty.
 
 #include <memory>
 #include <vector>
@@ -51,7 +51,8 @@ class TRV_CONTROL_PARAM_EXPORT Data {
   QString getXMLData();
   void insertXMLData(QString const& xml);
 
-  // Construction-stage tasks only; any other task throws "Type mismatch." and keeps its options.
+  // Construction-stage tasks only; any other task throws the object model's type mismatch
+  // (std::runtime_error) and keeps its options.
   void setBRAX_NMAT(_bond_enumerators::BRAX_NMAT::BRAX_NMAT value);
   void setBRAX_PROB(_bond_enumerators::BRAX_PROB::BRAX_PROB value);
 
@@ -63,7 +64,7 @@ class TRV_CONTROL_PARAM_EXPORT Data {
   // Sets the options named in `fields` (field names such as "warp"; every option when empty) back to their
   // schema defaults, in one transaction with one round of inspector signals. Options are the fields that have
   // an inspector property, shown or not; "version_id" is none, so an upgraded record stays upgraded. Throws
-  // std::invalid_argument("Unknown option '...'.") for any other name, before anything changes.
+  // std::invalid_argument, whose message names the first other name, before anything changes.
   void resetToDefaults(std::vector<QString> const& fields = {});
 
   // The inspector's edit history, shared by every widget and copy of the task: each property edit and each

@@ -2,7 +2,6 @@
 // The module data object pattern, instantiated once per option record.
 
 #include <algorithm>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "container/model/change.h"
 #include "lib/properties/control_param/src/InternalInterface.h"
 #include "lib/properties/control_param/src/RecordKey.h"
+#include "lib/properties/control_param/src/errors.h"
 #include "lib/properties/control_param/src/kelmar.h"
 #include "lib/properties/control_param/src/record_history.h"
 #include "lib/properties/control_param/src/stored_form.h"
@@ -70,24 +70,23 @@ class ModuleData : public InternalInterface {
 // Whether the field `name` of Record is an option (has an inspector property).
 template <typename Record>
 bool isOption(std::string const& name) {
-  bool found = false;
-  control_param::reflection::for_each_field<Record>([&](auto field) {
-    found = found ||
-            (decltype(field)::metadata.name == name && decltype(field)::metadata.attribute("DisplayName"));
-  });
-  return found;
+  bool option = false;
+  control_param::reflection::visit_field<Record>(
+      name, [&](auto field) { option = control_param::reflection::is_option(decltype(field)::metadata); });
+  return option;
 }
 
 template <typename Record>
 void ModuleData<Record>::resetToDefaults(std::vector<std::string> const& fields) {
   for (auto const& name : fields)
-    if (!isOption<Record>(name)) throw std::invalid_argument("Unknown option '" + name + "'.");
+    if (!isOption<Record>(name)) errors::unknownOption(name);
   changeRecord([&](Record& record) {
     control_param::reflection::for_each_field<Record>([&](auto field) {
       using Field = decltype(field);
       bool const named =
           fields.empty() || std::find(fields.begin(), fields.end(), Field::metadata.name) != fields.end();
-      if (named && Field::metadata.attribute("DisplayName")) Field::member(record) = Field::default_value;
+      if (named && control_param::reflection::is_option(Field::metadata))
+        Field::member(record) = Field::default_value;
     });
   });
 }

@@ -11,7 +11,7 @@
 
 namespace trv::control_param::data {
 
-// Refuses a keyword language other than 0 (German) and 1 (English) with std::invalid_argument.
+// Refuses a keyword language other than 0 (German) and 1 (English): errors::unknownKeywordLanguage.
 KeywordLanguage checkedLanguage(int language);
 
 // The lines of `record` for `type`, `content` and `language`; nothing is written for a refused language.

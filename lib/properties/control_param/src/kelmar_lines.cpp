@@ -5,7 +5,7 @@
 
 #include <QStringBuilder>
 
-#include "lib/properties/control_param/vocabulary/host_reports.h"
+#include "reports/host_reports.h"
 
 namespace trv::control_param::data {
 namespace {

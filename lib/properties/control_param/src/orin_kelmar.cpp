@@ -48,6 +48,9 @@ template <>
 KelmarLines moduleLines<ORIN_Control_Properties>(ProgrammTypes type, ORIN_Control_Properties const& record,
                                                  ModelContent const& content, KeywordLanguage language) {
   KelmarLines lines = emptyLines();
+  // The lines and the inspector differ on `fric` on purpose: ORIN_B writes it but does not show it, ORIN_C
+  // shows it but does not write it, ORIN_D shows and writes it (the inspector's rule table in
+  // applicability.cpp says the same).
   switch (type) {
     case ORIN_A:
     case ORIN_C:

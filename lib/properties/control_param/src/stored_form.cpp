@@ -1,6 +1,6 @@
 #include "lib/properties/control_param/src/stored_form.h"
 
-#include "lib/properties/control_param/vocabulary/host_reports.h"
+#include "reports/host_reports.h"
 
 namespace trv::control_param::data::stored_form_detail {
 

@@ -9,8 +9,8 @@
 #include <QString>
 
 #include "serialization/compact_binary.h"
-#include "serialization/detail/stored_text.h"
 #include "serialization/simple_json.h"
+#include "serialization/stored_text.h"
 
 namespace trv::control_param::data {
 
@@ -21,7 +21,7 @@ void reportEmptyText();
 
 template <typename Record>
 void readBase64Line(QStringView line, Record& record) {
-  serialization::detail::Base64Line const decoded(line);
+  serialization::Base64Line const decoded(line);
   serialization::fromCompactBinary(decoded.bytes(), record);
 }
 
@@ -35,7 +35,7 @@ void readJsonLine(QStringView line, Record& record) {
 template <typename Record, typename ReadLine>
 std::vector<Record> readLines(QString const& xml, ReadLine readLine) {
   std::vector<Record> records;
-  serialization::detail::forEachLine(xml, [&](QStringView line) {
+  serialization::forEachLine(xml, [&](QStringView line) {
     Record record{};
     readLine(line, record);
     records.push_back(std::move(record));
@@ -48,7 +48,7 @@ template <typename Record, typename ReadLine>
 Record readFirstOfLines(QString const& xml, ReadLine readLine) {
   Record first{};
   bool seen = false;
-  serialization::detail::forEachLine(xml, [&](QStringView line) {
+  serialization::forEachLine(xml, [&](QStringView line) {
     if (!seen) {
       readLine(line, first);
       seen = true;
@@ -65,7 +65,7 @@ Record readFirstOfLines(QString const& xml, ReadLine readLine) {
 // The Base64 line of the record's Compact Binary bytes, followed by "\n".
 template <typename Record>
 QString encodeRecord(Record const& record) {
-  return serialization::detail::base64Line(serialization::compact_binary::encode(record).view());
+  return serialization::base64Line(serialization::compact_binary::encode(record).view());
 }
 
 // The first record of the stored text (JSON lines when it starts with "{", Base64 lines otherwise), or the

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "lib/properties/control_param/vocabulary/host_reports.h"
+#include "reports/host_reports.h"
 
 namespace trv::control_param::data {
 namespace {

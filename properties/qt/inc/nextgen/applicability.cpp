@@ -47,6 +47,9 @@ RuleTable withRules(RuleTable table, RuleTable const& more) {
   return table;
 }
 
+// The inspector and the KELMAR lines differ on `fric` on purpose: ORIN_B writes it but does not show it,
+// ORIN_C shows it but does not write it, ORIN_D shows and writes it (the writer in orin_kelmar.cpp says the
+// same).
 RuleTable const kOrinA = orinBase();
 RuleTable const kOrinB = withRules(orinBase(), {{"iter", kIter}, {"bric", kBric}, {"cabl", kCabl}});
 RuleTable const kOrinCD = withRules(orinBase(), {{"fric", kFric}});

@@ -183,7 +183,7 @@ void addFieldProperty(Configuration& configuration, std::shared_ptr<container::m
                       FieldPath const& path) {
   using Record = typename Field::record_type;
   auto const& field = Field::metadata;
-  if (!field.attribute("DisplayName")) return;
+  if (!control_param::reflection::is_option(field)) return;
   FieldPath fieldPath = path;
   fieldPath.push_back(field.name);
   auto property = std::make_shared<Property>();

@@ -8,7 +8,7 @@
 
 #include "host/trv_properties_qt/Property.h"
 #include "lib/properties/control_param/schema/reflection.h"
-#include "lib/properties/control_param/vocabulary/host_reports.h"
+#include "reports/host_reports.h"
 
 namespace trv::translation {
 class Xlator;

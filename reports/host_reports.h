@@ -1,7 +1,10 @@
 #pragma once
 // Where the host's assertion log files each failed condition this library reports. The host's log readers
 // know the library's reports by these file contexts and line numbers, so they stay as they are whatever
-// becomes of the source files: they name places of the log's format, not files of this tree.
+// becomes of the source files: they name places of the log's format, not files of this tree. The table sits
+// below every part of the library that reports (the object model and the translator included).
+
+#include <string>
 
 #include "host/trv_assert/SmartAssert.h"
 
@@ -23,10 +26,14 @@ inline constexpr ReportPosition kOptionLineSelfCheck{"lib/properties/control_par
 inline constexpr ReportPosition kPrecisionConversion{"properties/qt/inc/nextgen/from_bond", 192};
 inline constexpr ReportPosition kMaximumConversion{"properties/qt/inc/nextgen/from_bond", 402};
 inline constexpr ReportPosition kMinimumConversion{"properties/qt/inc/nextgen/from_bond", 415};
+// Putting an object back failed while a transaction was rolled back.
+inline constexpr ReportPosition kRestoreFailed{"container/model/Transaction", 14};
+// A message catalogue that could not be read (once per file).
+inline constexpr ReportPosition kUnreadableCatalogue{"translation/Xlator", 0};
 }  // namespace report_position
 
 // Reports the failed `condition` with `message` to the host's assertion log at `position`.
-inline void reportToHost(char const* condition, ReportPosition position, char const* message = "") {
+inline void reportToHost(char const* condition, ReportPosition position, std::string const& message = "") {
   smartassert::SmartAssert(condition).setFileContext(position.file, position.line).debug(message);
 }
 

@@ -1,12 +1,11 @@
 #pragma once
-// Speed-tuned: hand-written Base64 and line scanner of the stored text, instead of QByteArray's and
-// QString::split's copies (figures in BENCHMARKS.md, "Stored-form codec").
-//
 // The text side of the stored form, independent of the record: the non-empty lines of a stored text and
 // the Base64 of one line. Base64 follows QByteArray exactly: `base64Line(bytes)` is
 // `QString::fromLatin1(bytes.toBase64()) + "\n"`, `Base64Line(line).bytes()` is
 // `QByteArray::fromBase64(line.toLatin1())` (characters outside the alphabet, "=" included, are skipped),
-// both without the intermediate copies.
+// both without the intermediate copies: the scanner below and the Base64 (detail/stored_text.cpp) are
+// hand-written for speed, instead of QString::split's and QByteArray's copies (figures in BENCHMARKS.md,
+// "Stored-form codec").
 
 #include <array>
 #include <memory>
@@ -15,7 +14,7 @@
 #include <QString>
 #include <QStringView>
 
-namespace trv::serialization::detail {
+namespace trv::serialization {
 
 // Calls `f(QStringView)` for every part of `text` between line feeds, empty parts skipped.
 template <typename F>
@@ -49,4 +48,4 @@ class Base64Line {
   std::size_t size_ = 0;
 };
 
-}  // namespace trv::serialization::detail
+}  // namespace trv::serialization
