@@ -30,6 +30,8 @@ inline constexpr ReportPosition kMinimumConversion{"properties/qt/inc/nextgen/fr
 inline constexpr ReportPosition kRestoreFailed{"container/model/Transaction", 14};
 // A message catalogue that could not be read (once per file).
 inline constexpr ReportPosition kUnreadableCatalogue{"translation/Xlator", 0};
+// An undo or redo step whose commit failed (the message: the error's).
+inline constexpr ReportPosition kUndoStepFailed{"lib/properties/control_param/src/record_step", 0};
 }  // namespace report_position
 
 // Reports the failed `condition` with `message` to the host's assertion log at `position`.

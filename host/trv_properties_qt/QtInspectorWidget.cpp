@@ -10,9 +10,12 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStyle>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "host/trv_qt2/ValueText.h"
@@ -223,6 +226,30 @@ QSize QtInspectorWidget::sizeHint() const {
   auto const* scroll = findChild<QScrollArea*>();
   QSize const content = scroll->widget()->sizeHint();
   return {content.width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent), content.height()};
+}
+
+bool QtInspectorWidget::event(QEvent* event) {
+  if (event->type() == QEvent::DynamicPropertyChange) bindUndoKeys();
+  return QWidget::event(event);
+}
+
+void QtInspectorWidget::bindUndoKeys() {
+  for (QShortcut* shortcut : undoKeys_) delete shortcut;
+  undoKeys_.clear();
+  auto const stack = property("trv_undoStack").value<QPointer<QUndoStack>>();
+  QVariant const wanted = property("trv_undoShortcuts");
+  if (!stack || (wanted.isValid() && !wanted.toBool())) return;
+  auto const bind = [&](QKeySequence const& keys, void (QUndoStack::*step)()) {
+    auto* shortcut = new QShortcut(keys, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    // An editor holding an entry not yet stored keeps the keys for its own editing (it takes them first).
+    connect(shortcut, &QShortcut::activated, this, [stack, step] {
+      if (stack) (stack->*step)();
+    });
+    undoKeys_.push_back(shortcut);
+  };
+  bind(QKeySequence(Qt::CTRL | Qt::Key_Z), &QUndoStack::undo);
+  bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &QUndoStack::redo);
+  bind(QKeySequence(Qt::CTRL | Qt::Key_Y), &QUndoStack::redo);
 }
 
 QWidget* QtInspectorWidget::editor(std::string const& id) const {

@@ -4,6 +4,11 @@
 // gets the editor that its settings ask for; the values follow the model's signals. The grid scrolls and
 // fits a narrow dock: labels are elided (their full text in the tooltip) and never move the editors when they
 // turn bold; each changed option has a reset button.
+//
+// Undo: when the widget carries the task's undo stack as the dynamic property "trv_undoStack" (a
+// QPointer<QUndoStack>), Ctrl+Z undoes and Ctrl+Shift+Z and Ctrl+Y redo while the focus is within it, except
+// while an editor holds an entry not yet stored. A host whose own Edit menu carries these keys sets the
+// dynamic property "trv_undoShortcuts" to false (two shortcuts on one key fire neither).
 
 #include <memory>
 #include <string>
@@ -22,6 +27,7 @@
 class QAction;
 class QGridLayout;
 class QLabel;
+class QShortcut;
 class QToolButton;
 
 namespace trv::properties {
@@ -50,6 +56,9 @@ class QtInspectorWidget : public QWidget {
   // and lower (it scrolls).
   QSize sizeHint() const override;
 
+ protected:
+  bool event(QEvent* event) override;
+
  private:
   struct Row {
     std::shared_ptr<Property> property;
@@ -72,6 +81,8 @@ class QtInspectorWidget : public QWidget {
   void setSectionExpanded(Section const& section, bool expanded);
   // Why the row shows no value: the option that switches it off, and how; empty when it has no gate.
   QString switchedOffText(Property const& property) const;
+  // Binds, or unbinds, the undo and redo keys as the dynamic properties ask.
+  void bindUndoKeys();
 
   std::shared_ptr<Properties> properties_;
   std::shared_ptr<SelectionManager<ObjectKey>> selectionManager_;
@@ -81,6 +92,7 @@ class QtInspectorWidget : public QWidget {
   std::vector<Row> rows_;
   std::vector<Section> sections_;
   std::vector<boost::signals2::scoped_connection> connections_;
+  std::vector<QShortcut*> undoKeys_;
 };
 
 }  // namespace trv::properties

@@ -95,6 +95,11 @@ class EntryGuard : public QObject {
   }
 
   bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::ShortcutOverride && !edit_->isModified() && isUndoKey(event)) {
+      // Without an entry of its own to undo, the field leaves the undo and redo keys to the task's history.
+      event->ignore();
+      return true;
+    }
     if (event->type() == QEvent::KeyPress) {
       int const key = static_cast<QKeyEvent*>(event)->key();
       if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -112,6 +117,12 @@ class EntryGuard : public QObject {
   }
 
  private:
+  static bool isUndoKey(QEvent* event) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+           (key->modifiers() == Qt::ControlModifier && key->key() == Qt::Key_Y);
+  }
+
   // Stores a changed entry that reads as a value; false when it does not (it is marked then).
   bool store() {
     if (!edit_->isModified()) return true;

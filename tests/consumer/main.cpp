@@ -3,9 +3,11 @@
 // the README's host example and catches every exception the library documents by its exact type, across the
 // shared-library boundary.
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QObject>
+#include <QUndoStack>
 #include <cstdio>
 #include <functional>
 #include <stdexcept>
@@ -55,6 +57,8 @@ class ChangeCounter : public QObject {
 struct ExampleResult {
   QString stored;
   std::vector<QString> solverLines;
+  bool changed;
+  QString undoText;
 };
 
 ExampleResult hostExample(QWidget* parent, QString const& storedText) {
@@ -79,11 +83,16 @@ ExampleResult hostExample(QWidget* parent, QString const& storedText) {
   });
   worker.join();
 
-  task.resetToDefaults({"warp"});            // or {} for every option: one change, one round of signals
-  if (task.canUndo()) task.undo();           // the inspector's edit history, shared by every widget and copy
+  // The task's edit history (Qt's undo stack, shared by every widget and copy): menu entries with texts,
+  // a history view, "changed since saved".
+  QUndoStack* history = task.undoStack();
+  QAction* undo = history->createUndoAction(parent);
+  task.resetToDefaults({"warp"});  // one step, one change, one round of signals ({} resets every option)
+  undo->trigger();                 // or task.undo()
+  bool const changed = !history->isClean();
   QString const stored = task.getXMLData();  // for the project file
   // README: host example ends
-  return {stored, solverLines};
+  return {stored, solverLines, changed, undo->text()};
 }
 
 }  // namespace
@@ -114,8 +123,9 @@ int main(int argc, char** argv) {
 
   QWidget window;
   QString const text = QStringLiteral("MAIA\n");  // warping torsion active
-  auto const [stored, solverLines] = hostExample(&window, text);
-  check(stored == text, "the example's reset undone: the text as loaded");
+  auto const [stored, solverLines, changed, undoText] = hostExample(&window, text);
+  check(stored == text && !changed, "the example's reset undone: the text as loaded, unchanged");
+  check(undoText == "Undo", "nothing left to undo");
   check(solverLines.size() == 1 && solverLines[0] == "CTRL OPT WARP VAL 1", "the worker's solver lines");
   auto* inspector = window.findChild<trv::properties::QtInspectorWidget*>();
   auto* warp = inspector ? qobject_cast<QComboBox*>(inspector->editor("warp")) : nullptr;

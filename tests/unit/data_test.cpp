@@ -7,8 +7,12 @@
 #include <stdexcept>
 #include <string>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <QUndoStack>
 #include <QWidget>
 
 #include <boost/type_erasure/any_cast.hpp>
@@ -280,6 +284,69 @@ TEST(DataFacade, UndoAndRedoInspectorEdits) {
   brax.setBRAX_NMAT(BRAX_NMAT::Active);
   brax.undo();
   EXPECT_EQ(brax.getXMLData(), "0AkAAA==\n");
+}
+
+// The history is the task's Qt undo stack: a step per edit, named by the option's label in the label language
+// (a reset as such), the edit committed once with one round of signals; loading starts it clean, the upgrade
+// and the construction-stage setters anew but changed. The widget binds the undo and redo keys, except while
+// an entry is typed or where the host switched them off. A step whose change fails is reported, not thrown.
+TEST(DataFacade, EditHistoryOnQtsUndoStack) {
+  trv::properties::chooseLabelLanguage("de_DE.UTF-8");
+  trv::dbo::standin::setModel(kHandle, {true, true, true, true, true});
+  Data data(ORIN_B, kHandle);
+  QUndoStack* stack = data.undoStack();
+  EXPECT_EQ(Data(data).undoStack(), stack);
+  std::unique_ptr<trv::properties::QtInspectorWidget> widget(data.createPropertyInspector(nullptr));
+  widget->show();
+  QApplication::setActiveWindow(widget.get());
+  widget->editor("warp")->setFocus();
+  EXPECT_EQ(widget->property("trv_undoStack").value<QPointer<QUndoStack>>(), stack);
+  SignalPositions log(*widget->modelSignals());
+  setThroughInspector(*widget, "warp", ORIN_WARP::Active);
+  EXPECT_EQ(log.seen, (std::vector<std::string>{"modified:0", "modifiedDone:0"}));
+  EXPECT_EQ(stack->undoText(), QStringLiteral("Wölbkrafttorsion"));
+  EXPECT_FALSE(stack->isClean());
+  data.resetToDefaults({"warp"});
+  EXPECT_EQ(stack->undoText(), QStringLiteral("Auf Standardwerte zurücksetzen"));
+  QTest::keyClick(widget->editor("warp"), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(data.getXMLData(), "MAIA\n");
+  QTest::keyClick(widget->editor("warp"), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  QTest::keyClick(widget->editor("warp"), Qt::Key_Y, Qt::ControlModifier);  // nothing more to redo
+  EXPECT_EQ(data.getXMLData(), "AA==\n");
+  auto* typed = widget->findChild<QLineEdit*>("cabl");
+  typed->setFocus();
+  QTest::keyClicks(typed, "7");
+  QTest::keyClick(typed, Qt::Key_Z, Qt::ControlModifier);  // the entry's own undo
+  EXPECT_EQ(stack->index(), 2);
+  QTest::keyClick(typed, Qt::Key_Escape);
+  QTest::keyClick(typed, Qt::Key_Z, Qt::ControlModifier);  // nothing typed: the task's
+  EXPECT_EQ(stack->index(), 1);
+  widget->setProperty("trv_undoShortcuts", false);
+  QTest::keyClick(widget->editor("warp"), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(stack->index(), 1);
+  data.insertXMLData("MAIA\n");
+  EXPECT_TRUE(stack->isClean() && stack->count() == 0);
+  Data brax(BRAX_A, kHandle);
+  brax.upgrade();
+  EXPECT_FALSE(brax.undoStack()->isClean());
+  brax.insertXMLData("AA==\n");
+  brax.setBRAX_PROB(BRAX_PROB::Linear);
+  EXPECT_TRUE(!brax.undoStack()->isClean() && !brax.canUndo());
+  trv::properties::chooseLabelLanguage("");
+  auto module = data::createModule(ORIN_B, kHandle);
+  module->resetToDefaults({});  // no change, no step
+  EXPECT_EQ(module->existingUndoStack(), nullptr);
+  module->insertXMLData("MAIA\n");
+  module->resetToDefaults({});
+  trv::smartassert::clearReports();
+  {
+    trv::container::model::Transaction open(*module->model);
+    module->undoStack().undo();
+  }
+  ASSERT_EQ(trv::smartassert::reports().size(), 1u);
+  EXPECT_EQ(trv::smartassert::reports()[0].file + ':' + std::to_string(trv::smartassert::reports()[0].line),
+            "lib/properties/control_param/src/record_step:0");
+  EXPECT_EQ(module->getXMLData(), "AA==\n");
 }
 
 TEST(ModuleData, AsksTheModelQueriesOnceEachAndKeepsTheAnswers) {

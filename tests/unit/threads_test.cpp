@@ -1,6 +1,6 @@
-// Tasks on several threads: different Data objects made, loaded, stored and asked for KELMAR at once (with
-// German labels, so the shared locales, catalogue texts and settings trees are used from every thread) give
-// what one thread gives.
+// Tasks on several threads: different Data objects made, loaded, edited and undone, stored and asked for
+// KELMAR at once (with German labels, so the shared locales, catalogue texts and settings trees are used from
+// every thread) give what one thread gives.
 #include <array>
 #include <map>
 #include <string>
@@ -8,6 +8,8 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <QThread>
+#include <QUndoStack>
 
 #include "host/trv_dbo/dbo.h"
 #include "host/trv_properties_qt/label_language.h"
@@ -34,7 +36,10 @@ std::string results(int i) {
   visitRecordType(type, [&](auto tag) { module = moduleName<typename decltype(tag)::type>(); });
   Data data(type, kHandle);
   data.insertXMLData(QString::fromUtf8(options.at(module)) + (i % 2 ? "" : "\n"));
+  data.resetToDefaults();  // a step of the task's history, undone on the thread that made the task
+  data.undo();
   std::string text = data.getXMLData().toStdString();
+  if (data.undoStack()->thread() != QThread::currentThread()) text += "a history of another thread\n";
   for (int language : {0, 1})
     for (QString const& line : data.getKELMAR(language)) text += line.toStdString() + '\n';
   return text;

@@ -77,7 +77,7 @@ int properties(Context const& context) {
 }
 
 // The inspector in a window of its own, as a host shows it: the grid, a "Reset all" button, and undo (Ctrl+Z)
-// and redo (Ctrl+Shift+Z, Ctrl+Y) while the grid has the focus and no editor is open.
+// and redo (Ctrl+Shift+Z, Ctrl+Y), which the grid binds itself, while the focus is within it.
 int inspector(Context const& context) {
   trv::control_param::Data data = makeTask(context);
   QWidget window;
@@ -89,17 +89,6 @@ int inspector(Context const& context) {
   auto* resetAll = new QPushButton(QCoreApplication::translate("ctrlparam", "Reset all"), &window);
   QObject::connect(resetAll, &QPushButton::clicked, &window, [&data] { data.resetToDefaults(); });
   layout->addWidget(resetAll, 0, Qt::AlignRight);
-  auto bind = [&](QKeySequence const& keys, void (trv::control_param::Data::*step)()) {
-    auto* shortcut = new QShortcut(keys, grid, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    QObject::connect(shortcut, &QShortcut::activated, grid, [&data, step] {
-      // An open line edit keeps its own undo; the task's history is for the grid.
-      auto* focus = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-      if (!focus || !focus->isModified()) (data.*step)();
-    });
-  };
-  bind(QKeySequence::Undo, &trv::control_param::Data::undo);
-  bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &trv::control_param::Data::redo);
-  bind(QKeySequence(Qt::CTRL | Qt::Key_Y), &trv::control_param::Data::redo);
   window.resize(std::max(window.sizeHint().width(), 560), window.sizeHint().height());
   if (!context.screenshot) {
     window.show();

@@ -21,4 +21,15 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>ModuleData</name>
+    <message>
+        <source>Reset to defaults</source>
+        <translation>Auf Standardwerte zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Change of options</source>
+        <translation>Änderung der Optionen</translation>
+    </message>
+</context>
 </TS>

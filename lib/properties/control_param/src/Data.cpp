@@ -2,6 +2,10 @@
 
 #include <utility>
 
+#include <QPointer>
+#include <QUndoStack>
+#include <QVariant>
+
 #include "container/model/change.h"
 #include "host/trv_properties_qt/QtInspectorWidget.h"
 #include "host/trv_qt/trv_qt.h"
@@ -20,7 +24,7 @@ template <typename Field>
 void setBraxField(data::InternalInterface& module, Field value, Field BRAX_Control_Properties::*member) {
   container::model::change<BRAX_Control_Properties>(
       *module.model, data::RecordKey, [&](BRAX_Control_Properties& record) { record.*member = value; });
-  module.clearHistory();
+  module.startHistory(false);
 }
 
 }  // namespace
@@ -42,10 +46,13 @@ data::InternalInterface& Data::checked() const {
 }
 
 properties::QtInspectorWidget* Data::createPropertyInspector(QWidget* parent) {
-  auto const& configuration = *checked().configuration;
-  return new properties::QtInspectorWidget(parent, configuration.properties, configuration.selectionManager,
-                                           configuration.editorFactory, configuration.validatorFactory,
-                                           configuration.signals);
+  auto& module = checked();
+  auto const& configuration = *module.configuration;
+  auto* widget = new properties::QtInspectorWidget(
+      parent, configuration.properties, configuration.selectionManager, configuration.editorFactory,
+      configuration.validatorFactory, configuration.signals);
+  widget->setProperty("trv_undoStack", QVariant::fromValue(QPointer<QUndoStack>(&module.undoStack())));
+  return widget;
 }
 
 std::vector<QString> Data::getKELMAR(int language) {
@@ -86,20 +93,26 @@ void Data::resetToDefaults(std::vector<QString> const& fields) {
   checked().resetToDefaults(names);
 }
 
+QUndoStack* Data::undoStack() {
+  return &checked().undoStack();
+}
+
 void Data::undo() {
-  checked().undo();
+  if (QUndoStack* stack = checked().existingUndoStack()) stack->undo();
 }
 
 void Data::redo() {
-  checked().redo();
+  if (QUndoStack* stack = checked().existingUndoStack()) stack->redo();
 }
 
 bool Data::canUndo() const {
-  return checked().canUndo();
+  QUndoStack const* stack = checked().existingUndoStack();
+  return stack && stack->canUndo();
 }
 
 bool Data::canRedo() const {
-  return checked().canRedo();
+  QUndoStack const* stack = checked().existingUndoStack();
+  return stack && stack->canRedo();
 }
 
 }  // namespace trv::control_param

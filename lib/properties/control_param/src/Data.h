@@ -14,6 +14,7 @@
 #include "lib/properties/control_param/vocabulary/ProgrammTypes.h"
 #include "lib/properties/control_param/vocabulary/export.h"
 
+class QUndoStack;
 class QWidget;
 
 namespace trv::logging {
@@ -67,9 +68,17 @@ class TRV_CONTROL_PARAM_EXPORT Data {
   // std::invalid_argument, whose message names the first other name, before anything changes.
   void resetToDefaults(std::vector<QString> const& fields = {});
 
-  // The inspector's edit history, shared by every widget and copy of the task: each property edit and each
-  // resetToDefaults is a step (at most 100 are kept); an undo or redo is an ordinary change of the options.
-  // insertXMLData, upgrade and the construction-stage setters start the history anew.
+  // The task's edit history on Qt's undo framework, made when first asked for and owned by the task (every
+  // copy and every widget of it share it; a widget made by createPropertyInspector carries it as the dynamic
+  // property "trv_undoStack", a QPointer<QUndoStack>). Each property edit and each resetToDefaults is a step,
+  // named in the label language by the option's label or as a reset (at most 100 are kept); an undo or redo
+  // is an ordinary change of the options. For menu entries with texts: createUndoAction/createRedoAction;
+  // "changed since saved": isClean() (the host calls setClean() when it stores the task). insertXMLData
+  // starts the history anew and clean; upgrade and the construction-stage setters anew and changed. The stack
+  // belongs to the thread that made the task; a task shown in a widget belongs to the GUI thread.
+  QUndoStack* undoStack();
+  // The same stack's undo, redo and whether they can be done; nothing to do while it has not been made. A
+  // step whose change fails is reported to the host's assertion reporter; nothing is thrown.
   void undo();
   void redo();
   bool canUndo() const;

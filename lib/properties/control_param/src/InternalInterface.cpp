@@ -1,5 +1,8 @@
 #include "lib/properties/control_param/src/InternalInterface.h"
 
+#include <QThread>
+#include <QUndoStack>
+
 #include "host/trv_dbo/dbo.h"
 #include "lib/properties/control_param/src/model_signal_forwarding.h"
 #include "translation/Xlator.h"
@@ -35,15 +38,34 @@ InternalInterface::InternalInterface(ProgrammTypes type, int databaseHandle)
     : programType(type),
       configuration(makeConfiguration()),
       model(std::make_shared<container::model::Model>()),
-      connections(forwardModelSignals(*model, configuration)) {
+      connections(forwardModelSignals(*model, configuration)),
+      thread_(QThread::currentThread()) {
   modelContent = askModelContent(databaseHandle);
 }
 
 InternalInterface::~InternalInterface() {
+  undoStack_.reset();
   for (auto& connection : connections) connection.disconnect();
   connections.clear();
   model.reset();
   configuration.reset();
+}
+
+QUndoStack& InternalInterface::undoStack() {
+  if (!undoStack_) {
+    undoStack_ = std::make_unique<QUndoStack>();
+    undoStack_->setUndoLimit(kUndoLimit);
+    if (!savedAtStart_) undoStack_->resetClean();
+    if (undoStack_->thread() != thread_) undoStack_->moveToThread(thread_);
+  }
+  return *undoStack_;
+}
+
+void InternalInterface::startHistory(bool saved) {
+  savedAtStart_ = saved;
+  if (!undoStack_) return;
+  undoStack_->clear();
+  if (!saved) undoStack_->resetClean();
 }
 
 void InternalInterface::test4upgrade(logging::UILogEntryCollectorSink&) {}

@@ -8,6 +8,9 @@
 #include <vector>
 
 #include <QString>
+
+class QThread;
+class QUndoStack;
 #include <boost/signals2/connection.hpp>
 
 #include "container/model/Model.h"
@@ -30,12 +33,16 @@ class InternalInterface {
   // transaction; an option is a field that has an inspector property. Throws std::invalid_argument for a
   // name of no option, before anything changes.
   virtual void resetToDefaults(std::vector<std::string> const& fields) = 0;
-  // The inspector's edit history (see RecordHistory).
-  virtual void undo() = 0;
-  virtual void redo() = 0;
-  virtual bool canUndo() const = 0;
-  virtual bool canRedo() const = 0;
-  virtual void clearHistory() = 0;
+
+  // The task's edit history, made when first needed (the first step, or a host's first call) in the thread
+  // that made the task, with at most kUndoLimit steps; shared by every copy and widget of the task.
+  QUndoStack& undoStack();
+  // The same, or null while it has not been needed.
+  QUndoStack* existingUndoStack() const { return undoStack_.get(); }
+  // Starts the history anew: `saved`, the task is as stored (clean); else it is changed, not saved.
+  void startHistory(bool saved);
+
+  static constexpr int kUndoLimit = 100;
 
   ProgrammTypes programType;
   ModelContent modelContent;
@@ -44,6 +51,10 @@ class InternalInterface {
   std::vector<boost::signals2::scoped_connection> connections;
 
  protected:
+  std::unique_ptr<QUndoStack> undoStack_;
+  QThread* thread_;           // the thread that made the task
+  bool savedAtStart_ = true;  // whether a history made later starts clean
+
   InternalInterface(ProgrammTypes type, int databaseHandle);
   ~InternalInterface();
   InternalInterface(InternalInterface const&) = delete;

@@ -37,7 +37,7 @@ void BraxData::upgrade() {
     record.cant = BRAX_CANT::AddNodesSeparateTangentially;
     record.version_id = kCurrentVersion;
   });
-  clearHistory();
+  startHistory(false);
 }
 
 }  // namespace trv::control_param::data

@@ -6,13 +6,16 @@
 #include <utility>
 #include <vector>
 
+#include <QCoreApplication>
+#include <QUndoStack>
+
 #include "container/model/Transaction.h"
 #include "container/model/change.h"
 #include "lib/properties/control_param/src/InternalInterface.h"
 #include "lib/properties/control_param/src/RecordKey.h"
 #include "lib/properties/control_param/src/errors.h"
 #include "lib/properties/control_param/src/kelmar.h"
-#include "lib/properties/control_param/src/record_history.h"
+#include "lib/properties/control_param/src/record_step.h"
 #include "lib/properties/control_param/src/stored_form.h"
 #include "properties/qt/inc/nextgen/applicability.h"
 #include "properties/qt/inc/nextgen/from_bond.h"
@@ -28,9 +31,10 @@ class ModuleData : public InternalInterface {
 
   QString getXMLData() override { return encodeRecord(record()); }
 
+  // Loading stored options starts the history anew, as stored.
   void insertXMLData(QString const& xml) override {
-    replaceRecord(decodeRecord<Record>(xml));
-    clearHistory();
+    restore(decodeRecord<Record>(xml));
+    startHistory(true);
   }
 
   std::vector<QString> getKELMAR(int language) override {
@@ -39,15 +43,12 @@ class ModuleData : public InternalInterface {
 
   void resetToDefaults(std::vector<std::string> const& fields) override;
 
-  void undo() override {
-    history_.undo([this](Record const& step) { replaceRecord(step); });
+  // Commits `with` as the record in one transaction without making it a step of the history (a load, an undo
+  // or a redo).
+  void restore(Record const& with) {
+    Guard const guard(restoring_);
+    changeRecord([&](Record& record) { record = with; });
   }
-  void redo() override {
-    history_.redo([this](Record const& step) { replaceRecord(step); });
-  }
-  bool canUndo() const override { return history_.canUndo(); }
-  bool canRedo() const override { return history_.canRedo(); }
-  void clearHistory() override { history_.clear(record()); }
 
   // The record in place, read without a transaction.
   Record const& record() const { return model->get<Record>(RecordKey); }
@@ -59,12 +60,22 @@ class ModuleData : public InternalInterface {
   }
 
  private:
-  void replaceRecord(Record const& with) {
-    changeRecord([&](Record& record) { record = with; });
-  }
+  // Sets a flag for its lifetime.
+  struct Guard {
+    explicit Guard(bool& flag) : flag_(flag) { flag_ = true; }
+    ~Guard() { flag_ = false; }
+    bool& flag_;
+  };
 
-  RecordHistory<Record> history_{Record{}};
-  boost::signals2::scoped_connection historyConnection_;  // after history_: disconnected before it goes
+  // After each commit: a change that is no load, undo or redo becomes a step of the history.
+  void committed();
+  // What a step from `before` to `after` changed: the option's label, or a text for several options.
+  QString stepText(Record const& before, Record const& after) const;
+
+  Record last_;             // the record as the history last saw it
+  bool restoring_ = false;  // a commit that is no step
+  bool resetting_ = false;  // a reset to defaults
+  boost::signals2::scoped_connection historyConnection_;
 };
 
 // Whether the field `name` of Record is an option (has an inspector property).
@@ -80,6 +91,7 @@ template <typename Record>
 void ModuleData<Record>::resetToDefaults(std::vector<std::string> const& fields) {
   for (auto const& name : fields)
     if (!isOption<Record>(name)) errors::unknownOption(name);
+  Guard const guard(resetting_);
   changeRecord([&](Record& record) {
     control_param::reflection::for_each_field<Record>([&](auto field) {
       using Field = decltype(field);
@@ -104,7 +116,34 @@ ModuleData<Record>::ModuleData(ProgrammTypes type, int databaseHandle)
   }
   configuration->selectionManager->selected.insert(RecordKey);
   properties::nextgen::filterApplicableProperties(programType, *configuration, modelContent, model);
-  historyConnection_ = model->modified.connect([this](auto const&) { history_.committed(record()); });
+  historyConnection_ = model->modified.connect([this](auto const&) { committed(); });
+}
+
+template <typename Record>
+void ModuleData<Record>::committed() {
+  Record const& now = record();
+  if (restoring_ || now == last_) {
+    last_ = now;
+    return;
+  }
+  QString const text =
+      resetting_ ? QCoreApplication::translate("ModuleData", "Reset to defaults") : stepText(last_, now);
+  auto* step = new RecordStep<ModuleData>(*this, text, std::exchange(last_, now), now);
+  undoStack().push(step);
+}
+
+template <typename Record>
+QString ModuleData<Record>::stepText(Record const& before, Record const& after) const {
+  std::string const* changed = nullptr;
+  int count = 0;
+  control_param::reflection::for_each_field<Record>([&](auto field) {
+    using Field = decltype(field);
+    if (!(Field::member(before) == Field::member(after))) ++count, changed = &Field::metadata.name;
+  });
+  if (count == 1)
+    for (auto const& property : configuration->properties->list())
+      if (property->id == *changed) return QString::fromStdString(property->displayName);
+  return QCoreApplication::translate("ModuleData", "Change of options");
 }
 
 }  // namespace trv::control_param::data
