@@ -1,7 +1,16 @@
 # The fuzz targets (fuzz/<name>_fuzzer.cpp, corpus fuzz/corpus/<name>/) and the seeds taken from the
 # stored-form reference vectors, shared by the libFuzzer build and the replay tests.
-set(TRV_FUZZ_TARGETS insert_xml_data override_file calculation_method)
+set(TRV_FUZZ_TARGETS insert_xml_data override_file calculation_method tool_input)
 set(TRV_FUZZ_LIBRARIES trv_control_param_core trv_host)
+
+# The libraries a target links: the library core, or for tool_input the tool's own input checks.
+function(trv_fuzz_libraries target out)
+  if(target STREQUAL "tool_input")
+    set(${out} ctrlparam_checks PARENT_SCOPE)
+  else()
+    set(${out} ${TRV_FUZZ_LIBRARIES} PARENT_SCOPE)
+  endif()
+endfunction()
 
 # Every input of the stored-form reference vectors, as seeds of the insert_xml_data target.
 set(TRV_WIRE_VECTORS ${PROJECT_SOURCE_DIR}/tests/data/wire/vectors.json CACHE FILEPATH

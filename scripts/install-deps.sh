@@ -2,7 +2,7 @@
 # Installs the Debian packages the project needs, when any is missing.
 set -euo pipefail
 packages=(build-essential cmake ninja-build qtbase5-dev libboost-all-dev rapidjson-dev gettext libgtest-dev
-  libbenchmark-dev clang clang-14 libclang-rt-14-dev clang-format qttools5-dev qttools5-dev-tools)
+  libbenchmark-dev clang clang-14 libclang-rt-14-dev clang-format qttools5-dev qttools5-dev-tools qttranslations5-l10n jq help2man xvfb xdotool)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -17,7 +17,7 @@ struct Failure : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Wrong usage: reported the same way, exit status 2.
+// Wrong usage: reported the same way with "(try 'ctrlparam --help')", exit status 2.
 struct UsageError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
@@ -26,13 +26,20 @@ struct Context {
   QString command;
   std::optional<trv::control_param::ProgrammTypes> program;
   QString model = QStringLiteral("none");
+  bool modelGiven = false;
   std::optional<QString> options;  // the --options value as given
   QStringList settings;            // the --set values, in order
-  QString language = QStringLiteral("de");
+  int language = 0;                // KELMAR keywords: 0 German, 1 English
   std::optional<QString> locale;
   std::optional<QString> screenshot;
-  bool changed = false;   // show: only the options away from their defaults
-  QStringList arguments;  // positional arguments after the command
+  std::optional<int> line;  // which text of an input holding several
+  bool strict = false;      // fields of another module are an error
+  bool lenient = false;     // JSON read as the library reads it
+  bool json = false;        // one JSON document instead of lines
+  bool changed = false;     // show: only the options away from their defaults
+  bool textOnly = false;    // upgrade --text
+  bool checkOnly = false;   // upgrade --check
+  QStringList arguments;    // positional arguments after the command
 
   trv::control_param::ProgrammTypes requireProgram() const {
     if (!program) throw UsageError("the command '" + command.toStdString() + "' needs --program");

@@ -16,6 +16,7 @@
 #include "host/trv_qt2/ValueText.h"
 #include "tools/ctrlparam/commands.h"
 #include "tools/ctrlparam/property_values.h"
+#include "tools/ctrlparam/records.h"
 
 namespace ctrlparam {
 namespace {
@@ -62,17 +63,45 @@ int properties(Context const& context) {
   trv::control_param::Data data = makeTask(context);
   auto const inspector = makeInspector(data);
   trv::ObjectKey const& key = shownKey(*inspector);
+  JsonWriter out;
+  out.StartObject();
+  out.Key("program");
+  out.String(trv::control_param::kProgrammTypeNames[context.requireProgram()]);
+  out.Key("properties");
+  out.StartArray();
   for (auto const& property : inspector->properties()->list()) {
     boost::any value;
-    bool const changed = property->getValue && property->getValue(key, value) &&
-                         trv::qt::differsFromDefault(*property->meta, value);
-    QString const line = QString::fromStdString(property->id) + QLatin1Char('\t') +
-                         QString::fromStdString(property->category) + QLatin1Char('\t') +
-                         QString::fromStdString(property->displayName) + QLatin1Char('\t') +
-                         shownValue(*property, key) + QLatin1Char('\t') +
-                         (changed ? QStringLiteral("*") : QString()) + QLatin1Char('\n');
-    std::cout << line.toStdString();
+    bool const shown = property->getValue && property->getValue(key, value);
+    bool const changed = shown && trv::qt::differsFromDefault(*property->meta, value);
+    QString const text = shownValue(*property, key);
+    if (!context.json) {
+      QString const line = QString::fromStdString(property->id) + QLatin1Char('\t') +
+                           QString::fromStdString(property->category) + QLatin1Char('\t') +
+                           QString::fromStdString(property->displayName) + QLatin1Char('\t') + text +
+                           QLatin1Char('\t') + (changed ? QStringLiteral("*") : QString()) +
+                           QLatin1Char('\n');
+      std::cout << line.toStdString();
+      continue;
+    }
+    out.StartObject();
+    out.Key("id");
+    out.String(property->id.c_str());
+    out.Key("group");
+    out.String(property->category.c_str());
+    out.Key("label");
+    out.String(property->displayName.c_str());
+    out.Key("value");
+    if (shown)
+      writeString(out, text);
+    else
+      out.Null();
+    out.Key("changed");
+    out.Bool(changed);
+    out.EndObject();
   }
+  out.EndArray();
+  out.EndObject();
+  if (context.json) std::cout << out.text() << '\n';
   return 0;
 }
 
@@ -103,6 +132,7 @@ int inspector(Context const& context) {
 
 // The stored text after the named options (every option when none is named) are back at their defaults.
 int reset(Context const& context) {
+  for (QString const& field : context.arguments) requireField(context.requireProgram(), field);
   trv::control_param::Data data = makeTask(context);
   std::vector<QString> const fields(context.arguments.begin(), context.arguments.end());
   try {

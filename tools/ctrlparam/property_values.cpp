@@ -1,10 +1,15 @@
 #include "tools/ctrlparam/property_values.h"
 
+#include <QLocale>
+#include <QRegularExpression>
 #include <QStringList>
+#include <cmath>
 
 #include "host/trv_qt2/ValueText.h"
 #include "lib/properties/control_param/src/program_records.h"
 #include "tools/ctrlparam/context.h"
+#include "tools/ctrlparam/records.h"
+#include "tools/ctrlparam/text_checks.h"
 
 namespace ctrlparam {
 namespace {
@@ -26,7 +31,26 @@ boost::any choiceValue(std::string const& field, QString const& text) {
   bool isNumber = false;
   int const number = text.trimmed().toInt(&isNumber);
   if (isNumber && reflection::enumerator_name(static_cast<E>(number))) return static_cast<E>(number);
-  throw Failure("unknown enumerator '" + text.toStdString() + "' of " + field);
+  std::string choices;
+  for (auto const& [choice, name] : reflection::enum_traits<E>::maps.value_to_name)
+    choices +=
+        (choices.empty() ? "" : ", ") + name + " (" + std::to_string(static_cast<std::int32_t>(choice)) + ')';
+  throw Failure("unknown enumerator '" + text.toStdString() + "' of " + field + "; choices: " + choices);
+}
+
+// Why a number text in the tool's convention is no real number although it looks like one: beyond the
+// range of a double, or below its smallest value (empty: neither).
+std::string realRangeProblem(QString const& text) {
+  static QRegularExpression const number(
+      QStringLiteral("^[+-]?([0-9]+[.]?[0-9]*|[.][0-9]+)([eE][+-]?[0-9]+)?$"));
+  QString const trimmed = text.trimmed();
+  if (!number.match(trimmed).hasMatch()) return {};
+  std::string const digits = trimmed.toStdString();
+  bool ok = false;
+  double const value = QLocale::c().toDouble(trimmed, &ok);
+  if (ok && std::isfinite(value) && (value != 0 || !isTinyNumber(digits))) return {};
+  return isTinyNumber(digits) ? digits + " is below the smallest real number"
+                              : digits + " is beyond the range of a real number";
 }
 
 // The value of `text` for the field `id` of the record of `type`.
@@ -43,6 +67,15 @@ boost::any fieldValue(ProgrammTypes type, trv::properties::Property const& prope
     });
   });
   if (isChoice) return value;
+  bool isReal = false;
+  visitRecordType(type, [&](auto tag) {
+    reflection::visit_field<typename decltype(tag)::type>(property.id, [&](auto field) {
+      using T = typename decltype(field)::value_type;
+      isReal = std::is_same_v<T, double> || std::is_same_v<T, nullable<double>>;
+    });
+  });
+  if (std::string const problem = isReal ? realRangeProblem(text) : ""; !problem.empty())
+    throw Failure("cannot read '" + text.toStdString() + "' as a value of " + property.id + ": " + problem);
   // One convention whatever the locale: "." as the decimal point, an optional exponent, no group separators.
   QString reason;
   auto parsed = trv::qt::parseText(*property.meta, text, trv::qt::numberLocale("C"), &reason);
@@ -60,6 +93,7 @@ std::vector<Setting> readSettings(QStringList const& settings, trv::properties::
   for (QString const& setting : settings) {
     int const equals = setting.indexOf(QLatin1Char('='));
     if (equals < 0) throw UsageError("--set needs FIELD=VALUE, not '" + setting.toStdString() + "'");
+    requireField(type, setting.left(equals));
     auto property = findProperty(properties, setting.left(equals).toStdString());
     boost::any value = fieldValue(type, *property, setting.mid(equals + 1));
     result.push_back({std::move(property), std::move(value)});

@@ -1,50 +1,11 @@
 #include "tools/ctrlparam/record_text.h"
 
-#include <charconv>
-#include <cmath>
-
-#include <QByteArray>
-
-#include "lib/properties/control_param/src/program_records.h"
-#include "serialization/compact_binary.h"
-#include "tools/ctrlparam/context.h"
+#include "tools/ctrlparam/records.h"
 
 namespace ctrlparam {
 namespace {
 
 using namespace trv::control_param;
-
-template <typename Record>
-Record readRecord(Data& data) {
-  QByteArray const bytes = QByteArray::fromBase64(data.getXMLData().trimmed().toLatin1());
-  Record record{};
-  trv::serialization::fromCompactBinary(std::string_view(bytes.constData(), bytes.size()), record);
-  return record;
-}
-
-// The shortest text that reads back as the same double.
-std::string realText(double value) {
-  char buffer[32];
-  auto const result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
-}
-
-template <typename T>
-std::string valueText(T const& value) {
-  if constexpr (reflection::is_nullable_v<T>) {
-    return value ? valueText(*value) : "-";
-  } else if constexpr (reflection::is_schema_enum_v<T>) {
-    std::string const number = std::to_string(static_cast<std::int32_t>(value));
-    std::string const* name = reflection::enumerator_name(value);
-    return name ? *name + " (" + number + ")" : number;
-  } else if constexpr (std::is_same_v<T, bool>) {
-    return value ? "true" : "false";
-  } else if constexpr (std::is_same_v<T, double>) {
-    return realText(value);
-  } else {
-    return std::to_string(value);
-  }
-}
 
 // The Simple JSON text of a value. Field and enumerator names are plain identifiers, so nothing needs
 // escaping.
@@ -68,36 +29,94 @@ void withRecordType(ProgrammTypes type, F&& f) {
   if (!visitRecordType(type, f)) throw Failure("program type out of range");
 }
 
+// Calls `f(Field, value)` for each field shown by `show` (with `changedOnly`, the changed options).
+template <typename Record, typename F>
+void forShownFields(Record const& record, bool changedOnly, F&& f) {
+  reflection::for_each_field<Record>([&](auto field) {
+    using Field = decltype(field);
+    auto const& value = Field::member(record);
+    bool const changed = isOption<Field>() && !(value == Field::default_value);
+    if (!changedOnly || changed) f(field, value, changed);
+  });
+}
+
+void beginDocument(JsonWriter& out, ProgrammTypes type) {
+  out.StartObject();
+  out.Key("program");
+  out.String(kProgrammTypeNames[type]);
+}
+
 }  // namespace
 
 std::string recordLines(Data& data, ProgrammTypes type, bool changedOnly) {
   std::string lines;
   withRecordType(type, [&](auto tag) {
-    using Record = typename decltype(tag)::type;
-    Record const record = readRecord<Record>(data);
-    reflection::for_each_field<Record>([&](auto field) {
-      using Field = decltype(field);
-      auto const& value = Field::member(record);
-      bool const isOption = reflection::is_option(Field::metadata);
-      if (!changedOnly || (isOption && !(value == Field::default_value)))
-        lines += Field::metadata.name + '\t' + valueText(value) + '\n';
+    auto const record = readRecord<typename decltype(tag)::type>(data);
+    forShownFields(record, changedOnly, [&](auto field, auto const& value, bool) {
+      lines += decltype(field)::metadata.name + '\t' + valueText(value) + '\n';
     });
   });
   return lines;
 }
 
-std::string recordDiff(Data& a, Data& b, ProgrammTypes type) {
+std::string recordLinesJson(Data& data, ProgrammTypes type, bool changedOnly) {
+  JsonWriter out;
+  beginDocument(out, type);
+  withRecordType(type, [&](auto tag) {
+    using Record = typename decltype(tag)::type;
+    out.Key("module");
+    out.String(moduleName<Record>().c_str());
+    out.Key("fields");
+    out.StartArray();
+    forShownFields(readRecord<Record>(data), changedOnly, [&](auto field, auto const& value, bool changed) {
+      using T = std::decay_t<decltype(value)>;
+      out.StartObject();
+      out.Key("name");
+      out.String(decltype(field)::metadata.name.c_str());
+      out.Key("value");
+      writeValue(out, value);
+      if constexpr (reflection::is_schema_enum_v<T>) {
+        out.Key("number");
+        out.Int(static_cast<std::int32_t>(value));
+      }
+      out.Key("changed");
+      out.Bool(changed);
+      out.EndObject();
+    });
+    out.EndArray();
+  });
+  out.EndObject();
+  return out.text() + '\n';
+}
+
+std::string recordDiff(Data& a, Data& b, ProgrammTypes type, bool json) {
   std::string lines;
+  JsonWriter out;
+  beginDocument(out, type);
+  out.Key("differences");
+  out.StartArray();
   withRecordType(type, [&](auto tag) {
     using Record = typename decltype(tag)::type;
     Record const first = readRecord<Record>(a), second = readRecord<Record>(b);
     reflection::for_each_field<Record>([&](auto field) {
       using Field = decltype(field);
       std::string const one = valueText(Field::member(first)), other = valueText(Field::member(second));
-      if (one != other) lines += Field::metadata.name + '\t' + one + '\t' + other + '\n';
+      if (one == other) return;
+      lines += Field::metadata.name + '\t' + one + '\t' + other + '\n';
+      out.StartObject();
+      out.Key("name");
+      out.String(Field::metadata.name.c_str());
+      out.Key("a");
+      writeValue(out, Field::member(first));
+      out.Key("b");
+      writeValue(out, Field::member(second));
+      out.EndObject();
     });
   });
-  return lines;
+  out.EndArray();
+  out.EndObject();
+  if (!json) return lines;
+  return out.text() + '\n';
 }
 
 std::string recordJson(Data& data, ProgrammTypes type) {

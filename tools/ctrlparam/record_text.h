@@ -1,6 +1,6 @@
 #pragma once
-// The option record of a task as the tool prints it: read back through the stored form, then written one
-// field a line (`show`) or as one Simple JSON line (`json`), walking the record's reflection.
+// The option record of a task as the tool prints it: one field a line (`show`), one Simple JSON line
+// (`json`), the fields that differ between two tasks (`diff`), and the JSON documents of --json.
 
 #include <string>
 
@@ -8,14 +8,20 @@
 
 namespace ctrlparam {
 
-// One "name<TAB>value" line per field, in schema order; with `changedOnly`, only the options (fields that
-// have an inspector property) whose value differs from the schema default.
+// One "name<TAB>value" line per field, in schema order; with `changedOnly`, only the options whose value
+// differs from the schema default.
 std::string recordLines(trv::control_param::Data& data, trv::control_param::ProgrammTypes type,
                         bool changedOnly = false);
 
-// One "name<TAB>value in a<TAB>value in b" line per field whose values differ, in schema order.
+// The same as one JSON document: {"program", "module", "fields": [{"name", "value", "changed"}, ...]},
+// choices also with their "number".
+std::string recordLinesJson(trv::control_param::Data& data, trv::control_param::ProgrammTypes type,
+                            bool changedOnly = false);
+
+// One "name<TAB>value in a<TAB>value in b" line per field whose values differ, in schema order; or, with
+// `json`, {"program", "differences": [{"name", "a", "b"}, ...]}. Empty text when nothing differs.
 std::string recordDiff(trv::control_param::Data& a, trv::control_param::Data& b,
-                       trv::control_param::ProgrammTypes type);
+                       trv::control_param::ProgrammTypes type, bool json = false);
 
 // The record as one Simple JSON object with every field, without a line feed.
 std::string recordJson(trv::control_param::Data& data, trv::control_param::ProgrammTypes type);

@@ -1,9 +1,9 @@
-// Making the task a command works on, as a host does: model first, then the Data, then its options.
+// Making the task a command works on, as a host does: model first, then the Data, then its options; and the
+// options text read from its input and checked before and after the library reads it.
 
 #include <QFile>
-#include <QTextStream>
+#include <QFileInfo>
 #include <iostream>
-#include <iterator>
 
 #include "host/trv_dbo/dbo.h"
 #include "tools/ctrlparam/commands.h"
@@ -11,7 +11,23 @@
 namespace ctrlparam {
 namespace {
 
+using trv::control_param::kProgrammTypeNames;
+
 constexpr int kDatabaseHandle = 1;
+
+QString readAll(QFile& file, QString const& name) {
+  QByteArray const bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) throw Failure("cannot read " + name.toStdString());
+  return QString::fromUtf8(bytes.constData(), bytes.size());
+}
+
+std::string joined(std::vector<std::string> const& parts, char const* separator) {
+  std::string text;
+  for (std::string const& part : parts) text += (text.empty() ? "" : separator) + part;
+  return text;
+}
+
+}  // namespace
 
 trv::dbo::standin::ElementKinds parseModel(QString const& text) {
   trv::dbo::standin::ElementKinds kinds;
@@ -33,13 +49,9 @@ trv::dbo::standin::ElementKinds parseModel(QString const& text) {
   return kinds;
 }
 
-QString readAll(QFile& file, QString const& name) {
-  QByteArray const bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) throw Failure("cannot read " + name.toStdString());
-  return QString::fromUtf8(bytes);
+void warn(std::string const& message) {
+  std::cerr << "ctrlparam: warning: " << message << '\n';
 }
-
-}  // namespace
 
 // The text of an input argument: "-" reads standard input, "@FILE" reads FILE, anything else is the text.
 QString inputText(QString const& argument) {
@@ -54,13 +66,103 @@ QString inputText(QString const& argument) {
   return readAll(file, argument.mid(1));
 }
 
+std::string LoadedText::where(int line) const {
+  if (named) return source + ':' + std::to_string(line) + ": ";
+  if (several) return (source.empty() ? "line " : source + ':') + std::to_string(line) + ": ";
+  return source.empty() ? "" : source + ": ";
+}
+
+LoadedText loadText(QString const& argument, Context const& context, std::string const& label) {
+  if (argument != QLatin1String("-") && !argument.startsWith(QLatin1Char('@')) &&
+      QFileInfo(argument).isFile())
+    throw UsageError("'" + argument.toStdString() + "' is a file name; give it as @" +
+                     argument.toStdString());
+  LoadedText loaded;
+  loaded.named = argument == QLatin1String("-") || argument.startsWith(QLatin1Char('@'));
+  loaded.source = argument == QLatin1String("-") ? "standard input"
+                  : loaded.named                 ? argument.mid(1).toStdString()
+                                                 : label;
+  std::string const whole = loaded.source.empty() ? "" : loaded.source + ": ";
+  QString const input = inputText(argument);
+  std::vector<OptionsText> texts;
+  try {
+    texts = splitTexts(input);
+  } catch (CheckError const& error) {
+    loaded.several = input.trimmed().contains(QLatin1Char('\n'));
+    throw Failure(loaded.where(error.line) + error.what());
+  }
+  if (texts.empty()) throw Failure(whole + "the options text is empty");
+  loaded.several = texts.size() > 1;
+  std::size_t const chosen = context.line ? static_cast<std::size_t>(*context.line) : 1;
+  if (chosen > texts.size())
+    throw Failure(whole + "there is no text " + std::to_string(chosen) + "; the input holds " +
+                  std::to_string(texts.size()));
+  if (texts.size() > 1 && !context.line)
+    warn((loaded.source.empty() ? "the options text" : loaded.source) + " holds " +
+         std::to_string(texts.size()) + " texts, one a line; the first is used (choose one with --line N)");
+  loaded.text = texts[chosen - 1];
+  if (!loaded.text.problem.empty()) throw Failure(loaded.where(loaded.text.line) + loaded.text.problem);
+  return loaded;
+}
+
+void loadInto(trv::control_param::Data& data, LoadedText const& loaded, Context const& context) {
+  auto const type = context.requireProgram();
+  std::string const name = kProgrammTypeNames[type];
+  std::string const where = loaded.where(loaded.text.line);
+  Fits fits;
+  try {
+    fits = fitsOf(loaded.text);
+  } catch (std::exception const& error) {
+    throw Failure(where + "not an options text of " + name + ": " + error.what());
+  }
+  Fit const& fit = fits.modules[static_cast<std::size_t>(moduleOf(type))];
+  std::string const fitting = programList(fittingPrograms(fits));
+  for (Refusal const& refusal : fit.refused) {
+    std::string const member = "member '" + refusal.member + "'";
+    if (!context.lenient)
+      throw Failure(where + member + ": " + refusal.reason +
+                    (fitting == "no program type" ? "" : " (the text fits " + fitting + ")"));
+    warn(where + (refusal.readAs.empty() ? member + " is passed over: " + refusal.reason
+                                         : member + ": " + refusal.reason + "; read as " + refusal.readAs));
+  }
+  if (loaded.text.secondObjectLine) {
+    std::string const second = loaded.where(loaded.text.secondObjectLine) +
+                               "a second JSON object at column " +
+                               std::to_string(loaded.text.secondObjectColumn);
+    if (!context.lenient) throw Failure(second + "; a text holds one object");
+    warn(second + " is passed over");
+  }
+  try {
+    data.insertXMLData(loaded.text.text);
+  } catch (std::exception const& error) {
+    throw Failure(where + "not an options text of " + name + ": " + error.what());
+  }
+  if (!fits.parsed)
+    throw Failure(where + "not an options text of " + name + ": the JSON text does not parse");
+  if (fit.foreign.empty()) return;
+  std::string const message = where + "fields that " + name + " cannot hold: " + joined(fit.foreign, "; ") +
+                              (fitting == "no program type" ? "; no program type holds the whole text"
+                                                            : "; the whole text fits " + fitting);
+  if (context.strict) throw Failure(message);
+  warn(message);
+}
+
 trv::control_param::Data makeTask(Context const& context) {
   auto const type = context.requireProgram();
   trv::dbo::standin::setModel(kDatabaseHandle, parseModel(context.model));
   applyLocale(context);
   trv::control_param::Data data(type, kDatabaseHandle);
-  if (context.options) data.insertXMLData(inputText(*context.options));
+  if (context.options) loadInto(data, loadText(*context.options, context, ""), context);
   applySettings(context, data);
+  return data;
+}
+
+trv::control_param::Data makeTask(Context const& context, trv::dbo::standin::ElementKinds kinds,
+                                  QString const& text) {
+  static int handle = kDatabaseHandle;
+  trv::dbo::standin::setModel(++handle, kinds);
+  trv::control_param::Data data(context.requireProgram(), handle);
+  data.insertXMLData(text);
   return data;
 }
 

@@ -1,0 +1,407 @@
+#include "tools/ctrlparam/arguments.h"
+
+#include <iostream>
+
+#include "tools/ctrlparam/commands.h"
+
+namespace ctrlparam {
+namespace {
+
+using trv::control_param::ProgrammTypes;
+
+struct Option {
+  char const* name;   // the long name
+  char letter;        // the short name, or 0
+  char const* value;  // what it takes, or null for a switch
+  char const* help;
+};
+
+std::vector<Option> const& optionTable() {
+  static std::vector<Option> const table{
+      {"program", 'p', "P", "the program type: 0..11 or its name (ORIN_A ... BRAX_A, any case)"},
+      {"model", 'm', "KINDS",
+       "what the analysis model holds: a comma list of quads, brics, beams, cables, springs, or all, "
+       "or none (the default)"},
+      {"options", 'i', "TEXT",
+       "the stored options text to load first: the text, - for standard input, @FILE for a file"},
+      {"set", 's', "FIELD=VALUE",
+       "change one option as the inspector does (repeatable): a choice by name or number, true/false, "
+       "a number with '.' as decimal point, empty to clear"},
+      {"lang", 'l', "L", "keyword language of KELMAR: de or 0 (STEU, the default), en or 1 (CTRL)"},
+      {"locale", 0, "NAME", "language of labels and of the upgrade report, for example de_DE.UTF-8"},
+      {"line", 0, "N", "which text to use when the input holds several, one a line (1-based)"},
+      {"strict", 0, nullptr, "fields that the program type's record cannot hold are an error"},
+      {"lenient", 0, nullptr,
+       "read a JSON text as the library does, naming each member it passes over in a warning"},
+      {"json", 0, nullptr, "one JSON document instead of tab-separated lines"},
+      {"changed", 0, nullptr, "only the options whose value differs from the default"},
+      {"text", 0, nullptr, "only the stored text after the upgrade"},
+      {"check", 0, nullptr, "only the report; exit 0 when the upgrade changes nothing, 1 when it does"},
+      {"screenshot", 0, "FILE.png", "render the inspector into this PNG and exit"},
+      {"help", 'h', nullptr, "this help, or the command's"},
+      {"version", 0, nullptr, "the version of the tool"},
+  };
+  return table;
+}
+
+Option const* findOption(QString const& name, bool isLetter) {
+  for (Option const& option : optionTable())
+    if (isLetter ? (option.letter && name == QLatin1Char(option.letter)) : name == QLatin1String(option.name))
+      return &option;
+  return nullptr;
+}
+
+ProgrammTypes parseProgram(QString const& text) {
+  bool isNumber = false;
+  int const value = text.toInt(&isNumber);
+  if (isNumber && value >= 0 && value < trv::control_param::kProgrammTypeCount)
+    return static_cast<ProgrammTypes>(value);
+  for (int i = 0; i < trv::control_param::kProgrammTypeCount && !isNumber; ++i)
+    if (text.compare(QLatin1String(trv::control_param::kProgrammTypeNames[i]), Qt::CaseInsensitive) == 0)
+      return static_cast<ProgrammTypes>(i);
+  throw UsageError("unknown program type '" + text.toStdString() +
+                   "': 0..11 or a name that 'ctrlparam programs' lists");
+}
+
+int parseLanguage(QString const& text) {
+  if (text.compare(QLatin1String("de"), Qt::CaseInsensitive) == 0 || text == QLatin1String("0")) return 0;
+  if (text.compare(QLatin1String("en"), Qt::CaseInsensitive) == 0 || text == QLatin1String("1")) return 1;
+  throw UsageError("unknown keyword language '" + text.toStdString() + "' (de or 0, en or 1)");
+}
+
+int parseLine(QString const& text) {
+  bool ok = false;
+  int const line = text.toInt(&ok);
+  if (!ok || line < 1)
+    throw UsageError("--line needs a text number from 1 on, not '" + text.toStdString() + "'");
+  return line;
+}
+
+// Stores the option's value (or switch) into the context.
+void apply(Option const& option, QString const& value, Context& context) {
+  std::string const name = option.name;
+  if (name == "program") context.program = parseProgram(value);
+  if (name == "model") {
+    context.model = value;
+    context.modelGiven = true;
+  }
+  if (name == "options") context.options = value;
+  if (name == "set") context.settings << value;
+  if (name == "lang") context.language = parseLanguage(value);
+  if (name == "locale") context.locale = value;
+  if (name == "line") context.line = parseLine(value);
+  if (name == "strict") context.strict = true;
+  if (name == "lenient") context.lenient = true;
+  if (name == "json") context.json = true;
+  if (name == "changed") context.changed = true;
+  if (name == "text") context.textOnly = true;
+  if (name == "check") context.checkOnly = true;
+  if (name == "screenshot") context.screenshot = value;
+}
+
+std::string synopsis(Command const& command) {
+  std::string text = std::string("ctrlparam ") + command.name;
+  for (char const* name : command.options) {
+    Option const& option = *findOption(QLatin1String(name), false);
+    std::string word = option.letter ? std::string("-") + option.letter : std::string("--") + option.name;
+    if (option.value) word += std::string(" ") + option.value;
+    bool const required = std::string(name) == "program";
+    text += required ? ' ' + word : " [" + word + ']';
+    if (std::string(name) == "set") text += "...";
+  }
+  if (*command.operands) text += std::string(" ") + command.operands;
+  return text;
+}
+
+std::string optionLines(std::vector<char const*> const& names) {
+  std::string lines;
+  for (char const* name : names) {
+    Option const& option = *findOption(QLatin1String(name), false);
+    std::string head = option.letter ? std::string("  -") + option.letter + ", --" : std::string("      --");
+    head += option.name;
+    if (option.value) head += std::string(" ") + option.value;
+    head.resize(std::max<std::size_t>(head.size() + 2, 26), ' ');
+    // The help in lines of at most 100 characters, continued under its start.
+    std::string line = head;
+    std::string const help = option.help;
+    for (std::size_t start = 0; start < help.size();) {
+      std::size_t end = help.find(' ', start);
+      if (end == std::string::npos) end = help.size();
+      std::string const word = help.substr(start, end - start);
+      if (line.size() > head.size() && line.size() + 1 + word.size() > 100) {
+        lines += line + '\n';
+        line = std::string(26, ' ');
+      }
+      line += (line.size() > head.size() && line.back() != ' ' ? " " : "") + word;
+      start = end + 1;
+    }
+    lines += line + '\n';
+  }
+  return lines;
+}
+
+}  // namespace
+
+std::vector<Command> const& commands() {
+  static std::vector<Command> const table{
+      {"programs",
+       programs,
+       false,
+       0,
+       "",
+       {},
+       "the twelve program types: value<TAB>name<TAB>module",
+       "The twelve program types, one a line: value<TAB>name<TAB>module.",
+       "ctrlparam programs"},
+      {"show",
+       show,
+       false,
+       0,
+       "",
+       {"program", "model", "options", "set", "locale", "line", "strict", "lenient", "changed", "json"},
+       "the option record, one field a line: name<TAB>value",
+       "The task's option record, one field a line in schema order: name<TAB>value. Choices show as\n"
+       "Name (number), switches as true/false, an empty optional value as -. With --changed, only the\n"
+       "options whose value differs from the default.",
+       "ctrlparam show -p ORIN_B -i @options.txt --changed"},
+      {"json",
+       json,
+       false,
+       0,
+       "",
+       {"program", "model", "options", "set", "locale", "line", "strict", "lenient"},
+       "the record as one line of Simple JSON (readable by --options)",
+       "The record as one line of Simple JSON with every field, which --options reads back.",
+       "ctrlparam json -p BRAX_A -i @options.txt"},
+      {"store",
+       store,
+       false,
+       0,
+       "",
+       {"program", "model", "options", "set", "locale", "line", "strict", "lenient"},
+       "the stored text (one Base64 line)",
+       "The stored text of the task: one Base64 line and its line feed.",
+       "ctrlparam store -p ORIN_B -s warp=Active"},
+      {"kelmar",
+       kelmar,
+       false,
+       0,
+       "",
+       {"program", "model", "options", "set", "lang", "locale", "line", "strict", "lenient"},
+       "the KELMAR control records",
+       "The KELMAR control records of the task, one a line. Warns when a real value loses digits in the\n"
+       "line and when a changed option is not written for this program type and model.",
+       "ctrlparam kelmar -p ORIN_B -m quads,beams -l en -i @options.txt"},
+      {"properties",
+       properties,
+       true,
+       0,
+       "",
+       {"program", "model", "options", "set", "locale", "line", "strict", "lenient", "json"},
+       "the inspector's properties: id<TAB>group<TAB>label<TAB>value<TAB>changed",
+       "The inspector's properties after the applicability filter, in inspector order:\n"
+       "id<TAB>group<TAB>label<TAB>value<TAB>changed; the value (off) when another option switches it off,\n"
+       "changed * when the value differs from the default.",
+       "ctrlparam properties -p PELU_B -m beams --locale de_DE.UTF-8"},
+      {"reset",
+       reset,
+       false,
+       1 << 20,
+       "[FIELD...]",
+       {"program", "options", "line", "strict", "lenient"},
+       "the stored text with the named options (all when none is named) at their defaults",
+       "The stored text after the named options, or every option when none is named, are set back to\n"
+       "their defaults in one step (version_id is no option and stays).",
+       "ctrlparam reset -p BRAX_A -i @options.txt cant"},
+      {"diff",
+       diff,
+       false,
+       2,
+       "A B",
+       {"program", "line", "strict", "lenient", "json"},
+       "the fields that differ between two stored texts: name<TAB>A<TAB>B",
+       "One line per field that differs between the stored texts A and B (each a text, - or @FILE):\n"
+       "name<TAB>value in A<TAB>value in B. Exit status as diff(1): 0 equal, 1 different, 2 trouble.",
+       "ctrlparam diff -p BRAX_A @before.txt @after.txt"},
+      {"upgrade",
+       upgrade,
+       false,
+       0,
+       "",
+       {"program", "options", "locale", "line", "strict", "lenient", "text", "check"},
+       "what the upgrade reports, then the stored text after it",
+       "What the upgrade check reports, then the stored text after the upgrade. --text: only the text;\n"
+       "--check: only the report, exit 0 when the upgrade leaves the text as it is, 1 when it changes it,\n"
+       "2 trouble.",
+       "ctrlparam upgrade -p BRAX_A -i @options.txt --check"},
+      {"identify",
+       identify,
+       false,
+       0,
+       "",
+       {"options", "line", "json"},
+       "the program types whose record can hold every field of a text",
+       "The program types whose record can hold every field of the text (id, wire type, choices), one a\n"
+       "line: value<TAB>name<TAB>module. Says on standard error when the text fits several modules\n"
+       "(ambiguous) or holds no field (a default text). Without --options it reads standard input.",
+       "ctrlparam identify -i @options.txt"},
+      {"explain",
+       explain,
+       true,
+       1,
+       "FIELD",
+       {"program", "model", "locale", "json"},
+       "one option: label, type, default, choices, KELMAR lines, when it applies",
+       "One option of the program type: label and group in the locale, type, default, choices, range,\n"
+       "the KELMAR lines it changes in both languages, what makes it apply, which option switches it off.\n"
+       "Without --model, the model that holds everything.",
+       "ctrlparam explain -p ORIN_B warp --locale de_DE.UTF-8"},
+      {"help",
+       help,
+       false,
+       1,
+       "[COMMAND]",
+       {},
+       "this overview, or one command's arguments and an example",
+       "The overview of the commands, or one command's arguments and an example.",
+       "ctrlparam help diff"},
+      {"calc-method",
+       calcMethod,
+       false,
+       1,
+       "[FILE|-]",
+       {},
+       "the calculation method of an older XML task form, or -1",
+       "The calculation method that an older XML task form holds, or -1.",
+       "ctrlparam calc-method task.xml"},
+      {"inspector",
+       inspector,
+       true,
+       0,
+       "",
+       {"program", "model", "options", "set", "locale", "line", "strict", "lenient", "screenshot"},
+       "the inspector widget in a window, or rendered into a PNG",
+       "The inspector widget in a window, as a host shows it; with --screenshot rendered off-screen into\n"
+       "a PNG.",
+       "ctrlparam inspector -p ORIN_B -m all --screenshot grid.png"},
+  };
+  return table;
+}
+
+Command const* findCommand(QString const& name) {
+  for (Command const& command : commands())
+    if (name == QLatin1String(command.name)) return &command;
+  return nullptr;
+}
+
+Request readArguments(QStringList const& arguments) {
+  Request request;
+  Context& context = request.context;
+  QStringList positional;
+  std::vector<Option const*> given;
+  bool wantHelp = false, wantVersion = false;
+  for (int i = 0; i < arguments.size(); ++i) {
+    QString const argument = arguments[i];
+    if (argument == QLatin1String("--")) {
+      positional << arguments.mid(i + 1);
+      break;
+    }
+    if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
+      positional << argument;
+      continue;
+    }
+    bool const isLong = argument.startsWith(QLatin1String("--"));
+    int const equals = argument.indexOf(QLatin1Char('='));
+    QString const name = isLong ? argument.mid(2, equals < 0 ? -1 : equals - 2) : argument.mid(1, 1);
+    Option const* option = findOption(name, !isLong);
+    if (!option)
+      throw UsageError("unknown option '" +
+                       (isLong ? argument.left(equals).toStdString() : "-" + name.toStdString()) + "'");
+    std::optional<QString> value;
+    if (isLong && equals >= 0) value = argument.mid(equals + 1);
+    if (!isLong && argument.size() > 2) value = argument.mid(2);
+    if (!option->value && value) throw UsageError(std::string("--") + option->name + " takes no value");
+    if (option->value && !value) {
+      if (++i == arguments.size())
+        throw UsageError(std::string("--") + option->name + " needs a value " + option->value);
+      value = arguments[i];
+    }
+    if (std::string(option->name) == "help") wantHelp = true;
+    if (std::string(option->name) == "version") wantVersion = true;
+    given.push_back(option);
+    apply(*option, value.value_or(QString()), context);
+  }
+  if (wantVersion) {
+    std::cout << versionText();
+    request.done = true;
+    return request;
+  }
+  if (positional.isEmpty()) {
+    if (!wantHelp) throw UsageError("no command given");
+    std::cout << overviewHelp();
+    request.done = true;
+    return request;
+  }
+  context.command = positional.takeFirst();
+  context.arguments = positional;
+  request.command = findCommand(context.command);
+  if (!request.command) throw UsageError("unknown command '" + context.command.toStdString() + "'");
+  if (wantHelp) {
+    std::cout << commandHelp(*request.command);
+    request.done = true;
+    return request;
+  }
+  for (Option const* option : given) {
+    auto const& allowed = request.command->options;
+    if (std::none_of(allowed.begin(), allowed.end(),
+                     [&](char const* name) { return name == std::string(option->name); }))
+      throw UsageError("the command '" + context.command.toStdString() + "' takes no --" + option->name);
+  }
+  if (context.arguments.size() > request.command->arguments)
+    throw UsageError("the command '" + context.command.toStdString() + "' takes no argument '" +
+                     context.arguments.at(request.command->arguments).toStdString() + "'");
+  if (context.textOnly && context.checkOnly) throw UsageError("upgrade takes --text or --check, not both");
+  return request;
+}
+
+std::string overviewHelp() {
+  std::string text =
+      "Usage: ctrlparam COMMAND [OPTION]... [ARGUMENT]...\n"
+      "Reads, shows and checks the control options of analysis tasks through the control-parameter\n"
+      "library, as the suite's front end does: stored options texts, KELMAR lines, inspector properties.\n"
+      "\nCommands:\n";
+  for (Command const& command : commands()) {
+    std::string head = std::string("  ") + command.name;
+    head.resize(std::max<std::size_t>(head.size() + 2, 16), ' ');
+    text += head + command.summary + '\n';
+  }
+  std::vector<char const*> all;
+  for (Option const& option : optionTable()) all.push_back(option.name);
+  text += "\nOptions:\n" + optionLines(all) +
+          "  Every long option also takes its value as --name=VALUE (needed where it begins with -).\n"
+          "  'ctrlparam help COMMAND' or 'ctrlparam COMMAND --help' shows what a command takes.\n"
+          "\nInput:\n"
+          "  A Base64 text holds only A-Z, a-z, 0-9, +, / and = padding at its end; a text starting with {\n"
+          "  is JSON and may span lines. An input holding several texts, one a line, uses the first (with a\n"
+          "  warning) or the one --line picks. Fields that the program type's record cannot hold are named\n"
+          "  in a warning (an error with --strict); JSON members that are no field, unknown choices, values\n"
+          "  of the wrong type or range and duplicates are refused (warnings with --lenient).\n"
+          "\nExit status:\n"
+          "  0 done, 1 the library or the input failed (or the output could not be written), 2 wrong usage.\n"
+          "  diff and upgrade --check as diff(1): 0 equal, 1 different, 2 trouble.\n"
+          "\nExamples:\n";
+  for (Command const& command : commands()) text += std::string("  ") + command.example + '\n';
+  return text;
+}
+
+std::string commandHelp(Command const& command) {
+  std::string text = "Usage: " + synopsis(command) + "\n" + command.description + '\n';
+  if (!command.options.empty()) text += "\nOptions:\n" + optionLines(command.options);
+  return text + "\nExample:\n  " + command.example + '\n';
+}
+
+std::string versionText() {
+  return std::string("ctrlparam ") + TRV_PROJECT_VERSION + '\n';
+}
+
+}  // namespace ctrlparam
