@@ -230,7 +230,16 @@ QSize QtInspectorWidget::sizeHint() const {
 
 bool QtInspectorWidget::event(QEvent* event) {
   if (event->type() == QEvent::DynamicPropertyChange) bindUndoKeys();
+  if (event->type() == QEvent::Resize) shareWidth();
   return QWidget::event(event);
+}
+
+void QtInspectorWidget::shareWidth() {
+  auto* grid = findChild<QGridLayout*>();
+  if (!grid) return;
+  int widest = 0;
+  for (auto const& row : rows_) widest = std::max(widest, row.editor.widget->sizeHint().width());
+  grid->setColumnMinimumWidth(1, std::min(widest, width() * 2 / 5));
 }
 
 void QtInspectorWidget::bindUndoKeys() {

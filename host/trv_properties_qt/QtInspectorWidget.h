@@ -81,6 +81,9 @@ class QtInspectorWidget : public QWidget {
   void setSectionExpanded(Section const& section, bool expanded);
   // Why the row shows no value: the option that switches it off, and how; empty when it has no gate.
   QString switchedOffText(Property const& property) const;
+  // In a narrow dock the editors keep up to two fifths of the width, so that their values stay readable,
+  // and the labels elide.
+  void shareWidth();
   // Binds, or unbinds, the undo and redo keys as the dynamic properties ask.
   void bindUndoKeys();
 

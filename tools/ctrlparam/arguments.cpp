@@ -37,7 +37,8 @@ std::vector<Option> const& optionTable() {
       {"changed", 0, nullptr, "only the options whose value differs from the default"},
       {"text", 0, nullptr, "only the stored text after the upgrade"},
       {"check", 0, nullptr, "only the report; exit 0 when the upgrade changes nothing, 1 when it does"},
-      {"screenshot", 0, "FILE.png", "render the inspector into this PNG and exit"},
+      {"screenshot", 0, "FILE.png", "render the window into this PNG and exit"},
+      {"width", 0, "PX", "the window's width in the screenshot (at least 200 pixels)"},
       {"help", 'h', nullptr, "this help, or the command's"},
       {"version", 0, nullptr, "the version of the tool"},
   };
@@ -69,6 +70,14 @@ int parseLanguage(QString const& text) {
   throw UsageError("unknown keyword language '" + text.toStdString() + "' (de or 0, en or 1)");
 }
 
+int parseWidth(QString const& text) {
+  bool ok = false;
+  int const width = text.toInt(&ok);
+  if (!ok || width < 200 || width > 10000)
+    throw UsageError("--width needs a number of pixels from 200 to 10000, not '" + text.toStdString() + "'");
+  return width;
+}
+
 int parseLine(QString const& text) {
   bool ok = false;
   int const line = text.toInt(&ok);
@@ -97,6 +106,7 @@ void apply(Option const& option, QString const& value, Context& context) {
   if (name == "text") context.textOnly = true;
   if (name == "check") context.checkOnly = true;
   if (name == "screenshot") context.screenshot = value;
+  if (name == "width") context.width = parseWidth(value);
 }
 
 std::string synopsis(Command const& command) {
@@ -279,11 +289,27 @@ std::vector<Command> const& commands() {
        true,
        0,
        "",
-       {"program", "model", "options", "set", "locale", "line", "strict", "lenient", "screenshot"},
+       {"program", "model", "options", "set", "locale", "line", "strict", "lenient", "screenshot", "width"},
        "the inspector widget in a window, or rendered into a PNG",
        "The inspector widget in a window, as a host shows it; with --screenshot rendered off-screen into\n"
        "a PNG.",
        "ctrlparam inspector -p ORIN_B -m all --screenshot grid.png"},
+      {"edit",
+       edit,
+       true,
+       0,
+       "",
+       {"program", "model", "options", "set", "lang", "locale", "line", "strict", "lenient", "screenshot",
+        "width"},
+       "edit the options in the inspector, the KELMAR lines beside it, and save them",
+       "A window with the inspector and beside it the task's KELMAR lines, updated on every change (the\n"
+       "lines changed since the window opened highlighted). Edit: undo (Ctrl+Z) and redo (Ctrl+Shift+Z,\n"
+       "Ctrl+Y) named by what they change, Reset all. File > Save (Ctrl+S) writes the stored text (one\n"
+       "Base64 line) back: with --options @FILE into that file in place of the chosen text, every other\n"
+       "line and the line endings kept; else to standard output. Closing with unsaved changes asks first.\n"
+       "--set changes are made in the window, as if typed: they can be undone and are not yet saved. A text\n"
+       "that does not load ends the command before any window opens.",
+       "ctrlparam edit -p NEVO_A -i @tasks.txt --line 2 --locale de_DE.UTF-8"},
   };
   return table;
 }

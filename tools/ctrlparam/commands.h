@@ -2,6 +2,7 @@
 // The tool's commands. Each writes its result to standard output, returns the exit status and throws Failure
 // or UsageError.
 
+#include <optional>
 #include <string>
 
 #include "host/trv_dbo/dbo.h"
@@ -24,6 +25,7 @@ int help(Context const& context);
 int calcMethod(Context const& context);
 int properties(Context const& context);
 int inspector(Context const& context);
+int edit(Context const& context);
 int reset(Context const& context);
 
 // "ctrlparam: warning: MESSAGE" on standard error.
@@ -50,8 +52,9 @@ LoadedText loadText(QString const& argument, Context const& context, std::string
 // warning of (or, with --strict, refusing) fields of another module.
 void loadInto(trv::control_param::Data& data, LoadedText const& loaded, Context const& context);
 
-// The task of the context: the model registered, the Data made, --options loaded and --set applied.
-trv::control_param::Data makeTask(Context const& context);
+// The task of the context: the model registered, the Data made, --options loaded and --set applied;
+// `loaded`, when given, receives the text that --options held.
+trv::control_param::Data makeTask(Context const& context, std::optional<LoadedText>* loaded = nullptr);
 
 // A task of the context's program type for another model, holding the stored text `text`.
 trv::control_param::Data makeTask(Context const& context, trv::dbo::standin::ElementKinds kinds,

@@ -32,14 +32,15 @@ struct Context {
   int language = 0;                // KELMAR keywords: 0 German, 1 English
   std::optional<QString> locale;
   std::optional<QString> screenshot;
-  std::optional<int> line;  // which text of an input holding several
-  bool strict = false;      // fields of another module are an error
-  bool lenient = false;     // JSON read as the library reads it
-  bool json = false;        // one JSON document instead of lines
-  bool changed = false;     // show: only the options away from their defaults
-  bool textOnly = false;    // upgrade --text
-  bool checkOnly = false;   // upgrade --check
-  QStringList arguments;    // positional arguments after the command
+  std::optional<int> width;  // of the window in the screenshot
+  std::optional<int> line;   // which text of an input holding several
+  bool strict = false;       // fields of another module are an error
+  bool lenient = false;      // JSON read as the library reads it
+  bool json = false;         // one JSON document instead of lines
+  bool changed = false;      // show: only the options away from their defaults
+  bool textOnly = false;     // upgrade --text
+  bool checkOnly = false;    // upgrade --check
+  QStringList arguments;     // positional arguments after the command
 
   trv::control_param::ProgrammTypes requireProgram() const {
     if (!program) throw UsageError("the command '" + command.toStdString() + "' needs --program");

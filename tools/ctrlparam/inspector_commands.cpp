@@ -4,10 +4,14 @@
 #include <memory>
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPixmap>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTranslator>
 #include <QVBoxLayout>
 #include <stdexcept>
 
@@ -15,6 +19,7 @@
 #include "host/trv_properties_qt/label_language.h"
 #include "host/trv_qt2/ValueText.h"
 #include "tools/ctrlparam/commands.h"
+#include "tools/ctrlparam/edit_window.h"
 #include "tools/ctrlparam/property_values.h"
 #include "tools/ctrlparam/records.h"
 
@@ -22,6 +27,30 @@ namespace ctrlparam {
 namespace {
 
 using trv::properties::QtInspectorWidget;
+
+// Qt's own texts (the undo and redo entries, the buttons of a question) in the label language, from Qt's
+// catalogue where it is installed.
+void installQtCatalogue() {
+  auto* translator = new QTranslator(QCoreApplication::instance());
+  if (translator->load(QLocale(QString::fromStdString(trv::properties::labelLanguage())),
+                       QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(translator);
+}
+
+// Shows the window until it is closed, or renders it into the screenshot, `width` wide when given.
+int showWindow(QWidget& window, Context const& context, int width) {
+  window.resize(context.width.value_or(width), window.sizeHint().height());
+  if (!context.screenshot) {
+    window.show();
+    return QApplication::exec();
+  }
+  window.setAttribute(Qt::WA_DontShowOnScreen);
+  window.show();
+  if (!window.grab().save(*context.screenshot, "PNG"))
+    throw Failure("cannot write " + context.screenshot->toStdString());
+  return 0;
+}
 
 std::unique_ptr<QtInspectorWidget> makeInspector(trv::control_param::Data& data) {
   return std::unique_ptr<QtInspectorWidget>(data.createPropertyInspector(nullptr));
@@ -118,16 +147,38 @@ int inspector(Context const& context) {
   auto* resetAll = new QPushButton(QCoreApplication::translate("ctrlparam", "Reset all"), &window);
   QObject::connect(resetAll, &QPushButton::clicked, &window, [&data] { data.resetToDefaults(); });
   layout->addWidget(resetAll, 0, Qt::AlignRight);
-  window.resize(std::max(window.sizeHint().width(), 560), window.sizeHint().height());
-  if (!context.screenshot) {
-    window.show();
-    return QApplication::exec();
+  installQtCatalogue();
+  return showWindow(window, context, std::max(window.sizeHint().width(), 560));
+}
+
+int edit(Context const& context) {
+  std::optional<LoadedText> loaded;
+  Context opened = context;
+  opened.settings.clear();
+  trv::control_param::Data data = makeTask(opened, &loaded);
+  installQtCatalogue();
+  SaveTarget target;
+  target.out = &std::cout;
+  QString source = QCoreApplication::translate("ctrlparam", "new task");
+  if (loaded) {
+    source = QString::fromStdString(loaded->source.empty() ? "text" : loaded->source);
+    if (context.options->startsWith(QLatin1Char('@'))) {
+      if (loaded->text.secondObjectLine)
+        throw Failure(loaded->where(loaded->text.secondObjectLine) +
+                      "another JSON object shares this line; the text cannot be written back alone");
+      target.file = context.options->mid(1);
+      target.first = loaded->text.line;
+      target.last = loaded->text.lastLine;
+      target.text = loaded->text.text;
+      source = QFileInfo(target.file).fileName();
+      if (loaded->several) source += QStringLiteral(":%1").arg(target.first);
+    }
   }
-  window.setAttribute(Qt::WA_DontShowOnScreen);
-  window.show();
-  if (!window.grab().save(*context.screenshot, "PNG"))
-    throw Failure("cannot write " + context.screenshot->toStdString());
-  return 0;
+  source += QStringLiteral(" (%1)").arg(
+      QLatin1String(trv::control_param::kProgrammTypeNames[context.requireProgram()]));
+  EditWindow window(data, context.language, target, source);
+  applySettings(context, data);
+  return showWindow(window, context, std::max(window.sizeHint().width(), 960));
 }
 
 // The stored text after the named options (every option when none is named) are back at their defaults.

@@ -1,6 +1,8 @@
 // ctrlparam: the command-line host of the control-parameter library.
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -26,6 +28,18 @@ void quietPlatform(QtMsgType type, QMessageLogContext const&, QString const& mes
   if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
 }
 
+// Whether a window can be shown. Off-screen nobody could close it; Qt aborts when the display it is given
+// cannot be reached, so a local X display (":0", ":0.0") must have its socket; other names are left to Qt.
+bool displayReachable() {
+  QByteArray const platform = qgetenv("QT_QPA_PLATFORM");
+  if (platform.startsWith("offscreen") || platform.startsWith("minimal")) return false;
+  if (!platform.isEmpty() || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) return true;
+  QString const display = QString::fromLocal8Bit(qgetenv("DISPLAY"));
+  if (display.isEmpty()) return false;
+  auto const local = QRegularExpression(QStringLiteral("^:(\\d+)(\\.\\d+)?$")).match(display);
+  return !local.hasMatch() || QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X") + local.captured(1));
+}
+
 int fail(int status, std::string const& message) {
   std::cerr << "ctrlparam: " << message << '\n';
   return status;
@@ -37,10 +51,10 @@ int run(Request const& request, int argc, char** argv) {
   // Properties come from an inspector widget, so --set needs widgets too; only a shown window needs a
   // display.
   bool const widgets = request.command->gui || !context.settings.isEmpty();
-  bool const window = request.command->run == inspector && !context.screenshot;
+  bool const window =
+      (request.command->run == inspector || request.command->run == edit) && !context.screenshot;
   if (widgets && !window) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  if (window && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
-    throw Failure("no display; use --screenshot");
+  if (window && !displayReachable()) throw Failure("no display; use --screenshot");
   // Off-screen, the platform's notes (run-time folder, size hints) are no output of this tool.
   if (widgets && !window) qInstallMessageHandler(quietPlatform);
   std::unique_ptr<QCoreApplication> application;

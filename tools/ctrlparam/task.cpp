@@ -147,12 +147,16 @@ void loadInto(trv::control_param::Data& data, LoadedText const& loaded, Context 
   warn(message);
 }
 
-trv::control_param::Data makeTask(Context const& context) {
+trv::control_param::Data makeTask(Context const& context, std::optional<LoadedText>* loaded) {
   auto const type = context.requireProgram();
   trv::dbo::standin::setModel(kDatabaseHandle, parseModel(context.model));
   applyLocale(context);
   trv::control_param::Data data(type, kDatabaseHandle);
-  if (context.options) loadInto(data, loadText(*context.options, context, ""), context);
+  if (context.options) {
+    LoadedText text = loadText(*context.options, context, "");
+    loadInto(data, text, context);
+    if (loaded) *loaded = std::move(text);
+  }
   applySettings(context, data);
   return data;
 }

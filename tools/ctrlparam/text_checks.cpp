@@ -465,8 +465,8 @@ std::vector<OptionsText> splitTexts(QString const& input) {
       continue;
     }
     if (line[start] != QLatin1Char('{')) {
-      texts.push_back(
-          OptionsText{i + 1, line.toString().trimmed(), false, 0, 0, base64Problem(line).value_or("")});
+      texts.push_back(OptionsText{i + 1, line.toString().trimmed(), false, 0, 0,
+                                  base64Problem(line).value_or(""), i + 1});
       ++i;
       continue;
     }
@@ -494,6 +494,7 @@ std::vector<OptionsText> splitTexts(QString const& input) {
       }
       column = next;
     }
+    text.lastLine = last + 1;
     texts.push_back(std::move(text));
     i = last + 1;
   }

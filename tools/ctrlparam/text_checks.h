@@ -34,6 +34,7 @@ struct OptionsText {
   int secondObjectLine = 0;  // JSON: where a second object follows on the object's last line (0: none)
   int secondObjectColumn = 0;
   std::string problem;  // Base64: what is wrong with the line (empty: nothing)
+  int lastLine = 0;     // where it ends in the input, 1-based
 };
 
 // The texts of an input, in order: a BOM at its start, a CR at the end of a line and the blanks around a

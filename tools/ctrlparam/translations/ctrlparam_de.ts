@@ -7,5 +7,57 @@
         <source>Reset all</source>
         <translation>Alle zurücksetzen</translation>
     </message>
+    <message>
+        <source>KELMAR lines (changed since opening: highlighted)</source>
+        <translation>KELMAR-Zeilen (seit dem Öffnen geänderte hervorgehoben)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 has changed since it was opened; nothing was written.</source>
+        <translation>%1 wurde seit dem Öffnen geändert; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Cannot write the text to standard output.</source>
+        <translation>Der Text kann nicht in die Standardausgabe geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Ungespeicherte Änderungen</translation>
+    </message>
+    <message>
+        <source>The options have changed since they were last saved. Save them?</source>
+        <translation>Die Optionen wurden seit dem letzten Speichern geändert. Speichern?</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>Nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>new task</source>
+        <translation>neue Aufgabe</translation>
+    </message>
 </context>
 </TS>

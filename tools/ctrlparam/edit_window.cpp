@@ -1,0 +1,208 @@
+#include "tools/ctrlparam/edit_window.h"
+
+#include <stdexcept>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSaveFile>
+#include <QSplitter>
+#include <QTextBlock>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+#include "host/trv_properties_qt/QtInspectorWidget.h"
+#include "lib/properties/control_param/src/Data.h"
+#include "tools/ctrlparam/text_checks.h"
+
+namespace ctrlparam {
+namespace {
+
+QColor const kChangedLine(255, 236, 160);
+
+struct SaveError : std::runtime_error {
+  explicit SaveError(QString const& message) : std::runtime_error(message.toStdString()) {}
+  QString text() const { return QString::fromStdString(what()); }
+};
+
+}  // namespace
+
+EditWindow::EditWindow(trv::control_param::Data& data, int language, SaveTarget target, QString const& source)
+    : data_(data),
+      language_(language),
+      target_(std::move(target)),
+      stack_(data.undoStack()),
+      inspector_(data.createPropertyInspector(nullptr)),
+      kelmar_(new QPlainTextEdit) {
+  setWindowTitle(QStringLiteral("%1[*] – ctrlparam edit").arg(source));
+  // The Edit menu carries the undo keys for the whole window.
+  inspector_->setProperty("trv_undoShortcuts", false);
+
+  kelmar_->setReadOnly(true);
+  kelmar_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  QFont fixed(QStringLiteral("monospace"));
+  fixed.setStyleHint(QFont::TypeWriter);
+  kelmar_->setFont(fixed);
+  kelmar_->setObjectName(QStringLiteral("kelmar"));
+  auto* pane = new QWidget;
+  auto* paneLayout = new QVBoxLayout(pane);
+  paneLayout->setContentsMargins(0, 0, 0, 0);
+  auto* heading = new QLabel(
+      QCoreApplication::translate("ctrlparam", "KELMAR lines (changed since opening: highlighted)"));
+  heading->setWordWrap(true);
+  paneLayout->addWidget(heading);
+  paneLayout->addWidget(kelmar_, 1);
+  auto* splitter = new QSplitter;
+  splitter->addWidget(inspector_);
+  splitter->addWidget(pane);
+  splitter->setStretchFactor(0, 3);
+  splitter->setStretchFactor(1, 2);
+  setCentralWidget(splitter);
+
+  QMenu* file = menuBar()->addMenu(QCoreApplication::translate("ctrlparam", "&File"));
+  QAction* saveAction =
+      file->addAction(QCoreApplication::translate("ctrlparam", "&Save"), this, [this] { save(); });
+  saveAction->setShortcut(QKeySequence::Save);
+  file->addSeparator();
+  QAction* quit = file->addAction(QCoreApplication::translate("ctrlparam", "&Quit"), this, &QWidget::close);
+  quit->setShortcut(QKeySequence::Quit);
+  QMenu* edit = menuBar()->addMenu(QCoreApplication::translate("ctrlparam", "&Edit"));
+  QAction* undo = stack_->createUndoAction(this);
+  undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  QAction* redo = stack_->createRedoAction(this);
+  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  edit->addAction(undo);
+  edit->addAction(redo);
+  edit->addSeparator();
+  edit->addAction(QCoreApplication::translate("ctrlparam", "Reset all"), this,
+                  [this] { data_.resetToDefaults(); });
+
+  connect(stack_, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+  setWindowModified(!stack_->isClean());
+  modified_ = inspector_->modelSignals()->modifiedDone.connect([this](auto const&) { showKelmar(); });
+  for (QString const& line : data_.getKELMAR(language_)) opened_ << line;
+  showKelmar();
+
+  // Typing can start at once, in the first option.
+  auto const& shown = inspector_->properties()->list();
+  if (!shown.empty())
+    if (QWidget* first = inspector_->editor(shown.front()->id)) first->setFocus();
+}
+
+EditWindow::~EditWindow() = default;
+
+void EditWindow::showKelmar() {
+  QStringList lines;
+  for (QString const& line : data_.getKELMAR(language_)) lines << line;
+  kelmar_->setPlainText(lines.join(QLatin1Char('\n')));
+  QList<QTextEdit::ExtraSelection> changed;
+  for (QTextBlock block = kelmar_->document()->begin(); block.isValid(); block = block.next()) {
+    if (opened_.contains(block.text())) continue;
+    QTextEdit::ExtraSelection selection;
+    selection.cursor = QTextCursor(block);
+    selection.format.setBackground(kChangedLine);
+    selection.format.setProperty(QTextFormat::FullWidthSelection, true);
+    changed << selection;
+  }
+  kelmar_->setExtraSelections(changed);
+}
+
+QStringList EditWindow::kelmarLines() const {
+  return kelmar_->toPlainText().split(QLatin1Char('\n'));
+}
+
+QStringList EditWindow::highlightedLines() const {
+  QStringList lines;
+  for (auto const& selection : kelmar_->extraSelections()) lines << selection.cursor.block().text();
+  return lines;
+}
+
+QByteArray EditWindow::replacedFile(QByteArray const& stored) const {
+  QFile file(target_.file);
+  if (!file.open(QIODevice::ReadOnly))
+    throw SaveError(
+        QCoreApplication::translate("ctrlparam", "Cannot read %1: %2").arg(target_.file, file.errorString()));
+  QByteArray const bytes = file.readAll();
+  // The file must still hold the text where it stood: another program may have changed it meanwhile.
+  bool found = false;
+  try {
+    for (OptionsText const& text : splitTexts(QString::fromUtf8(bytes)))
+      found =
+          found || (text.line == target_.first && text.lastLine == target_.last && text.text == target_.text);
+  } catch (CheckError const&) {
+  }
+  if (!found)
+    throw SaveError(
+        QCoreApplication::translate("ctrlparam", "%1 has changed since it was opened; nothing was written.")
+            .arg(target_.file));
+  // From the first line's start (after a byte order mark) to the last line's end (before its CR LF or LF).
+  auto lineStart = [&](int line) {
+    int offset = 0;
+    for (int i = 1; i < line; ++i) offset = bytes.indexOf('\n', offset) + 1;
+    return offset;
+  };
+  int from = lineStart(target_.first);
+  if (from == 0 && bytes.startsWith("\xEF\xBB\xBF")) from = 3;
+  int to = bytes.indexOf('\n', lineStart(target_.last));
+  if (to < 0) to = bytes.size();
+  if (to > from && bytes[to - 1] == '\r') --to;
+  return bytes.left(from) + stored + bytes.mid(to);
+}
+
+bool EditWindow::save() {
+  QByteArray stored = data_.getXMLData().toUtf8();
+  try {
+    if (target_.file.isEmpty()) {
+      *target_.out << stored.toStdString() << std::flush;
+      if (!*target_.out)
+        throw SaveError(
+            QCoreApplication::translate("ctrlparam", "Cannot write the text to standard output."));
+    } else {
+      while (stored.endsWith('\n')) stored.chop(1);
+      QByteArray const bytes = replacedFile(stored);
+      // A crash or a full disk never leaves half a file: the old one stays until the new one is complete.
+      QSaveFile file(target_.file);
+      if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw SaveError(QCoreApplication::translate("ctrlparam", "Cannot write %1: %2")
+                            .arg(target_.file, file.errorString()));
+      target_.last = target_.first;
+      target_.text = QString::fromUtf8(stored);
+    }
+  } catch (SaveError const& error) {
+    sayError(error.text());
+    return false;
+  }
+  stack_->setClean();
+  return true;
+}
+
+void EditWindow::closeEvent(QCloseEvent* event) {
+  if (stack_->isClean()) return event->accept();
+  switch (askToSave()) {
+    case QMessageBox::Save:
+      return save() ? event->accept() : event->ignore();
+    case QMessageBox::Discard:
+      return event->accept();
+    default:
+      return event->ignore();
+  }
+}
+
+QMessageBox::StandardButton EditWindow::askToSave() {
+  return QMessageBox::question(
+      this, QCoreApplication::translate("ctrlparam", "Unsaved changes"),
+      QCoreApplication::translate("ctrlparam",
+                                  "The options have changed since they were last saved. Save them?"),
+      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+}
+
+void EditWindow::sayError(QString const& message) {
+  QMessageBox::critical(this, QCoreApplication::translate("ctrlparam", "Not saved"), message);
+}
+
+}  // namespace ctrlparam

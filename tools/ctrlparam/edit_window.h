@@ -1,0 +1,72 @@
+#pragma once
+// The window of `ctrlparam edit`: a task's inspector with the task's KELMAR lines live beside it (the lines
+// changed since the window opened highlighted), the task's edit history in an Edit menu, and File › Save
+// writing the stored text back where it came from.
+
+#include <ostream>
+
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QStringList>
+#include <boost/signals2/connection.hpp>
+
+namespace trv::control_param {
+class Data;
+}
+namespace trv::properties {
+class QtInspectorWidget;
+}
+class QPlainTextEdit;
+class QUndoStack;
+
+namespace ctrlparam {
+
+// Where Save writes the stored text: into `file` in place of its lines `first` to `last` (1-based), which
+// held `text` when the window opened; or, without a file, to `out` (one line each time).
+struct SaveTarget {
+  QString file;
+  int first = 0;
+  int last = 0;
+  QString text;
+  std::ostream* out = nullptr;
+};
+
+class EditWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // `source` names where the text came from in the title; `language` is KELMAR's keyword language.
+  EditWindow(trv::control_param::Data& data, int language, SaveTarget target, QString const& source);
+  ~EditWindow() override;
+
+  // Writes the stored text; false (and said in a message box) when it could not.
+  bool save();
+
+  trv::properties::QtInspectorWidget* inspector() const { return inspector_; }
+  // The KELMAR lines as the pane shows them, and those highlighted as changed since the window opened.
+  QStringList kelmarLines() const;
+  QStringList highlightedLines() const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  // Asked when the window closes with unsaved changes: Save, Discard or Cancel.
+  virtual QMessageBox::StandardButton askToSave();
+  // Says why the text could not be saved.
+  virtual void sayError(QString const& message);
+
+ private:
+  void showKelmar();
+  // The file with the chosen text replaced by `stored`, every other byte kept; throws what went wrong.
+  QByteArray replacedFile(QByteArray const& stored) const;
+
+  trv::control_param::Data& data_;
+  int const language_;
+  SaveTarget target_;  // after each save: where the text written stands
+  QUndoStack* stack_;
+  trv::properties::QtInspectorWidget* inspector_;
+  QPlainTextEdit* kelmar_;
+  QStringList opened_;  // the KELMAR lines when the window opened
+  boost::signals2::scoped_connection modified_;
+};
+
+}  // namespace ctrlparam
