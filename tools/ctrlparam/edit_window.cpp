@@ -48,6 +48,9 @@ EditWindow::EditWindow(trv::control_param::Data& data, int language, SaveTarget 
   QFont fixed(QStringLiteral("monospace"));
   fixed.setStyleHint(QFont::TypeWriter);
   kelmar_->setFont(fixed);
+  // Wide enough for a whole line with a long number.
+  kelmar_->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(32, QLatin1Char('M'))) +
+                           2 * kelmar_->frameWidth() + 2 * int(kelmar_->document()->documentMargin()));
   kelmar_->setObjectName(QStringLiteral("kelmar"));
   auto* pane = new QWidget;
   auto* paneLayout = new QVBoxLayout(pane);
@@ -60,8 +63,8 @@ EditWindow::EditWindow(trv::control_param::Data& data, int language, SaveTarget 
   auto* splitter = new QSplitter;
   splitter->addWidget(inspector_);
   splitter->addWidget(pane);
-  splitter->setStretchFactor(0, 3);
-  splitter->setStretchFactor(1, 2);
+  splitter->setStretchFactor(0, 1);
+  splitter->setStretchFactor(1, 0);
   setCentralWidget(splitter);
 
   QMenu* file = menuBar()->addMenu(QCoreApplication::translate("ctrlparam", "&File"));
