@@ -19,13 +19,11 @@ namespace trv::serialization {
 // Calls `f(QStringView)` for every part of `text` between line feeds, empty parts skipped.
 template <typename F>
 void forEachLine(QString const& text, F&& f) {
-  QChar const* const begin = text.constData();
   int const size = text.size();
-  int start = 0;
-  for (int i = 0; i <= size; ++i) {
-    if (i < size && begin[i] != QLatin1Char('\n')) continue;
-    if (i > start) f(QStringView(begin + start, i - start));
-    start = i + 1;
+  for (int start = 0, end = 0; start < size; start = end + 1) {
+    end = text.indexOf(QLatin1Char('\n'), start);
+    if (end < 0) end = size;
+    if (end > start) f(QStringView(text.constData() + start, end - start));
   }
 }
 

@@ -20,6 +20,12 @@ struct StoreEntry {
   ObjectKey key;
   std::type_index type;
   std::shared_ptr<void> object;
+  // The list of this key alone: what a commit that changed only this object announces, so that it copies no
+  // key. Made with the entry.
+  std::shared_ptr<std::vector<ObjectKey> const> alone;
+  // The object's value from before the running transaction's first modify(); made by the first modify() of
+  // the object and reused by the later ones, so that a modification allocates nothing.
+  std::shared_ptr<void> backup;
 };
 
 class Model {
@@ -49,11 +55,16 @@ class Model {
 
  private:
   friend class Transaction;
+  using Store = std::map<ObjectKey, StoreEntry>;
 
-  StoreEntry const& lookup(ObjectKey const& key, std::type_info const& type) const;
+  StoreEntry const& lookup(ObjectKey const& key, std::type_info const& type) const {
+    return const_cast<Model*>(this)->locate(key, type)->second;
+  }
+  // The entry of `key`, checked as `get` checks it.
+  Store::iterator locate(ObjectKey const& key, std::type_info const& type);
 
   Transaction* current_ = nullptr;
-  std::map<ObjectKey, StoreEntry> store_;
+  Store store_;
 };
 
 }  // namespace trv::container::model

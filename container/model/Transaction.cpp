@@ -19,11 +19,11 @@ void reportFailedRestore(std::string const& message) noexcept {
 
 }  // namespace
 
-StoreEntry const& Model::lookup(ObjectKey const& key, std::type_info const& type) const {
+Model::Store::iterator Model::locate(ObjectKey const& key, std::type_info const& type) {
   auto it = store_.find(key);
   if (it == store_.end()) errors::unknownKey();
   if (it->second.type != std::type_index(type)) errors::typeMismatch();
-  return it->second;
+  return it;
 }
 
 Transaction::Transaction(Model& model) : model_(&model) {
@@ -36,61 +36,63 @@ Transaction::~Transaction() {
   end();
 }
 
-ChangeRecord* Transaction::find(ObjectKey const& key) {
-  auto it = index_.find(key);
-  return it == index_.end() ? nullptr : &log_[it->second];
-}
-
-void Transaction::append(ChangeRecord record) {
-  index_.emplace(record.key, log_.size());
-  log_.push_back(std::move(record));
+ChangeRecord* Transaction::find(Entry entry) {
+  for (auto& record : log_)
+    if (record.entry == entry) return &record;
+  return nullptr;
 }
 
 void Transaction::insertEntry(ObjectKey const& key, std::type_info const& type,
                               std::shared_ptr<void> object) {
-  if (!model_->store_.emplace(key, StoreEntry{key, std::type_index(type), std::move(object)}).second)
-    errors::keyExists();
-  append({ChangeState::Inserted, key, {}});
+  Entry const hint = model_->store_.lower_bound(key);
+  if (hint != model_->store_.end() && !(key < hint->first)) errors::keyExists();
+  auto alone = std::make_shared<std::vector<ObjectKey> const>(1, key);
+  Entry const entry = model_->store_.emplace_hint(
+      hint, key, StoreEntry{key, std::type_index(type), std::move(object), std::move(alone), {}});
+  log_.push_back({ChangeState::Inserted, entry, {}});
 }
 
 void Transaction::erase(ObjectKey const& key) {
-  auto entry = model_->store_.find(key);
+  Entry const entry = model_->store_.find(key);
   if (entry == model_->store_.end()) errors::unknownKey();
-  ChangeRecord* record = find(key);
-  if (!record) return append({ChangeState::Erased, key, {}});
+  ChangeRecord* record = find(entry);
+  if (!record) return log_.push_back({ChangeState::Erased, entry, {}});
   if (record->state == ChangeState::Erased) errors::erasedObject();
   if (record->state == ChangeState::Modified) {
     record->state = ChangeState::Erased;  // its restore still undoes the modification on rollback
     return;
   }
   // Inserted by this transaction: it never existed for anybody else, so it goes without a trace.
+  log_.erase(log_.begin() + (record - log_.data()));
   model_->store_.erase(entry);
-  log_.erase(log_.begin() + static_cast<std::ptrdiff_t>(index_.at(key)));
-  index_.clear();
-  for (std::size_t i = 0; i < log_.size(); ++i) index_.emplace(log_[i].key, i);
 }
 
 void Transaction::commit() {
   std::vector<ObjectKey> erasedKeys, insertedKeys, modifiedKeys;
   for (auto const& record : log_)
-    if (record.state == ChangeState::Erased) erasedKeys.push_back(record.key);
+    if (record.state == ChangeState::Erased) erasedKeys.push_back(record.key());
   if (!erasedKeys.empty()) model_->aboutToErase(erasedKeys);
+  // One inserted or modified object is announced with its entry's list, kept alive while it is announced.
+  std::shared_ptr<std::vector<ObjectKey> const> alone;
+  if (log_.size() == 1 && log_.front().state != ChangeState::Erased) alone = log_.front().entry->second.alone;
   for (auto const& record : log_) {
     switch (record.state) {
       case ChangeState::Erased:
-        model_->store_.erase(record.key);
+        model_->store_.erase(record.entry);
         break;
       case ChangeState::Inserted:
-        insertedKeys.push_back(record.key);
+        if (!alone) insertedKeys.push_back(record.key());
         break;
       case ChangeState::Modified:
-        modifiedKeys.push_back(record.key);
+        if (!alone) modifiedKeys.push_back(record.key());
         break;
     }
   }
+  bool const inserted = alone && log_.front().state == ChangeState::Inserted;
   committed_ = true;
   Model& model = *model_;
   end();
+  if (alone) return inserted ? model.inserted(*alone) : model.modified(*alone);
   if (!insertedKeys.empty()) model.inserted(insertedKeys);
   if (!modifiedKeys.empty()) model.modified(modifiedKeys);
   if (!erasedKeys.empty()) model.erased(erasedKeys);
@@ -102,7 +104,7 @@ void Transaction::rollback() noexcept {
   for (auto const& record : log_) {
     try {
       if (record.state == ChangeState::Inserted)
-        model_->store_.erase(record.key);
+        model_->store_.erase(record.entry);
       else if (record.restore)
         record.restore();
     } catch (std::exception const& error) {
