@@ -46,9 +46,8 @@ void Transaction::insertEntry(ObjectKey const& key, std::type_info const& type,
                               std::shared_ptr<void> object) {
   Entry const hint = model_->store_.lower_bound(key);
   if (hint != model_->store_.end() && !(key < hint->first)) errors::keyExists();
-  auto alone = std::make_shared<std::vector<ObjectKey> const>(1, key);
-  Entry const entry = model_->store_.emplace_hint(
-      hint, key, StoreEntry{key, std::type_index(type), std::move(object), std::move(alone), {}});
+  Entry const entry =
+      model_->store_.emplace_hint(hint, key, StoreEntry{key, std::type_index(type), std::move(object), {}});
   log_.push_back({ChangeState::Inserted, entry, {}});
 }
 
@@ -68,34 +67,43 @@ void Transaction::erase(ObjectKey const& key) {
 }
 
 void Transaction::commit() {
+  Model& model = *model_;
+  if (log_.size() == 1 && log_.front().state != ChangeState::Erased) return commitOne(model);
   std::vector<ObjectKey> erasedKeys, insertedKeys, modifiedKeys;
   for (auto const& record : log_)
     if (record.state == ChangeState::Erased) erasedKeys.push_back(record.key());
-  if (!erasedKeys.empty()) model_->aboutToErase(erasedKeys);
-  // One inserted or modified object is announced with its entry's list, kept alive while it is announced.
-  std::shared_ptr<std::vector<ObjectKey> const> alone;
-  if (log_.size() == 1 && log_.front().state != ChangeState::Erased) alone = log_.front().entry->second.alone;
+  if (!erasedKeys.empty()) model.aboutToErase(erasedKeys);
   for (auto const& record : log_) {
     switch (record.state) {
       case ChangeState::Erased:
-        model_->store_.erase(record.entry);
+        model.store_.erase(record.entry);
         break;
       case ChangeState::Inserted:
-        if (!alone) insertedKeys.push_back(record.key());
+        insertedKeys.push_back(record.key());
         break;
       case ChangeState::Modified:
-        if (!alone) modifiedKeys.push_back(record.key());
+        modifiedKeys.push_back(record.key());
         break;
     }
   }
-  bool const inserted = alone && log_.front().state == ChangeState::Inserted;
   committed_ = true;
-  Model& model = *model_;
   end();
-  if (alone) return inserted ? model.inserted(*alone) : model.modified(*alone);
   if (!insertedKeys.empty()) model.inserted(insertedKeys);
   if (!modifiedKeys.empty()) model.modified(modifiedKeys);
   if (!erasedKeys.empty()) model.erased(erasedKeys);
+}
+
+// One object inserted or modified: announced with the model's kept list, which a commit made by a slot finds
+// taken and makes anew.
+void Transaction::commitOne(Model& model) {
+  ChangeRecord const& record = log_.front();
+  std::vector<ObjectKey> keys = std::move(model.announced_);
+  if (keys.size() != 1 || !(keys.front() == record.key())) keys.assign(1, record.key());
+  bool const inserted = record.state == ChangeState::Inserted;
+  committed_ = true;
+  end();
+  (inserted ? model.inserted : model.modified)(keys);
+  model.announced_ = std::move(keys);
 }
 
 // Every entry is undone even when one restore fails: a failure is reported and passed over, so that the other

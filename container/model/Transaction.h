@@ -89,6 +89,7 @@ class Transaction {
   // Takes the backup of `object` (the entry's) on its first modification in this transaction.
   template <typename T>
   T& writable(T* object, Entry entry, ChangeRecord* record);
+  void commitOne(Model& model);
   void insertEntry(ObjectKey const& key, std::type_info const& type, std::shared_ptr<void> object);
   void rollback() noexcept;
   void end() noexcept;
