@@ -3,9 +3,9 @@
 // the Base64 of one line. Base64 follows QByteArray exactly: `base64Line(bytes)` is
 // `QString::fromLatin1(bytes.toBase64()) + "\n"`, `Base64Line(line).bytes()` is
 // `QByteArray::fromBase64(line.toLatin1())` (characters outside the alphabet, "=" included, are skipped),
-// both without the intermediate copies: the scanner below and the Base64 (detail/stored_text.cpp) are
-// hand-written for speed, instead of QString::split's and QByteArray's copies (figures in BENCHMARKS.md,
-// "Stored-form codec").
+// both without the intermediate copies: the lines are views found with QString::indexOf, and the Base64
+// (detail/stored_text.cpp) is hand-written for speed, instead of QString::split's and QByteArray's copies
+// (figures in BENCHMARKS.md, "Stored-form codec").
 
 #include <array>
 #include <memory>
