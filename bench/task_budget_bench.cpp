@@ -5,6 +5,8 @@
 // task holds every element kind, so every variant keeps all the properties it can show.
 #include <QCoreApplication>
 #include <QString>
+#include <QUndoStack>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string>
@@ -123,6 +125,28 @@ void GatedGetValue(benchmark::State& state) {
   }
 }
 BENCHMARK(GatedGetValue)->ArgName("case")->DenseRange(0, static_cast<int>(kGatedCases.size()) - 1);
+
+// --- an inspector edit
+// ------------------------------------------------------------------------------------------
+
+// A real-valued option set through its property as the inspector sets it, without a widget: each edit is a
+// commit and a step of the task's history (which keeps at most 100, so the oldest goes with each new one).
+void InspectorEdit(benchmark::State& state) {
+  auto const module = data::createModule(ORIN_C, kDatabase);  // ORIN_C shows "fric"
+  std::shared_ptr<trv::properties::Property> property;
+  for (auto const& p : module->configuration->properties->list())
+    if (p->id == "fric") property = p;
+  if (!property) return state.SkipWithError("no such property");
+  boost::any const values[2] = {1.5, 2.5};  // the inspector's values, made before
+  int edits = 0;
+  for (auto _ : state) {
+    bool const set = property->setValue(data::RecordKey, values[++edits % 2]);
+    benchmark::DoNotOptimize(set);
+  }
+  if (module->undoStack().count() != std::min(edits, static_cast<int>(data::InternalInterface::kUndoLimit)))
+    state.SkipWithError("not one step per edit");
+}
+BENCHMARK(InspectorEdit);
 
 // --- constructing a Data, and the heap it holds
 // -------------------------------------------------------------

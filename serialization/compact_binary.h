@@ -15,6 +15,8 @@
 #include <tuple>
 #include <type_traits>
 
+#include <boost/config.hpp>
+
 #include "lib/properties/control_param/schema/enumeration.h"
 #include "lib/properties/control_param/schema/reflection.h"
 #include "serialization/wire.h"
@@ -22,8 +24,9 @@
 namespace trv::serialization {
 namespace compact_binary {
 
-// How one value type goes on the wire: `type`, `maxSize` (bytes of the value), `write`, and `read`, which
-// takes a value of wire type `wire` and returns false when the field cannot take that type.
+// How one value type goes on the wire (reading is inlined into the record's decoding, which unrolls over the
+// fields: calls cost as much as the reading itself): `type`, `maxSize` (bytes of the value), `write`, and
+// `read`, which takes a value of wire type `wire` and returns false when the field cannot take that type.
 template <typename T, typename = void>
 struct ValueCodec;
 
@@ -32,7 +35,7 @@ struct ValueCodec<bool> {
   static constexpr std::uint8_t type = BT_BOOL;
   static constexpr std::size_t maxSize = 1;
   static void write(OutputCursor& out, bool value) { out.writeByte(value ? 1 : 0); }
-  static bool read(InputBuffer& input, std::uint8_t wire, bool& value) {
+  BOOST_FORCEINLINE static bool read(InputBuffer& input, std::uint8_t wire, bool& value) {
     if (wire != BT_BOOL) return false;
     value = input.readByte() != 0;
     return true;
@@ -44,7 +47,7 @@ struct ValueCodec<std::int32_t> {
   static constexpr std::uint8_t type = BT_INT32;
   static constexpr std::size_t maxSize = 5;
   static void write(OutputCursor& out, std::int32_t value) { out.writeVarint32(zigzag32(value)); }
-  static bool read(InputBuffer& input, std::uint8_t wire, std::int32_t& value) {
+  BOOST_FORCEINLINE static bool read(InputBuffer& input, std::uint8_t wire, std::int32_t& value) {
     switch (wire) {
       case BT_INT32:
         value = unzigzag32(input.readVarint32());
@@ -69,7 +72,7 @@ struct ValueCodec<E, std::enable_if_t<control_param::reflection::is_schema_enum_
   static void write(OutputCursor& out, E value) {
     ValueCodec<std::int32_t>::write(out, static_cast<std::int32_t>(value));
   }
-  static bool read(InputBuffer& input, std::uint8_t wire, E& value) {
+  BOOST_FORCEINLINE static bool read(InputBuffer& input, std::uint8_t wire, E& value) {
     std::int32_t number = 0;
     if (!ValueCodec<std::int32_t>::read(input, wire, number)) return false;
     value = static_cast<E>(number);
@@ -86,7 +89,7 @@ struct ValueCodec<double> {
     std::memcpy(&bits, &value, sizeof bits);
     out.writeUint64(bits);
   }
-  static bool read(InputBuffer& input, std::uint8_t wire, double& value) {
+  BOOST_FORCEINLINE static bool read(InputBuffer& input, std::uint8_t wire, double& value) {
     if (wire == BT_DOUBLE) {
       std::uint64_t const bits = input.readUint64();
       std::memcpy(&value, &bits, sizeof value);
@@ -115,7 +118,8 @@ struct ValueCodec<control_param::nullable<T>> {
     out.writeByte(1);
     Element::write(out, *value);
   }
-  static bool read(InputBuffer& input, std::uint8_t wire, control_param::nullable<T>& value) {
+  BOOST_FORCEINLINE static bool read(InputBuffer& input, std::uint8_t wire,
+                                     control_param::nullable<T>& value) {
     if (wire != BT_LIST) return false;
     std::uint8_t const elementType = input.readByte();
     checkValueType(elementType);
@@ -183,7 +187,7 @@ Encoded<Record> encode(Record const& record) {
 // Reads the payload fields that belong to `Field` (several when the id repeats: the last one counts) and
 // skips the fields of lower id before them; leaves `header` at the first field of higher id or a stop.
 template <typename Field, typename Record>
-void readField(InputBuffer& input, FieldHeader& header, Record& record) {
+BOOST_FORCEINLINE void readField(InputBuffer& input, FieldHeader& header, Record& record) {
   using Codec = ValueCodec<typename Field::value_type>;
   while (header.type != BT_STOP && header.type != BT_STOP_BASE && header.id <= Field::id) {
     if (header.id != Field::id || !Codec::read(input, header.type, Field::member(record)))

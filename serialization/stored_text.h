@@ -3,9 +3,9 @@
 // the Base64 of one line. Base64 follows QByteArray exactly: `base64Line(bytes)` is
 // `QString::fromLatin1(bytes.toBase64()) + "\n"`, `Base64Line(line).bytes()` is
 // `QByteArray::fromBase64(line.toLatin1())` (characters outside the alphabet, "=" included, are skipped),
-// both without the intermediate copies: the scanner below and the Base64 (detail/stored_text.cpp) are
-// hand-written for speed, instead of QString::split's and QByteArray's copies (figures in BENCHMARKS.md,
-// "Stored-form codec").
+// both without the intermediate copies: the lines are views found with QString::indexOf, and the Base64
+// (detail/stored_text.cpp) is hand-written for speed, instead of QString::split's and QByteArray's copies
+// (figures in BENCHMARKS.md, "Stored-form codec").
 
 #include <array>
 #include <memory>
@@ -19,13 +19,11 @@ namespace trv::serialization {
 // Calls `f(QStringView)` for every part of `text` between line feeds, empty parts skipped.
 template <typename F>
 void forEachLine(QString const& text, F&& f) {
-  QChar const* const begin = text.constData();
   int const size = text.size();
-  int start = 0;
-  for (int i = 0; i <= size; ++i) {
-    if (i < size && begin[i] != QLatin1Char('\n')) continue;
-    if (i > start) f(QStringView(begin + start, i - start));
-    start = i + 1;
+  for (int start = 0, end = 0; start < size; start = end + 1) {
+    end = text.indexOf(QLatin1Char('\n'), start);
+    if (end < 0) end = size;
+    if (end > start) f(QStringView(text.constData() + start, end - start));
   }
 }
 

@@ -7,6 +7,9 @@
 #include <cstring>
 #include <string_view>
 
+#include <boost/config.hpp>
+#include <boost/endian/conversion.hpp>
+
 #include "serialization/errors.h"
 
 namespace trv::serialization::compact_binary {
@@ -71,21 +74,17 @@ class InputBuffer {
   std::uint16_t readUint16() {
     std::uint8_t bytes[2];
     read(bytes, 2);
-    return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8));
+    return boost::endian::load_little_u16(bytes);
   }
   std::uint32_t readUint32() {
     std::uint8_t bytes[4];
     read(bytes, 4);
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) value = (value << 8) | bytes[i];
-    return value;
+    return boost::endian::load_little_u32(bytes);
   }
   std::uint64_t readUint64() {
     std::uint8_t bytes[8];
     read(bytes, 8);
-    std::uint64_t value = 0;
-    for (int i = 7; i >= 0; --i) value = (value << 8) | bytes[i];
-    return value;
+    return boost::endian::load_little_u64(bytes);
   }
 
   // LEB128 varints of at most 3, 5 and 10 bytes; bits beyond the width are dropped, and a byte beyond
@@ -124,7 +123,7 @@ struct FieldHeader {
 
 // A field header: type in the low 5 bits, the id in the high 3 bits, or in one following byte (marker 6)
 // or two following little-endian bytes (marker 7).
-inline FieldHeader readFieldHeader(InputBuffer& input) {
+BOOST_FORCEINLINE FieldHeader readFieldHeader(InputBuffer& input) {
   std::uint8_t const raw = input.readByte();
   FieldHeader header{static_cast<std::uint8_t>(raw & 0x1f), static_cast<std::uint16_t>(raw >> 5)};
   if (header.id == 6)
@@ -176,7 +175,8 @@ class OutputCursor {
     *out_++ = static_cast<char>(value);
   }
   void writeUint64(std::uint64_t value) {
-    for (int i = 0; i < 8; ++i) *out_++ = static_cast<char>(value >> (8 * i));
+    boost::endian::store_little_u64(reinterpret_cast<unsigned char*>(out_), value);
+    out_ += 8;
   }
   void writeFieldHeader(std::uint16_t id, std::uint8_t type) {
     if (id <= 5) {

@@ -8,7 +8,9 @@
 #include <typeinfo>
 #include <vector>
 
+#include <boost/signals2/dummy_mutex.hpp>
 #include <boost/signals2/signal.hpp>
+#include <boost/signals2/signal_type.hpp>
 
 #include "container/model/ObjectKey.h"
 
@@ -20,11 +22,17 @@ struct StoreEntry {
   ObjectKey key;
   std::type_index type;
   std::shared_ptr<void> object;
+  // The object's value from before the running transaction's first modify(); made by the first modify() of
+  // the object and reused by the later ones, so that a modification allocates nothing.
+  std::shared_ptr<void> backup;
 };
 
 class Model {
  public:
-  using Signal = boost::signals2::signal<void(std::vector<ObjectKey> const&)>;
+  // Without a lock: a model, its connections and its commits stay in the thread of their task.
+  using Signal =
+      boost::signals2::signal_type<void(std::vector<ObjectKey> const&),
+                                   boost::signals2::keywords::mutex_type<boost::signals2::dummy_mutex>>::type;
 
   Model() = default;
   Model(Model const&) = delete;
@@ -49,11 +57,19 @@ class Model {
 
  private:
   friend class Transaction;
+  using Store = std::map<ObjectKey, StoreEntry>;
 
-  StoreEntry const& lookup(ObjectKey const& key, std::type_info const& type) const;
+  StoreEntry const& lookup(ObjectKey const& key, std::type_info const& type) const {
+    return const_cast<Model*>(this)->locate(key, type)->second;
+  }
+  // The entry of `key`, checked as `get` checks it.
+  Store::iterator locate(ObjectKey const& key, std::type_info const& type);
 
   Transaction* current_ = nullptr;
-  std::map<ObjectKey, StoreEntry> store_;
+  Store store_;
+  // The list that the last commit of one object announced, kept for the next one: most commits change the
+  // same one object, and then announce it without an allocation.
+  std::vector<ObjectKey> announced_;
 };
 
 }  // namespace trv::container::model

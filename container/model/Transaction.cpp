@@ -19,11 +19,11 @@ void reportFailedRestore(std::string const& message) noexcept {
 
 }  // namespace
 
-StoreEntry const& Model::lookup(ObjectKey const& key, std::type_info const& type) const {
+Model::Store::iterator Model::locate(ObjectKey const& key, std::type_info const& type) {
   auto it = store_.find(key);
   if (it == store_.end()) errors::unknownKey();
   if (it->second.type != std::type_index(type)) errors::typeMismatch();
-  return it->second;
+  return it;
 }
 
 Transaction::Transaction(Model& model) : model_(&model) {
@@ -36,64 +36,74 @@ Transaction::~Transaction() {
   end();
 }
 
-ChangeRecord* Transaction::find(ObjectKey const& key) {
-  auto it = index_.find(key);
-  return it == index_.end() ? nullptr : &log_[it->second];
-}
-
-void Transaction::append(ChangeRecord record) {
-  index_.emplace(record.key, log_.size());
-  log_.push_back(std::move(record));
+ChangeRecord* Transaction::find(Entry entry) {
+  for (auto& record : log_)
+    if (record.entry == entry) return &record;
+  return nullptr;
 }
 
 void Transaction::insertEntry(ObjectKey const& key, std::type_info const& type,
                               std::shared_ptr<void> object) {
-  if (!model_->store_.emplace(key, StoreEntry{key, std::type_index(type), std::move(object)}).second)
-    errors::keyExists();
-  append({ChangeState::Inserted, key, {}});
+  Entry const hint = model_->store_.lower_bound(key);
+  if (hint != model_->store_.end() && !(key < hint->first)) errors::keyExists();
+  Entry const entry =
+      model_->store_.emplace_hint(hint, key, StoreEntry{key, std::type_index(type), std::move(object), {}});
+  log_.push_back({ChangeState::Inserted, entry, {}});
 }
 
 void Transaction::erase(ObjectKey const& key) {
-  auto entry = model_->store_.find(key);
+  Entry const entry = model_->store_.find(key);
   if (entry == model_->store_.end()) errors::unknownKey();
-  ChangeRecord* record = find(key);
-  if (!record) return append({ChangeState::Erased, key, {}});
+  ChangeRecord* record = find(entry);
+  if (!record) return log_.push_back({ChangeState::Erased, entry, {}});
   if (record->state == ChangeState::Erased) errors::erasedObject();
   if (record->state == ChangeState::Modified) {
     record->state = ChangeState::Erased;  // its restore still undoes the modification on rollback
     return;
   }
   // Inserted by this transaction: it never existed for anybody else, so it goes without a trace.
+  log_.erase(log_.begin() + (record - log_.data()));
   model_->store_.erase(entry);
-  log_.erase(log_.begin() + static_cast<std::ptrdiff_t>(index_.at(key)));
-  index_.clear();
-  for (std::size_t i = 0; i < log_.size(); ++i) index_.emplace(log_[i].key, i);
 }
 
 void Transaction::commit() {
+  Model& model = *model_;
+  if (log_.size() == 1 && log_.front().state != ChangeState::Erased) return commitOne(model);
   std::vector<ObjectKey> erasedKeys, insertedKeys, modifiedKeys;
   for (auto const& record : log_)
-    if (record.state == ChangeState::Erased) erasedKeys.push_back(record.key);
-  if (!erasedKeys.empty()) model_->aboutToErase(erasedKeys);
+    if (record.state == ChangeState::Erased) erasedKeys.push_back(record.key());
+  if (!erasedKeys.empty()) model.aboutToErase(erasedKeys);
   for (auto const& record : log_) {
     switch (record.state) {
       case ChangeState::Erased:
-        model_->store_.erase(record.key);
+        model.store_.erase(record.entry);
         break;
       case ChangeState::Inserted:
-        insertedKeys.push_back(record.key);
+        insertedKeys.push_back(record.key());
         break;
       case ChangeState::Modified:
-        modifiedKeys.push_back(record.key);
+        modifiedKeys.push_back(record.key());
         break;
     }
   }
   committed_ = true;
-  Model& model = *model_;
   end();
   if (!insertedKeys.empty()) model.inserted(insertedKeys);
   if (!modifiedKeys.empty()) model.modified(modifiedKeys);
   if (!erasedKeys.empty()) model.erased(erasedKeys);
+}
+
+// One object inserted or modified: announced with the model's kept list, which a commit made by a slot finds
+// taken and makes anew.
+void Transaction::commitOne(Model& model) {
+  ChangeRecord const& record = log_.front();
+  std::vector<ObjectKey> keys = std::move(model.announced_);
+  if (keys.size() != 1 || !(keys.front() == record.key())) keys.assign(1, record.key());
+  bool const inserted = record.state == ChangeState::Inserted;
+  committed_ = true;
+  end();
+  (inserted ? model.inserted : model.modified)(keys);
+  model.announced_ = std::move(keys);
 }
 
 // Every entry is undone even when one restore fails: a failure is reported and passed over, so that the other
@@ -102,7 +112,7 @@ void Transaction::rollback() noexcept {
   for (auto const& record : log_) {
     try {
       if (record.state == ChangeState::Inserted)
-        model_->store_.erase(record.key);
+        model_->store_.erase(record.entry);
       else if (record.restore)
         record.restore();
     } catch (std::exception const& error) {

@@ -6,13 +6,14 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <stdexcept>
 #include <type_traits>
 #include <typeinfo>
 #include <utility>
 #include <vector>
+
+#include <boost/container/small_vector.hpp>
 
 #include "container/model/Errors.h"
 #include "container/model/Model.h"
@@ -22,11 +23,15 @@ namespace trv::container::model {
 
 enum class ChangeState : std::int32_t { Inserted = 0, Modified = 1, Erased = 2 };
 
+// The entry stays in the store while its record is in the log, so the record refers to it instead of copying
+// its key.
 struct ChangeRecord {
   ChangeState state;
-  ObjectKey key;
+  std::map<ObjectKey, StoreEntry>::iterator entry;
   // Puts the value from before the first modify() of the transaction back; empty until one was taken.
   std::function<void()> restore;
+
+  ObjectKey const& key() const { return entry->first; }
 };
 
 template <typename T>
@@ -55,6 +60,15 @@ class Transaction {
     return Handle<T>(key, std::static_pointer_cast<T>(entry.object), model_);
   }
 
+  // The object under `key` made writable: what `get<T>(key).modify()` gives, without making the handle.
+  template <typename T>
+  T& modify(ObjectKey const& key) {
+    Entry const entry = model_->locate(key, typeid(T));
+    ChangeRecord* record = find(entry);
+    if (record && record->state == ChangeState::Erased) errors::erasedObject();
+    return writable(static_cast<T*>(entry->second.object.get()), entry, record);
+  }
+
   // Marks the object under `key` for removal at commit; throws errors::unknownKey, or errors::erasedObject
   // when it is marked already. An object inserted by this transaction is removed at once.
   void erase(ObjectKey const& key);
@@ -65,17 +79,24 @@ class Transaction {
  private:
   template <typename T>
   friend class Handle;
+  using Entry = std::map<ObjectKey, StoreEntry>::iterator;
 
-  ChangeRecord* find(ObjectKey const& key);
-  void append(ChangeRecord record);
+  // The record of the entry in the log, or null. The log of a transaction of this library holds one record,
+  // so it is searched from the start.
+  ChangeRecord* find(Entry entry);
+  template <typename T>
+  T& modify(Handle<T> const& handle);
+  // Takes the backup of `object` (the entry's) on its first modification in this transaction.
+  template <typename T>
+  T& writable(T* object, Entry entry, ChangeRecord* record);
+  void commitOne(Model& model);
   void insertEntry(ObjectKey const& key, std::type_info const& type, std::shared_ptr<void> object);
   void rollback() noexcept;
   void end() noexcept;
 
   Model* model_;
   bool committed_ = false;
-  std::vector<ChangeRecord> log_;           // order of addition
-  std::map<ObjectKey, std::size_t> index_;  // key -> position in log_
+  boost::container::small_vector<ChangeRecord, 1> log_;  // order of addition
 };
 
 template <typename T>
@@ -101,16 +122,34 @@ template <typename T>
 T& Handle<T>::modify() {
   Transaction* transaction = model_->current();
   if (!transaction) errors::modifyOutsideTransaction();
-  ChangeRecord* record = transaction->find(key_);
+  return transaction->modify(*this);
+}
+
+template <typename T>
+T& Transaction::modify(Handle<T> const& handle) {
+  Entry const entry = model_->store_.find(handle.key_);
+  ChangeRecord* record = entry == model_->store_.end() ? nullptr : find(entry);
   if (record && record->state == ChangeState::Erased) errors::erasedObject();
-  if (weak_.expired()) errors::expiredObject();
-  if (record && record->restore) return *object_;
-  std::function<void()> restore = [object = object_, backup = T(*object_)] { *object = backup; };
+  // While the object lives, the store holds it under the handle's key.
+  if (handle.weak_.expired()) errors::expiredObject();
+  return writable(handle.object_, entry, record);
+}
+
+template <typename T>
+T& Transaction::writable(T* object, Entry entry, ChangeRecord* record) {
+  if (record && record->restore) return *object;
+  std::shared_ptr<void>& kept = entry->second.backup;
+  if (kept)
+    *static_cast<T*>(kept.get()) = *object;
+  else
+    kept = std::make_shared<T>(*object);
+  // Two pointers: held inside the std::function, without an allocation.
+  std::function<void()> restore = [object, backup = static_cast<T const*>(kept.get())] { *object = *backup; };
   if (record)
     record->restore = std::move(restore);
   else
-    transaction->append({ChangeState::Modified, key_, std::move(restore)});
-  return *object_;
+    log_.push_back({ChangeState::Modified, entry, std::move(restore)});
+  return *object;
 }
 
 }  // namespace trv::container::model

@@ -15,7 +15,7 @@ namespace trv::container::model {
 template <typename T, typename F>
 void change(Model& model, ObjectKey const& key, F&& f) {
   Transaction transaction(model);
-  std::forward<F>(f)(transaction.get<T>(key).modify());
+  std::forward<F>(f)(transaction.modify<T>(key));
   transaction.commit();
 }
 

@@ -3,15 +3,18 @@
 #include "serialization/stored_text.h"
 
 #include <cstdint>
+#include <cstring>
+
+#include <boost/endian/conversion.hpp>
 
 namespace trv::serialization {
 namespace {
 
 constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
-// The 6-bit value of each ASCII character in the Base64 alphabet, -1 for the other characters.
+// The 6-bit value of each Latin-1 character in the Base64 alphabet, -1 for the other characters.
 struct SextetTable {
-  signed char value[128];
+  signed char value[256];
   constexpr SextetTable() : value() {
     for (signed char& v : value) v = -1;
     for (int i = 0; i < 64; ++i)
@@ -21,7 +24,7 @@ struct SextetTable {
 constexpr SextetTable kSextets;
 
 inline int sextet(char16_t c) {
-  return c < 128 ? kSextets.value[c] : -1;
+  return c < 256 ? kSextets.value[c] : -1;
 }
 
 }  // namespace
@@ -52,7 +55,7 @@ QString base64Line(std::string_view bytes) {
 
 Base64Line::Base64Line(QStringView line) {
   data_ = local_.data();
-  std::size_t const capacity = static_cast<std::size_t>(line.size()) * 3 / 4 + 1;
+  std::size_t const capacity = static_cast<std::size_t>(line.size()) * 3 / 4 + 1;  // and the fourth byte
   if (capacity > local_.size()) {
     heap_.reset(new char[capacity]);
     data_ = heap_.get();
@@ -64,16 +67,21 @@ Base64Line::Base64Line(QStringView line) {
   std::uint32_t buffer = 0;
   int bits = 0;
   while (in != end) {
-    // Whole groups of four alphabet characters while no bits are pending: three bytes each.
+    // Whole groups of four alphabet characters while no bits are pending: three bytes each, written as four
+    // (the fourth is overwritten by the next group or lies beyond the size; the buffer has room for it).
     while (bits == 0 && end - in >= 4) {
-      int const a = sextet(in[0]), b = sextet(in[1]), c = sextet(in[2]), d = sextet(in[3]);
+      std::uint64_t quad;
+      std::memcpy(&quad, in, sizeof quad);
+      quad = boost::endian::little_to_native(quad);
+      if (quad & 0xff00ff00ff00ff00u) break;  // a character beyond Latin-1
+      int const a = kSextets.value[quad & 0xff], b = kSextets.value[(quad >> 16) & 0xff],
+                c = kSextets.value[(quad >> 32) & 0xff], d = kSextets.value[quad >> 48];
       if ((a | b | c | d) < 0) break;
-      std::uint32_t const group = (static_cast<std::uint32_t>(a) << 18) |
-                                  (static_cast<std::uint32_t>(b) << 12) |
-                                  (static_cast<std::uint32_t>(c) << 6) | static_cast<std::uint32_t>(d);
-      *out++ = static_cast<char>(group >> 16);
-      *out++ = static_cast<char>(group >> 8);
-      *out++ = static_cast<char>(group);
+      std::uint32_t const group =
+          (static_cast<std::uint32_t>(a) << 26) | (static_cast<std::uint32_t>(b) << 20) |
+          (static_cast<std::uint32_t>(c) << 14) | (static_cast<std::uint32_t>(d) << 8);
+      boost::endian::store_big_u32(reinterpret_cast<unsigned char*>(out), group);
+      out += 3;
       in += 4;
     }
     if (in == end) break;

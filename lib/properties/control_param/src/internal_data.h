@@ -46,7 +46,7 @@ class ModuleData : public InternalInterface {
   // Commits `with` as the record in one transaction without making it a step of the history (a load, an undo
   // or a redo).
   void restore(Record const& with) {
-    Guard const guard(restoring_);
+    Guard<Record const*> const guard(restoring_, &with);
     changeRecord([&](Record& record) { record = with; });
   }
 
@@ -61,10 +61,11 @@ class ModuleData : public InternalInterface {
 
  private:
   // Sets a flag for its lifetime.
+  template <typename Flag>
   struct Guard {
-    explicit Guard(bool& flag) : flag_(flag) { flag_ = true; }
-    ~Guard() { flag_ = false; }
-    bool& flag_;
+    Guard(Flag& flag, Flag value) : flag_(flag) { flag_ = value; }
+    ~Guard() { flag_ = Flag{}; }
+    Flag& flag_;
   };
 
   // After each commit: a change that is no load, undo or redo becomes a step of the history.
@@ -72,9 +73,9 @@ class ModuleData : public InternalInterface {
   // What a step from `before` to `after` changed: the option's label, or a text for several options.
   QString stepText(Record const& before, Record const& after) const;
 
-  Record last_;             // the record as the history last saw it
-  bool restoring_ = false;  // a commit that is no step
-  bool resetting_ = false;  // a reset to defaults
+  Record last_;                        // the record as the history last saw it
+  Record const* restoring_ = nullptr;  // the record of a commit that is no step
+  bool resetting_ = false;             // a reset to defaults
   boost::signals2::scoped_connection historyConnection_;
 };
 
@@ -91,7 +92,7 @@ template <typename Record>
 void ModuleData<Record>::resetToDefaults(std::vector<std::string> const& fields) {
   for (auto const& name : fields)
     if (!isOption<Record>(name)) errors::unknownOption(name);
-  Guard const guard(resetting_);
+  Guard<bool> const guard(resetting_, true);
   changeRecord([&](Record& record) {
     control_param::reflection::for_each_field<Record>([&](auto field) {
       using Field = decltype(field);
@@ -119,13 +120,16 @@ ModuleData<Record>::ModuleData(ProgrammTypes type, int databaseHandle)
   historyConnection_ = model->modified.connect([this](auto const&) { committed(); });
 }
 
+// A commit that is no step is the one record being restored: it is taken as the history's view without a
+// look into the model or a comparison.
 template <typename Record>
 void ModuleData<Record>::committed() {
-  Record const& now = record();
-  if (restoring_ || now == last_) {
-    last_ = now;
+  if (restoring_) {
+    last_ = *restoring_;
     return;
   }
+  Record const& now = record();
+  if (now == last_) return;
   QString const text =
       resetting_ ? QCoreApplication::translate("ModuleData", "Reset to defaults") : stepText(last_, now);
   auto* step = new RecordStep<ModuleData>(*this, text, std::exchange(last_, now), now);

@@ -6,20 +6,22 @@ namespace {
 using Keys = std::vector<ObjectKey>;
 using ConfigurationPtr = std::shared_ptr<properties::Configuration>;
 
-void onInserted(ConfigurationPtr const& configuration, Keys const& keys) {
-  auto& signals = *configuration->signals;
+// Emits `first(key)` and then `second(key)` for each key, leaving out a signal that has no slot (a task
+// without an inspector widget), as an emission costs more than asking.
+void emitPairs(properties::DataModelSignals::KeySignal& first,
+               properties::DataModelSignals::KeySignal& second, Keys const& keys) {
   for (auto const& key : keys) {
-    signals.inserted(key);
-    signals.insertedDone(key);
+    if (!first.empty()) first(key);
+    if (!second.empty()) second(key);
   }
 }
 
+void onInserted(ConfigurationPtr const& configuration, Keys const& keys) {
+  emitPairs(configuration->signals->inserted, configuration->signals->insertedDone, keys);
+}
+
 void onModified(ConfigurationPtr const& configuration, Keys const& keys) {
-  auto& signals = *configuration->signals;
-  for (auto const& key : keys) {
-    signals.modified(key);
-    signals.modifiedDone(key);
-  }
+  emitPairs(configuration->signals->modified, configuration->signals->modifiedDone, keys);
 }
 
 void onErased(ConfigurationPtr const& configuration, Keys const& keys) {
