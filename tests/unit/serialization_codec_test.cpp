@@ -236,6 +236,8 @@ TEST(CodecHostilePayloads, EachIsRefusedOrReadByItsRule) {
       {"fric [1.7976931348623159e308]", Reader::Json, "{\"fric\":[1.7976931348623159e308]}", Outcome::Core,
        kTooBig, true},
       {"fric [100e307]", Reader::Json, "{\"fric\":[100e307]}", Outcome::Core, kTooBig, true},
+      {"fric [100e307] in the second object", Reader::Json, "{} {\"fric\":[100e307]}", Outcome::Core,
+       kTooBig + "12"},
       {"fric [0.1000...e310]: trailing zeros do not make it small", Reader::Json,
        "{\"fric\":[0.1" + std::string(400, '0') + "e310]}", Outcome::Core, kTooBig, true},
       {"solv of 400 digits", Reader::Json, "{\"solv\":1" + std::string(400, '0') + "}", Outcome::Core,
