@@ -48,4 +48,8 @@ inline constexpr std::size_t kMaxNesting = 2048;
 // own text for the rest.
 void parseObjectLine(std::string_view line, MemberVisitor& visitor);
 
+// Whether a number text beyond the double range is tiny (it rounds to zero) rather than huge: the decimal
+// magnitude from its significant digits and exponent is negative (a zero is not tiny). A sign may lead.
+bool isTinyNumber(std::string_view text);
+
 }  // namespace trv::serialization::simple_json

@@ -24,11 +24,11 @@ namespace {
 constexpr unsigned kParseFlags = rapidjson::kParseIterativeFlag | rapidjson::kParseStopWhenDoneFlag |
                                  rapidjson::kParseNumbersAsStringsFlag;
 
-// Whether a number text beyond the double range is tiny (it rounds to zero) rather than huge: the decimal
-// magnitude from its significant digits and exponent is negative.
-bool isTiny(std::string_view text) {
+}  // namespace
+
+bool isTinyNumber(std::string_view text) {
   auto digit = [&](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
-  std::size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
+  std::size_t i = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
   bool significant = false;
   long integerDigits = 0;  // from the first non-zero digit on
   long leadingZeros = 0;   // of the fraction, when the integer part is zero
@@ -50,8 +50,10 @@ bool isTiny(std::string_view text) {
     for (; digit(i); ++i) exponent = std::min(exponent * 10 + (text[i] - '0'), 1000000L);
     if (negative) exponent = -exponent;
   }
-  return (integerDigits > 0 ? exponent + integerDigits : exponent - leadingZeros) < 0;
+  return significant && (integerDigits > 0 ? exponent + integerDigits : exponent - leadingZeros) < 0;
 }
+
+namespace {
 
 enum class Failure { None, RootNotObject, NumberTooBig, TooDeep };
 
@@ -80,7 +82,7 @@ class MemberHandler : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, Mem
     }
     double d = 0;
     auto const [rest, error] = std::from_chars(text, end, d);
-    if (error == std::errc::result_out_of_range && isTiny(std::string_view(text, length)))
+    if (error == std::errc::result_out_of_range && isTinyNumber(std::string_view(text, length)))
       return number(*text == '-' ? -0.0 : 0.0);
     if (error != std::errc() || rest != end) {
       failure_ = Failure::NumberTooBig;

@@ -501,31 +501,6 @@ std::vector<OptionsText> splitTexts(QString const& input) {
   return texts;
 }
 
-bool isTinyNumber(std::string_view text) {
-  auto digit = [&](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
-  std::size_t i = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
-  bool significant = false;
-  long integerDigits = 0, leadingZeros = 0;
-  for (; digit(i); ++i) {
-    significant = significant || text[i] != '0';
-    if (significant) ++integerDigits;
-  }
-  if (i < text.size() && text[i] == '.') {
-    for (++i; digit(i); ++i) {
-      if (!significant && text[i] == '0') ++leadingZeros;
-      significant = significant || text[i] != '0';
-    }
-  }
-  long exponent = 0;
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    bool const negative = ++i < text.size() && text[i] == '-';
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
-    for (; digit(i); ++i) exponent = std::min(exponent * 10 + (text[i] - '0'), 1000000L);
-    if (negative) exponent = -exponent;
-  }
-  return significant && (integerDigits > 0 ? exponent + integerDigits : exponent - leadingZeros) < 0;
-}
-
 Fits fitsOf(OptionsText const& text) {
   Fits fits;
   if (text.json) {

@@ -16,6 +16,7 @@
 #include <QStringView>
 
 #include "lib/properties/control_param/vocabulary/ProgrammTypes.h"
+#include "serialization/json_parser.h"
 
 namespace ctrlparam {
 
@@ -84,8 +85,8 @@ struct Fits {
 };
 Fits fitsOf(OptionsText const& text);
 
-// Whether a number text beyond the range of a double is tiny (it rounds to zero) rather than huge.
-bool isTinyNumber(std::string_view text);
+// Whether a number text beyond the range of a double is tiny (the stored form's reader decides the same).
+using trv::serialization::simple_json::isTinyNumber;
 
 // What no module holds: the keys that every module's fit names.
 std::vector<std::string> heldByNone(Fits const& fits);
