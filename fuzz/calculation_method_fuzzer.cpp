@@ -10,16 +10,13 @@
 #include <cstdlib>
 #include <vector>
 
+#include "fuzz/fuzz_check.h"
 #include "host/trv_qt/trv_qt.h"
 #include "lib/properties/control_param/src/Data.h"
 
 namespace {
 
-void require(bool condition, char const* what) {
-  if (condition) return;
-  std::fprintf(stderr, "fuzz check failed: %s\n", what);
-  std::abort();
-}
+using fuzz::require;
 
 bool fitsInt(double value) {
   return std::trunc(value) >= -2147483648.0 && std::trunc(value) <= 2147483647.0;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "fuzz/fuzz_check.h"
 #include "lib/properties/control_param/src/module_data.h"
 #include "lib/properties/control_param/src/program_records.h"
 #include "lib/properties/control_param/src/stored_form.h"
@@ -23,11 +24,7 @@ namespace {
 
 using namespace trv::control_param;
 
-void require(bool condition, char const* what) {
-  if (condition) return;
-  std::fprintf(stderr, "fuzz check failed: %s\n", what);
-  std::abort();
-}
+using fuzz::require;
 
 // One task per record type, with a count of every signal its model and inspector emit.
 struct Task {

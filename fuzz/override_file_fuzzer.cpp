@@ -10,15 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz/fuzz_check.h"
 #include "translation/override_file.h"
 
 namespace {
 
-void require(bool condition, char const* what) {
-  if (condition) return;
-  std::fprintf(stderr, "fuzz check failed: %s\n", what);
-  std::abort();
-}
+using fuzz::require;
 
 std::vector<std::string_view> fieldsOf(std::string_view line) {
   std::vector<std::string_view> fields;

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzz/fuzz_check.h"
 #include "lib/properties/control_param/src/program_records.h"
 #include "serialization/compact_binary.h"
 #include "serialization/errors.h"
@@ -23,11 +24,7 @@ namespace {
 
 using namespace trv::control_param;
 
-void require(bool condition, char const* what) {
-  if (condition) return;
-  std::fprintf(stderr, "fuzz check failed: %s\n", what);
-  std::abort();
-}
+using fuzz::require;
 
 // No blank outside the strings of a compacted JSON text, and compacting it again changes nothing.
 void checkJson(ctrlparam::OptionsText const& text) {
