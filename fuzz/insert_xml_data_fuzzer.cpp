@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -64,15 +65,17 @@ std::string bytesOf(Record const& record) {
   return trv::serialization::toCompactBinary(record);
 }
 
-// The Base64 lines read as QByteArray reads them.
+// The Base64 lines read as QString::split and QByteArray::fromBase64 read them.
 void checkBase64Lines(QString const& text) {
-  trv::serialization::forEachLine(text, [](QStringView line) {
-    QByteArray const expected = QByteArray::fromBase64(line.toLatin1());
-    trv::serialization::Base64Line const decoded(line);
-    require(
-        decoded.bytes() == std::string_view(expected.constData(), static_cast<std::size_t>(expected.size())),
-        "Base64 line differs from QByteArray::fromBase64");
+  QStringList const lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  int index = 0;
+  trv::serialization::forEachBase64Line(text, [&](std::string_view bytes) {
+    require(index < lines.size(), "more Base64 lines than QString::split finds");
+    QByteArray const expected = QByteArray::fromBase64(lines[index++].toLatin1());
+    require(bytes == std::string_view(expected.constData(), static_cast<std::size_t>(expected.size())),
+            "Base64 line differs from QByteArray::fromBase64");
   });
+  require(index == lines.size(), "fewer Base64 lines than QString::split finds");
 }
 
 template <typename Record>

@@ -25,8 +25,11 @@ namespace trv::serialization {
 namespace compact_binary {
 
 // How one value type goes on the wire (reading is inlined into the record's decoding, which unrolls over the
-// fields: calls cost as much as the reading itself): `type`, `maxSize` (bytes of the value), `write`, and
-// `read`, which takes a value of wire type `wire` and returns false when the field cannot take that type.
+// fields: calls cost as much as the reading itself): `type`, `maxSize` (bytes of the value as written),
+// `write`, and `read`, which takes a value of wire type `wire` and returns false, having read nothing, when
+// the field cannot take that type. `read<false>` reads without the checks of each read the first
+// `maxReadSize` bytes, the most that reading a value of the field's own type `type` takes before any
+// skipping.
 template <typename T, typename = void>
 struct ValueCodec;
 
@@ -34,10 +37,12 @@ template <>
 struct ValueCodec<bool> {
   static constexpr std::uint8_t type = BT_BOOL;
   static constexpr std::size_t maxSize = 1;
+  static constexpr std::size_t maxReadSize = 1;
   static void write(OutputCursor& out, bool value) { out.writeByte(value ? 1 : 0); }
+  template <bool Checked = true>
   BOOST_FORCEINLINE static bool read(InputBuffer& input, std::uint8_t wire, bool& value) {
     if (wire != BT_BOOL) return false;
-    value = input.readByte() != 0;
+    value = input.readByte<Checked>() != 0;
     return true;
   }
 };
@@ -46,17 +51,19 @@ template <>
 struct ValueCodec<std::int32_t> {
   static constexpr std::uint8_t type = BT_INT32;
   static constexpr std::size_t maxSize = 5;
+  static constexpr std::size_t maxReadSize = 5;
   static void write(OutputCursor& out, std::int32_t value) { out.writeVarint32(zigzag32(value)); }
+  template <bool Checked = true>
   BOOST_FORCEINLINE static bool read(InputBuffer& input, std::uint8_t wire, std::int32_t& value) {
     switch (wire) {
       case BT_INT32:
-        value = unzigzag32(input.readVarint32());
+        value = unzigzag32(input.readVarint32<Checked>());
         return true;
       case BT_INT16:
-        value = unzigzag16(input.readVarint16());
+        value = unzigzag16(input.readVarint16<Checked>());
         return true;
       case BT_INT8:
-        value = static_cast<std::int8_t>(input.readByte());
+        value = static_cast<std::int8_t>(input.readByte<Checked>());
         return true;
       default:
         return false;
@@ -69,12 +76,14 @@ template <typename E>
 struct ValueCodec<E, std::enable_if_t<control_param::reflection::is_schema_enum_v<E>>> {
   static constexpr std::uint8_t type = BT_INT32;
   static constexpr std::size_t maxSize = 5;
+  static constexpr std::size_t maxReadSize = 5;
   static void write(OutputCursor& out, E value) {
     ValueCodec<std::int32_t>::write(out, static_cast<std::int32_t>(value));
   }
+  template <bool Checked = true>
   BOOST_FORCEINLINE static bool read(InputBuffer& input, std::uint8_t wire, E& value) {
     std::int32_t number = 0;
-    if (!ValueCodec<std::int32_t>::read(input, wire, number)) return false;
+    if (!ValueCodec<std::int32_t>::read<Checked>(input, wire, number)) return false;
     value = static_cast<E>(number);
     return true;
   }
@@ -84,19 +93,21 @@ template <>
 struct ValueCodec<double> {
   static constexpr std::uint8_t type = BT_DOUBLE;
   static constexpr std::size_t maxSize = 8;
+  static constexpr std::size_t maxReadSize = 8;
   static void write(OutputCursor& out, double value) {
     std::uint64_t bits;
     std::memcpy(&bits, &value, sizeof bits);
     out.writeUint64(bits);
   }
+  template <bool Checked = true>
   BOOST_FORCEINLINE static bool read(InputBuffer& input, std::uint8_t wire, double& value) {
     if (wire == BT_DOUBLE) {
-      std::uint64_t const bits = input.readUint64();
+      std::uint64_t const bits = input.readUint64<Checked>();
       std::memcpy(&value, &bits, sizeof value);
       return true;
     }
     if (wire == BT_FLOAT) {
-      std::uint32_t const bits = input.readUint32();
+      std::uint32_t const bits = input.readUint32<Checked>();
       float single;
       std::memcpy(&single, &bits, sizeof single);
       value = single;
@@ -113,23 +124,28 @@ struct ValueCodec<control_param::nullable<T>> {
   using Element = ValueCodec<T>;
   static constexpr std::uint8_t type = BT_LIST;
   static constexpr std::size_t maxSize = 2 + Element::maxSize;
+  // The element type, a count of up to five bytes and the element, which may be of any type the element's
+  // codec takes.
+  static constexpr std::size_t maxReadSize = 1 + 5 + 8;
+  static_assert(Element::maxReadSize <= 8);
   static void write(OutputCursor& out, control_param::nullable<T> const& value) {
     out.writeByte(Element::type);
     out.writeByte(1);
     Element::write(out, *value);
   }
+  template <bool Checked = true>
   BOOST_FORCEINLINE static bool read(InputBuffer& input, std::uint8_t wire,
                                      control_param::nullable<T>& value) {
     if (wire != BT_LIST) return false;
-    std::uint8_t const elementType = input.readByte();
+    std::uint8_t const elementType = input.readByte<Checked>();
     checkValueType(elementType);
-    std::uint32_t const count = input.readVarint32();
+    std::uint32_t const count = input.readVarint32<Checked>();
     if (count == 0) {
       value.reset();
       return true;
     }
     T element{};
-    if (!Element::read(input, elementType, element)) {
+    if (!Element::template read<Checked>(input, elementType, element)) {
       skipElements(input, elementType, count, 2);
       return true;
     }
@@ -189,7 +205,13 @@ Encoded<Record> encode(Record const& record) {
 template <typename Field, typename Record>
 BOOST_FORCEINLINE void readField(InputBuffer& input, FieldHeader& header, Record& record) {
   using Codec = ValueCodec<typename Field::value_type>;
-  while (header.type != BT_STOP && header.type != BT_STOP_BASE && header.id <= Field::id) {
+  // The usual case: the field of its own wire type with room for the longest value, read without the checks
+  // of each read.
+  if (header.id == Field::id && header.type == Codec::type && input.remaining() >= Codec::maxReadSize) {
+    Codec::template read<false>(input, header.type, Field::member(record));
+    header = readFieldHeader(input);
+  }
+  while (header.id <= Field::id && header.type != BT_STOP && header.type != BT_STOP_BASE) {
     if (header.id != Field::id || !Codec::read(input, header.type, Field::member(record)))
       skipValue(input, header.type, 1);
     header = readFieldHeader(input);

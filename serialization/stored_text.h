@@ -3,10 +3,11 @@
 // the Base64 of one line. Base64 follows QByteArray exactly: `base64Line(bytes)` is
 // `QString::fromLatin1(bytes.toBase64()) + "\n"`, `Base64Line(line).bytes()` is
 // `QByteArray::fromBase64(line.toLatin1())` (characters outside the alphabet, "=" included, are skipped),
-// both without the intermediate copies: the lines are views found with QString::indexOf, and the Base64
-// (detail/stored_text.cpp) is hand-written for speed, instead of QString::split's and QByteArray's copies
-// (figures in BENCHMARKS.md, "Stored-form codec").
+// both without the intermediate copies: the lines are views, and the Base64 (detail/stored_text.cpp) is
+// hand-written for speed and finds the end of its line as it goes, instead of QString::split's and
+// QByteArray's copies (figures in BENCHMARKS.md, "Stored-form codec").
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <string_view>
@@ -30,20 +31,40 @@ void forEachLine(QString const& text, F&& f) {
 // The Base64 text of `bytes` followed by a line feed.
 QString base64Line(std::string_view bytes);
 
-// The bytes that one Base64 line decodes to; held on the stack for lines of ordinary length.
+// The bytes that the first line of a text (up to its first line feed) decodes to; held on the stack for lines
+// of ordinary length.
 class Base64Line {
  public:
-  explicit Base64Line(QStringView line);
+  explicit Base64Line(QStringView text);
   Base64Line(Base64Line const&) = delete;
   Base64Line& operator=(Base64Line const&) = delete;
 
   std::string_view bytes() const { return {data_, size_}; }
+  // The characters of the line, the line feed not counted.
+  std::size_t length() const { return length_; }
 
  private:
-  std::array<char, 384> local_;
+  static constexpr std::size_t kLocalBytes = 384;
+  // The longest line decoded into the local buffer (a group's fourth byte written beyond the last one).
+  static constexpr qsizetype kLocalCharacters = (kLocalBytes - 1) * 4 / 3;
+
+  std::array<char, kLocalBytes> local_;
   std::unique_ptr<char[]> heap_;
   char* data_;
   std::size_t size_ = 0;
+  std::size_t length_ = 0;
 };
+
+// Calls `f(std::string_view)` with the bytes of every part of `text` between line feeds, empty parts skipped:
+// what forEachLine and Base64Line give, in one pass over the text.
+template <typename F>
+void forEachBase64Line(QString const& text, F&& f) {
+  QStringView rest(text);
+  while (!rest.isEmpty()) {
+    Base64Line const line(rest);
+    if (line.length() != 0) f(line.bytes());
+    rest = rest.mid(std::min(static_cast<qsizetype>(line.length()) + 1, rest.size()));
+  }
+}
 
 }  // namespace trv::serialization

@@ -53,14 +53,21 @@ class InputBuffer {
 
   std::size_t position() const { return position_; }
   std::size_t remaining() const { return size_ - position_; }
+  // Unchecked access to bytes the caller has made sure of with remaining().
+  std::uint8_t const* cursor() const { return data_ + position_; }
+  void advance(std::size_t count) { position_ += count; }
 
+  // Every read is checked unless `Checked` is false: then the caller has made sure with remaining() that the
+  // bytes are there.
+  template <bool Checked = true>
   std::uint8_t readByte() {
-    if (position_ == size_) outOfBounds(1);
+    if (Checked && position_ == size_) outOfBounds(1);
     return data_[position_++];
   }
 
+  template <bool Checked = true>
   void read(void* out, std::size_t count) {
-    if (remaining() < count) outOfBounds(count);
+    if (Checked && remaining() < count) outOfBounds(count);
     std::memcpy(out, data_ + position_, count);
     position_ += count;
   }
@@ -76,35 +83,41 @@ class InputBuffer {
     read(bytes, 2);
     return boost::endian::load_little_u16(bytes);
   }
+  template <bool Checked = true>
   std::uint32_t readUint32() {
     std::uint8_t bytes[4];
-    read(bytes, 4);
+    read<Checked>(bytes, 4);
     return boost::endian::load_little_u32(bytes);
   }
+  template <bool Checked = true>
   std::uint64_t readUint64() {
     std::uint8_t bytes[8];
-    read(bytes, 8);
+    read<Checked>(bytes, 8);
     return boost::endian::load_little_u64(bytes);
   }
 
   // LEB128 varints of at most 3, 5 and 10 bytes; bits beyond the width are dropped, and a byte beyond
   // the limit is left for the next read.
-  std::uint16_t readVarint16() { return static_cast<std::uint16_t>(readVarint<std::uint32_t, 3>()); }
-  std::uint32_t readVarint32() {
-    if (position_ < size_ && data_[position_] < 0x80) return data_[position_++];
-    return readVarint<std::uint32_t, 5>();
+  template <bool Checked = true>
+  std::uint16_t readVarint16() {
+    return static_cast<std::uint16_t>(readVarint<std::uint32_t, 3, Checked>());
   }
-  std::uint64_t readVarint64() { return readVarint<std::uint64_t, 10>(); }
+  template <bool Checked = true>
+  BOOST_FORCEINLINE std::uint32_t readVarint32() {
+    if ((!Checked || position_ < size_) && data_[position_] < 0x80) return data_[position_++];
+    return readVarint<std::uint32_t, 5, Checked>();
+  }
+  std::uint64_t readVarint64() { return readVarint<std::uint64_t, 10, true>(); }
 
   // Throws errors::readOutOfBounds for `requested` bytes at the current position.
   [[noreturn, gnu::cold]] void outOfBounds(std::uint64_t requested) const;
 
  private:
-  template <typename T, int MaxBytes>
+  template <typename T, int MaxBytes, bool Checked>
   T readVarint() {
     T value = 0;
     for (int i = 0; i < MaxBytes; ++i) {
-      std::uint8_t const byte = readByte();
+      std::uint8_t const byte = readByte<Checked>();
       value |= static_cast<T>(static_cast<T>(byte & 0x7f) << (7 * i));
       if (byte < 0x80) break;
     }
@@ -124,6 +137,20 @@ struct FieldHeader {
 // A field header: type in the low 5 bits, the id in the high 3 bits, or in one following byte (marker 6)
 // or two following little-endian bytes (marker 7).
 BOOST_FORCEINLINE FieldHeader readFieldHeader(InputBuffer& input) {
+  // Most headers of a record take one or two bytes: both looked at with one check.
+  if (input.remaining() >= 2) {
+    std::uint8_t const* const bytes = input.cursor();
+    auto const type = static_cast<std::uint8_t>(bytes[0] & 0x1f);
+    auto const marker = static_cast<std::uint16_t>(bytes[0] >> 5);
+    if (marker < 6) {
+      input.advance(1);
+      return {type, marker};
+    }
+    if (marker == 6) {
+      input.advance(2);
+      return {type, bytes[1]};
+    }
+  }
   std::uint8_t const raw = input.readByte();
   FieldHeader header{static_cast<std::uint8_t>(raw & 0x1f), static_cast<std::uint16_t>(raw >> 5)};
   if (header.id == 6)

@@ -27,6 +27,13 @@ struct StoreEntry {
   std::shared_ptr<void> backup;
 };
 
+// Where the object of type T under a key is kept: valid while the key stays in the store. A user that keeps
+// one object for its life (a task its record) finds it once and then reaches it without a lookup.
+template <typename T>
+struct Place {
+  std::map<ObjectKey, StoreEntry>::iterator entry;
+};
+
 class Model {
  public:
   // Without a lock: a model, its connections and its commits stay in the thread of their task.
@@ -52,6 +59,16 @@ class Model {
     return *static_cast<T const*>(lookup(key, typeid(T)).object.get());
   }
 
+  // The place of the object under `key`; throws as `get` does.
+  template <typename T>
+  Place<T> place(ObjectKey const& key) {
+    return {locate(key, typeid(T))};
+  }
+  template <typename T>
+  T const& get(Place<T> place) const {
+    return *static_cast<T const*>(place.entry->second.object.get());
+  }
+
   bool contains(ObjectKey const& key) const { return store_.count(key) != 0; }
   Transaction* current() const { return current_; }
 
@@ -67,9 +84,14 @@ class Model {
 
   Transaction* current_ = nullptr;
   Store store_;
-  // The list that the last commit of one object announced, kept for the next one: most commits change the
-  // same one object, and then announce it without an allocation.
+  // Removes an entry from the store.
+  void eraseEntry(Store::iterator entry);
+
+  // The list that the last commit of one object announced and the entry it was made for, kept for the next
+  // one: most commits change the same one object, and then announce it without an allocation or a key
+  // comparison. The entry is forgotten when it leaves the store.
   std::vector<ObjectKey> announced_;
+  StoreEntry const* announcedEntry_ = nullptr;
 };
 
 }  // namespace trv::container::model

@@ -26,6 +26,11 @@ Model::Store::iterator Model::locate(ObjectKey const& key, std::type_info const&
   return it;
 }
 
+void Model::eraseEntry(Store::iterator entry) {
+  if (&entry->second == announcedEntry_) announcedEntry_ = nullptr;
+  store_.erase(entry);
+}
+
 Transaction::Transaction(Model& model) : model_(&model) {
   if (model.current_) errors::transactionInProgress();
   model.current_ = this;
@@ -63,7 +68,7 @@ void Transaction::erase(ObjectKey const& key) {
   }
   // Inserted by this transaction: it never existed for anybody else, so it goes without a trace.
   log_.erase(log_.begin() + (record - log_.data()));
-  model_->store_.erase(entry);
+  model_->eraseEntry(entry);
 }
 
 void Transaction::commit() {
@@ -76,7 +81,7 @@ void Transaction::commit() {
   for (auto const& record : log_) {
     switch (record.state) {
       case ChangeState::Erased:
-        model.store_.erase(record.entry);
+        model.eraseEntry(record.entry);
         break;
       case ChangeState::Inserted:
         insertedKeys.push_back(record.key());
@@ -97,13 +102,15 @@ void Transaction::commit() {
 // taken and makes anew.
 void Transaction::commitOne(Model& model) {
   ChangeRecord const& record = log_.front();
+  StoreEntry const* const entry = &record.entry->second;
   std::vector<ObjectKey> keys = std::move(model.announced_);
-  if (keys.size() != 1 || !(keys.front() == record.key())) keys.assign(1, record.key());
+  if (keys.size() != 1 || model.announcedEntry_ != entry) keys.assign(1, record.key());
   bool const inserted = record.state == ChangeState::Inserted;
   committed_ = true;
   end();
   (inserted ? model.inserted : model.modified)(keys);
   model.announced_ = std::move(keys);
+  model.announcedEntry_ = entry;
 }
 
 // Every entry is undone even when one restore fails: a failure is reported and passed over, so that the other
@@ -112,9 +119,9 @@ void Transaction::rollback() noexcept {
   for (auto const& record : log_) {
     try {
       if (record.state == ChangeState::Inserted)
-        model_->store_.erase(record.entry);
+        model_->eraseEntry(record.entry);
       else if (record.restore)
-        record.restore();
+        record.restore(record.entry->second);
     } catch (std::exception const& error) {
       reportFailedRestore(error.what());
     } catch (...) {

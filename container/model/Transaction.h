@@ -5,7 +5,6 @@
 // object in place, `commit()`. A transaction destroyed without commit rolls back and emits nothing.
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <type_traits>
@@ -28,8 +27,9 @@ enum class ChangeState : std::int32_t { Inserted = 0, Modified = 1, Erased = 2 }
 struct ChangeRecord {
   ChangeState state;
   std::map<ObjectKey, StoreEntry>::iterator entry;
-  // Puts the value from before the first modify() of the transaction back; empty until one was taken.
-  std::function<void()> restore;
+  // Puts the value from before the first modify() of the transaction (the entry's backup) back into the
+  // entry's object; null until one was taken.
+  void (*restore)(StoreEntry& entry) = nullptr;
 
   ObjectKey const& key() const { return entry->first; }
 };
@@ -63,10 +63,14 @@ class Transaction {
   // The object under `key` made writable: what `get<T>(key).modify()` gives, without making the handle.
   template <typename T>
   T& modify(ObjectKey const& key) {
-    Entry const entry = model_->locate(key, typeid(T));
-    ChangeRecord* record = find(entry);
+    return modify(model_->place<T>(key));
+  }
+  // The same for the object at `place`, which must be of this transaction's model.
+  template <typename T>
+  T& modify(Place<T> place) {
+    ChangeRecord* record = find(place.entry);
     if (record && record->state == ChangeState::Erased) errors::erasedObject();
-    return writable(static_cast<T*>(entry->second.object.get()), entry, record);
+    return writable(static_cast<T*>(place.entry->second.object.get()), place.entry, record);
   }
 
   // Marks the object under `key` for removal at commit; throws errors::unknownKey, or errors::erasedObject
@@ -143,12 +147,13 @@ T& Transaction::writable(T* object, Entry entry, ChangeRecord* record) {
     *static_cast<T*>(kept.get()) = *object;
   else
     kept = std::make_shared<T>(*object);
-  // Two pointers: held inside the std::function, without an allocation.
-  std::function<void()> restore = [object, backup = static_cast<T const*>(kept.get())] { *object = *backup; };
+  auto const restore = [](StoreEntry& stored) {
+    *static_cast<T*>(stored.object.get()) = *static_cast<T const*>(stored.backup.get());
+  };
   if (record)
-    record->restore = std::move(restore);
+    record->restore = restore;
   else
-    log_.push_back({ChangeState::Modified, entry, std::move(restore)});
+    log_.push_back({ChangeState::Modified, entry, restore});
   return *object;
 }
 

@@ -19,4 +19,12 @@ void change(Model& model, ObjectKey const& key, F&& f) {
   transaction.commit();
 }
 
+// The same for the object at `place` (of `model`), without looking it up.
+template <typename T, typename F>
+void change(Model& model, Place<T> place, F&& f) {
+  Transaction transaction(model);
+  std::forward<F>(f)(transaction.modify(place));
+  transaction.commit();
+}
+
 }  // namespace trv::container::model

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <random>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "serialization/stored_text.h"
 
@@ -14,6 +16,7 @@ namespace {
 
 using trv::serialization::Base64Line;
 using trv::serialization::base64Line;
+using trv::serialization::forEachBase64Line;
 using trv::serialization::forEachLine;
 
 QByteArray qtDecoded(QStringView line) {
@@ -40,16 +43,28 @@ TEST(StoredText, Base64LineReadsAsQByteArrayReads) {
     QByteArray const expected = qtDecoded(line);
     EXPECT_EQ(decoded.bytes(), std::string_view(expected.constData(), expected.size())) << line.toStdString();
   }
+}
+
+// Texts of several lines, short and long ones (beyond the local buffer), read in one pass as QString::split
+// and QByteArray::fromBase64 read them, line by line.
+TEST(StoredText, Base64LinesReadAsSplitAndQByteArrayRead) {
   std::mt19937 random(9);
   QString const alphabet =
       "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/= -_\r\t\u00ff\u0100{";
   for (int i = 0; i < 3000; ++i) {
-    QString line;
-    int const size = static_cast<int>(random() % (i < 2900 ? 40 : 2000));  // also beyond the local buffer
-    for (int k = 0; k < size; ++k) line += alphabet[static_cast<int>(random() % alphabet.size())];
-    Base64Line const decoded(line);
-    QByteArray const expected = qtDecoded(line);
-    ASSERT_EQ(decoded.bytes(), std::string_view(expected.constData(), expected.size())) << line.toStdString();
+    QString text;
+    int const size = static_cast<int>(random() % (i < 2800 ? 60 : 2000));
+    unsigned const lineFeedOneIn = i % 2 ? 8 : 700;
+    for (int k = 0; k < size; ++k)
+      text += random() % lineFeedOneIn == 0 ? QChar('\n')
+                                            : alphabet[static_cast<int>(random() % alphabet.size())];
+    std::vector<QByteArray> lines;
+    forEachBase64Line(text, [&](std::string_view bytes) {
+      lines.emplace_back(bytes.data(), static_cast<int>(bytes.size()));
+    });
+    std::vector<QByteArray> expected;
+    for (QString const& line : text.split('\n', Qt::SkipEmptyParts)) expected.push_back(qtDecoded(line));
+    ASSERT_EQ(lines, expected) << text.toStdString();
   }
 }
 

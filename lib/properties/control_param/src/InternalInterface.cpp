@@ -38,7 +38,10 @@ InternalInterface::InternalInterface(ProgrammTypes type, int databaseHandle)
     : programType(type),
       configuration(makeConfiguration()),
       model(std::make_shared<container::model::Model>()),
-      connections(forwardModelSignals(*model, configuration)),
+      connections(forwardModelSignals(*model, configuration,
+                                      [this] {
+                                        if (afterModification_) afterModification_(*this);
+                                      })),
       thread_(QThread::currentThread()) {
   modelContent = askModelContent(databaseHandle);
 }

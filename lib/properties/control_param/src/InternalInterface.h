@@ -51,6 +51,9 @@ class InternalInterface {
   std::vector<boost::signals2::scoped_connection> connections;
 
  protected:
+  // Called after the inspector has been told of a modification (the history's turn); set by the module
+  // class once it is made.
+  void (*afterModification_)(InternalInterface&) = nullptr;
   std::unique_ptr<QUndoStack> undoStack_;
   QThread* thread_;           // the thread that made the task
   bool savedAtStart_ = true;  // whether a history made later starts clean

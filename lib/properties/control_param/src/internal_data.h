@@ -28,6 +28,7 @@ class ModuleData : public InternalInterface {
   using record_type = Record;
 
   ModuleData(ProgrammTypes type, int databaseHandle);
+  ~ModuleData() { afterModification_ = nullptr; }
 
   QString getXMLData() override { return encodeRecord(record()); }
 
@@ -51,12 +52,12 @@ class ModuleData : public InternalInterface {
   }
 
   // The record in place, read without a transaction.
-  Record const& record() const { return model->get<Record>(RecordKey); }
+  Record const& record() const { return model->get(place_); }
 
   // Changes the record in one committed transaction: `change(Record&)`.
   template <typename Change>
   void changeRecord(Change&& change) {
-    container::model::change<Record>(*model, RecordKey, std::forward<Change>(change));
+    container::model::change(*model, place_, std::forward<Change>(change));
   }
 
  private:
@@ -73,10 +74,10 @@ class ModuleData : public InternalInterface {
   // What a step from `before` to `after` changed: the option's label, or a text for several options.
   QString stepText(Record const& before, Record const& after) const;
 
-  Record last_;                        // the record as the history last saw it
-  Record const* restoring_ = nullptr;  // the record of a commit that is no step
-  bool resetting_ = false;             // a reset to defaults
-  boost::signals2::scoped_connection historyConnection_;
+  container::model::Place<Record> place_;  // the record's, which stays in the model for the task's life
+  Record last_;                            // the record as the history last saw it
+  Record const* restoring_ = nullptr;      // the record of a commit that is no step
+  bool resetting_ = false;                 // a reset to defaults
 };
 
 // Whether the field `name` of Record is an option (has an inspector property).
@@ -115,9 +116,10 @@ ModuleData<Record>::ModuleData(ProgrammTypes type, int databaseHandle)
     transaction.insert(RecordKey, Record{});
     transaction.commit();
   }
+  place_ = model->place<Record>(RecordKey);
   configuration->selectionManager->selected.insert(RecordKey);
   properties::nextgen::filterApplicableProperties(programType, *configuration, modelContent, model);
-  historyConnection_ = model->modified.connect([this](auto const&) { committed(); });
+  afterModification_ = [](InternalInterface& self) { static_cast<ModuleData&>(self).committed(); };
 }
 
 // A commit that is no step is the one record being restored: it is taken as the history's view without a

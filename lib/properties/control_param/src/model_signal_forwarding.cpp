@@ -51,11 +51,17 @@ boost::signals2::scoped_connection forward(container::model::Model::Signal& sign
 }  // namespace
 
 std::vector<boost::signals2::scoped_connection> forwardModelSignals(container::model::Model& model,
-                                                                    ConfigurationPtr const& configuration) {
+                                                                    ConfigurationPtr const& configuration,
+                                                                    std::function<void()> afterModified) {
   std::vector<boost::signals2::scoped_connection> connections;
   connections.reserve(4);
   connections.push_back(forward<onInserted>(model.inserted, configuration));
-  connections.push_back(forward<onModified>(model.modified, configuration));
+  connections.push_back(model.modified.connect(
+      [configuration, afterModified = std::move(afterModified)](Keys const& keys) {
+        onModified(configuration, keys);
+        afterModified();
+      },
+      boost::signals2::at_back));
   connections.push_back(forward<onErased>(model.erased, configuration));
   connections.push_back(forward<onAboutToErase>(model.aboutToErase, configuration));
   return connections;

@@ -3,6 +3,7 @@
 // line and a line feed; on reading also Simple JSON lines.
 
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include <QByteArray>
@@ -19,42 +20,55 @@ namespace stored_form_detail {
 // Reports an empty stored text to the host's assertion reporter.
 void reportEmptyText();
 
-template <typename Record>
-void readBase64Line(QStringView line, Record& record) {
-  serialization::Base64Line const decoded(line);
-  serialization::fromCompactBinary(decoded.bytes(), record);
-}
+// Stored texts of Base64 lines: each line's bytes are one Compact Binary record.
+struct Base64Lines {
+  template <typename F>
+  static void forEach(QString const& xml, F&& f) {
+    serialization::forEachBase64Line(xml, std::forward<F>(f));
+  }
+  template <typename Record>
+  static void read(std::string_view bytes, Record& record) {
+    serialization::fromCompactBinary(bytes, record);
+  }
+};
 
-template <typename Record>
-void readJsonLine(QStringView line, Record& record) {
-  QByteArray const utf8 = line.toUtf8();
-  serialization::fromSimpleJson(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
-                                record);
-}
+// Stored texts of JSON lines: each line one Simple JSON object.
+struct JsonLines {
+  template <typename F>
+  static void forEach(QString const& xml, F&& f) {
+    serialization::forEachLine(xml, std::forward<F>(f));
+  }
+  template <typename Record>
+  static void read(QStringView line, Record& record) {
+    QByteArray const utf8 = line.toUtf8();
+    serialization::fromSimpleJson(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
+                                  record);
+  }
+};
 
-template <typename Record, typename ReadLine>
-std::vector<Record> readLines(QString const& xml, ReadLine readLine) {
+template <typename Record, typename Lines>
+std::vector<Record> readLines(QString const& xml) {
   std::vector<Record> records;
-  serialization::forEachLine(xml, [&](QStringView line) {
+  Lines::forEach(xml, [&](auto line) {
     Record record{};
-    readLine(line, record);
+    Lines::read(line, record);
     records.push_back(std::move(record));
   });
   return records;
 }
 
 // The record of the first line (the default record without lines); the later lines are read and dropped.
-template <typename Record, typename ReadLine>
-Record readFirstOfLines(QString const& xml, ReadLine readLine) {
+template <typename Record, typename Lines>
+Record readFirstOfLines(QString const& xml) {
   Record first{};
   bool seen = false;
-  serialization::forEachLine(xml, [&](QStringView line) {
+  Lines::forEach(xml, [&](auto line) {
     if (!seen) {
-      readLine(line, first);
+      Lines::read(line, first);
       seen = true;
     } else {
       Record dropped{};
-      readLine(line, dropped);
+      Lines::read(line, dropped);
     }
   });
   return first;
@@ -75,20 +89,20 @@ template <typename Record>
 Record decodeRecord(QString const& xml) {
   if (xml.isEmpty()) stored_form_detail::reportEmptyText();
   if (xml.startsWith(QLatin1Char('{')))
-    return stored_form_detail::readFirstOfLines<Record>(xml, stored_form_detail::readJsonLine<Record>);
-  return stored_form_detail::readFirstOfLines<Record>(xml, stored_form_detail::readBase64Line<Record>);
+    return stored_form_detail::readFirstOfLines<Record, stored_form_detail::JsonLines>(xml);
+  return stored_form_detail::readFirstOfLines<Record, stored_form_detail::Base64Lines>(xml);
 }
 
 // The records of the non-empty lines, each Base64 of Compact Binary bytes.
 template <typename Record>
 std::vector<Record> decodeBase64Lines(QString const& xml) {
-  return stored_form_detail::readLines<Record>(xml, stored_form_detail::readBase64Line<Record>);
+  return stored_form_detail::readLines<Record, stored_form_detail::Base64Lines>(xml);
 }
 
 // The records of the non-empty lines, each one Simple JSON object.
 template <typename Record>
 std::vector<Record> decodeJsonLines(QString const& xml) {
-  return stored_form_detail::readLines<Record>(xml, stored_form_detail::readJsonLine<Record>);
+  return stored_form_detail::readLines<Record, stored_form_detail::JsonLines>(xml);
 }
 
 }  // namespace trv::control_param::data
