@@ -8,10 +8,6 @@
 
 #include <boost/endian/conversion.hpp>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace trv::serialization {
 namespace {
 
@@ -47,46 +43,6 @@ inline std::uint64_t loadQuad(char16_t const* in) {
   return boost::endian::little_to_native(quad);
 }
 
-#if defined(__SSE2__)
-// Sixteen UTF-16 characters of the alphabet to twelve bytes, written as thirteen (the buffer has room for
-// the last); false, nothing written, when one of them is outside the alphabet. SSE2, which every x86-64
-// processor has: the characters are checked and translated sixteen at a time.
-inline bool decodeSixteen(char16_t const* in, char* out) {
-  __m128i const low = _mm_loadu_si128(reinterpret_cast<__m128i const*>(in));
-  __m128i const high = _mm_loadu_si128(reinterpret_cast<__m128i const*>(in + 8));
-  __m128i const beyondAscii =
-      _mm_and_si128(_mm_or_si128(low, high), _mm_set1_epi16(static_cast<short>(0xff80)));
-  if (_mm_movemask_epi8(_mm_cmpeq_epi16(beyondAscii, _mm_setzero_si128())) != 0xffff) return false;
-  __m128i const c = _mm_packus_epi16(low, high);
-  auto within = [&](char first, char last) {
-    return _mm_and_si128(_mm_cmpgt_epi8(c, _mm_set1_epi8(static_cast<char>(first - 1))),
-                         _mm_cmplt_epi8(c, _mm_set1_epi8(static_cast<char>(last + 1))));
-  };
-  __m128i const upper = within('A', 'Z'), lower = within('a', 'z'), digit = within('0', '9');
-  __m128i const plus = _mm_cmpeq_epi8(c, _mm_set1_epi8('+')), slash = _mm_cmpeq_epi8(c, _mm_set1_epi8('/'));
-  __m128i const valid =
-      _mm_or_si128(_mm_or_si128(_mm_or_si128(upper, lower), _mm_or_si128(digit, plus)), slash);
-  if (_mm_movemask_epi8(valid) != 0xffff) return false;
-  __m128i const offset = _mm_or_si128(
-      _mm_or_si128(_mm_and_si128(upper, _mm_set1_epi8(-'A')), _mm_and_si128(lower, _mm_set1_epi8(26 - 'a'))),
-      _mm_or_si128(_mm_or_si128(_mm_and_si128(digit, _mm_set1_epi8(52 - '0')),
-                                _mm_and_si128(plus, _mm_set1_epi8(62 - '+'))),
-                   _mm_and_si128(slash, _mm_set1_epi8(63 - '/'))));
-  __m128i const sextets = _mm_add_epi8(c, offset);
-  // pairs of sextets to 12 bits in 16-bit lanes, pairs of those to 24 bits in 32-bit lanes
-  __m128i const pairs = _mm_or_si128(_mm_slli_epi16(_mm_and_si128(sextets, _mm_set1_epi16(0x00ff)), 6),
-                                     _mm_srli_epi16(sextets, 8));
-  __m128i const groups = _mm_madd_epi16(pairs, _mm_set1_epi32(0x00011000));
-  alignas(16) std::uint32_t g[4];
-  _mm_store_si128(reinterpret_cast<__m128i*>(g), groups);
-  boost::endian::store_big_u32(reinterpret_cast<unsigned char*>(out), g[0] << 8);
-  boost::endian::store_big_u32(reinterpret_cast<unsigned char*>(out + 3), g[1] << 8);
-  boost::endian::store_big_u32(reinterpret_cast<unsigned char*>(out + 6), g[2] << 8);
-  boost::endian::store_big_u32(reinterpret_cast<unsigned char*>(out + 9), g[3] << 8);
-  return true;
-}
-#endif
-
 // Decodes from `in` up to `end` or the first line feed, whichever comes first, into `buffer`, which has room
 // for (end - in) * 3 / 4 + 1 bytes; returns where it stopped and sets `size`. Characters outside the alphabet
 // are skipped, as QByteArray::fromBase64 skips them.
@@ -97,16 +53,10 @@ char16_t const* decodeLine(char16_t const* in, char16_t const* const end, char* 
   std::uint32_t pending = 0;
   int bits = 0;
   while (in != end) {
-    // Whole groups of alphabet characters while no bits are pending, four, two and then one at a time: three
-    // bytes each, written as four (the fourth is overwritten by the next group or lies beyond the size; the
+    // Whole groups of alphabet characters while no bits are pending, two and then one at a time: three bytes
+    // each, written as four (the fourth is overwritten by the next group or lies beyond the size; the
     // buffer has room for it).
     if (bits == 0) {
-#if defined(__SSE2__)
-      while (end - in >= 16 && decodeSixteen(in, out)) {
-        out += 12;
-        in += 16;
-      }
-#endif
       while (end - in >= 8) {
         std::uint64_t const first = loadQuad(in), second = loadQuad(in + 4);
         if ((first | second) & kBeyondLatin1) break;

@@ -243,4 +243,28 @@ TEST(ModelSignals, SlotsMayOpenANewTransaction) {
             (std::vector<std::string>{"modified:1,", "modified:0,", "modified:1,", "modified:0,"}));
 }
 
+// One object's commits reuse the announced list; an object that takes the place of an erased one (its
+// memory too, as a rule) is announced under its own key.
+TEST(ModelSignals, EachCommitAnnouncesTheKeyItChanged) {
+  Model model;
+  insertRecord(model, 0, 1);
+  SignalLog log(model);
+  auto modify = [&](int key) {
+    Transaction transaction(model);
+    transaction.modify<Record>(ObjectKey(key)).value += 1;
+    transaction.commit();
+  };
+  modify(0);
+  modify(0);
+  {
+    Transaction transaction(model);
+    transaction.erase(ObjectKey(0));
+    transaction.commit();
+  }
+  insertRecord(model, 5, 1);
+  modify(5);
+  EXPECT_EQ(log.entries, (std::vector<std::string>{"modified:0,", "modified:0,", "aboutToErase:0,",
+                                                   "erased:0,", "inserted:5,", "modified:5,"}));
+}
+
 }  // namespace
