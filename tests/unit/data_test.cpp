@@ -182,6 +182,8 @@ TEST(DataFacade, FailedInsertLeavesTheRecordAndEmitsNothing) {
     data.insertXMLData("AA==");
     EXPECT_EQ(data.getXMLData(), "AA==\n");
     EXPECT_EQ(log.seen, (std::vector<std::string>{"modified:0", "modifiedDone:0"}));
+    data.insertXMLData("AA==\n" + before);  // every line decodes; the first one counts
+    EXPECT_EQ(data.getXMLData(), "AA==\n");
   }
 }
 
