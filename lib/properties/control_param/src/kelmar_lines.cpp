@@ -41,7 +41,7 @@ QString optionLineFromPattern(KeywordLanguage language, QString const& keyword, 
 
 // The keyword of a line in `language`.
 QString keywordText(KeywordLanguage language, LineKeyword const& keyword) {
-  return keyword.ownText.data() == nullptr ? keywordFor(keyword.option, isEnglish(language))
+  return keyword.ownText.data() == nullptr ? data::keyword(keyword.option, language)
                                            : QString(keyword.ownText);
 }
 
@@ -64,6 +64,10 @@ QLatin1String valueItem(KeywordLanguage language) {
 
 QLatin1String inLanguageText(KeywordLanguage language, char const* german, char const* english) {
   return QLatin1String(isEnglish(language) ? english : german);
+}
+
+QString keyword(KelmarOption option, KeywordLanguage language) {
+  return keywordFor(option, isEnglish(language));
 }
 
 void appendRecordLine(KeywordLanguage language, LineKeyword const& keyword, std::int64_t value,

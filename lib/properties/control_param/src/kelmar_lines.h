@@ -27,6 +27,8 @@ QString const& recordName(KeywordLanguage language);
 QLatin1String valueItem(KeywordLanguage language);
 // The German or the English text, by language.
 QLatin1String inLanguageText(KeywordLanguage language, char const* german, char const* english);
+// The keyword of `option` in `language`.
+QString keyword(KelmarOption option, KeywordLanguage language);
 
 // The keyword a line is written with: its option's keyword in the line's language, looked up by the writer,
 // or, for a line whose keyword the option table does not hold (Zuther "LAY", BRAX "GPCS"), the writer's own

@@ -21,11 +21,6 @@ KelmarLines moduleLines(ProgrammTypes type, Record const& record, ModelContent c
 TRV_CONTROL_PARAM_MODULES(TRV_DECLARE_MODULE_LINES)
 #undef TRV_DECLARE_MODULE_LINES
 
-// The keyword of `option` in `language`.
-inline QString keyword(KelmarOption option, KeywordLanguage language) {
-  return keywordFor(option, language != kGerman);
-}
-
 // An enumeration or other integral value as the integer it is written as.
 template <typename T>
 std::int32_t number(T value) {
