@@ -332,6 +332,7 @@ TEST(DataFacade, EditHistoryOnQtsUndoStack) {
   brax.upgrade();
   EXPECT_FALSE(brax.undoStack()->isClean());
   brax.insertXMLData("AA==\n");
+  EXPECT_TRUE(brax.undoStack()->isClean());  // as stored, also when the history had no step
   brax.setBRAX_PROB(BRAX_PROB::Linear);
   EXPECT_TRUE(!brax.undoStack()->isClean() && !brax.canUndo());
   trv::properties::chooseLabelLanguage("");

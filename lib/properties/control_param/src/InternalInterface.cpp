@@ -67,8 +67,11 @@ QUndoStack& InternalInterface::undoStack() {
 void InternalInterface::startHistory(bool saved) {
   savedAtStart_ = saved;
   if (!undoStack_) return;
-  undoStack_->clear();
-  if (!saved) undoStack_->resetClean();
+  undoStack_->clear();  // leaves the clean state alone when there is no step
+  if (saved)
+    undoStack_->setClean();
+  else
+    undoStack_->resetClean();
 }
 
 void InternalInterface::test4upgrade(logging::UILogEntryCollectorSink&) {}
