@@ -6,6 +6,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include <QApplication>
 #include <QComboBox>
@@ -24,6 +25,7 @@
 #include "host/trv_properties_qt/QtInspectorWidget.h"
 #include "host/trv_properties_qt/label_language.h"
 #include "lib/properties/control_param/src/Data.h"
+#include "lib/properties/control_param/src/calculation_method.h"
 #include "lib/properties/control_param/src/module_data.h"
 #include "serialization/errors.h"
 #include "tests/unit/expect_throw_msg.h"
@@ -140,6 +142,13 @@ TEST(DataFacade, InspectorWidgetsShareTheTaskAndOutliveIt) {
 
 TEST(DataFacade, CalculationMethodNeedsNoTask) {
   EXPECT_EQ(Data::getCalculationMethod("<o>93 1 5</o>"), 5);
+  // A part reader that does not move on ends the search, rather than handing out its part for ever.
+  auto stuck = [](QString const&, int position, QString const&, int* next) {
+    *next = position;
+    return QStringLiteral("7 1 5");
+  };
+  auto numbers = [](QString const&, QString const&) { return std::vector<double>{7, 1, 5}; };
+  EXPECT_EQ(data::calculationMethod(QString(), stuck, numbers), -1);
 }
 
 TEST(DataFacade, EveryModuleRefusesAnUnknownKeywordLanguage) {
