@@ -19,6 +19,7 @@
 
 #include "lib/properties/control_param/schema/enumeration.h"
 #include "lib/properties/control_param/schema/reflection.h"
+#include "serialization/read_observer.h"
 #include "serialization/wire.h"
 
 namespace trv::serialization {
@@ -26,10 +27,10 @@ namespace compact_binary {
 
 // How one value type goes on the wire (reading is inlined into the record's decoding, which unrolls over the
 // fields: calls cost as much as the reading itself): `type`, `maxSize` (bytes of the value as written),
-// `write`, and `read`, which takes a value of wire type `wire` and returns false, having read nothing, when
-// the field cannot take that type. `read<false>` reads without the checks of each read the first
-// `maxReadSize` bytes, the most that reading a value of the field's own type `type` takes before any
-// skipping.
+// `write`, `accepts(wire)`, whether the field takes a value of that wire type, and `read`, which takes a
+// value of wire type `wire` and returns false, having read nothing, when the field cannot take that type.
+// `read<false>` reads without the checks of each read the first `maxReadSize` bytes, the most that reading a
+// value of the field's own type `type` takes before any skipping.
 template <typename T, typename = void>
 struct ValueCodec;
 
@@ -38,6 +39,7 @@ struct ValueCodec<bool> {
   static constexpr std::uint8_t type = BT_BOOL;
   static constexpr std::size_t maxSize = 1;
   static constexpr std::size_t maxReadSize = 1;
+  static constexpr bool accepts(std::uint8_t wire) { return wire == BT_BOOL; }
   static void write(OutputCursor& out, bool value) { out.writeByte(value ? 1 : 0); }
   template <bool Checked = true>
   BOOST_FORCEINLINE static bool read(InputBuffer& input, std::uint8_t wire, bool& value) {
@@ -52,6 +54,9 @@ struct ValueCodec<std::int32_t> {
   static constexpr std::uint8_t type = BT_INT32;
   static constexpr std::size_t maxSize = 5;
   static constexpr std::size_t maxReadSize = 5;
+  static constexpr bool accepts(std::uint8_t wire) {
+    return wire == BT_INT32 || wire == BT_INT16 || wire == BT_INT8;
+  }
   static void write(OutputCursor& out, std::int32_t value) { out.writeVarint32(zigzag32(value)); }
   template <bool Checked = true>
   BOOST_FORCEINLINE static bool read(InputBuffer& input, std::uint8_t wire, std::int32_t& value) {
@@ -77,6 +82,7 @@ struct ValueCodec<E, std::enable_if_t<control_param::reflection::is_schema_enum_
   static constexpr std::uint8_t type = BT_INT32;
   static constexpr std::size_t maxSize = 5;
   static constexpr std::size_t maxReadSize = 5;
+  static constexpr bool accepts(std::uint8_t wire) { return ValueCodec<std::int32_t>::accepts(wire); }
   static void write(OutputCursor& out, E value) {
     ValueCodec<std::int32_t>::write(out, static_cast<std::int32_t>(value));
   }
@@ -94,6 +100,7 @@ struct ValueCodec<double> {
   static constexpr std::uint8_t type = BT_DOUBLE;
   static constexpr std::size_t maxSize = 8;
   static constexpr std::size_t maxReadSize = 8;
+  static constexpr bool accepts(std::uint8_t wire) { return wire == BT_DOUBLE || wire == BT_FLOAT; }
   static void write(OutputCursor& out, double value) {
     std::uint64_t bits;
     std::memcpy(&bits, &value, sizeof bits);
@@ -128,6 +135,7 @@ struct ValueCodec<control_param::nullable<T>> {
   // codec takes.
   static constexpr std::size_t maxReadSize = 1 + 5 + 8;
   static_assert(Element::maxReadSize <= 8);
+  static constexpr bool accepts(std::uint8_t wire) { return wire == BT_LIST; }
   static void write(OutputCursor& out, control_param::nullable<T> const& value) {
     out.writeByte(Element::type);
     out.writeByte(1);
@@ -200,32 +208,157 @@ Encoded<Record> encode(Record const& record) {
   return encoded;
 }
 
+// A reading's place in the bytes: the input and the field header read last, and for an observer that listens,
+// where that header stood. Without one it is the input and the header alone.
+template <typename Observer>
+struct Reading {
+  InputBuffer input;
+  FieldHeader header{};
+  Observer& observer;
+  std::size_t headerAt = 0;
+
+  BOOST_FORCEINLINE void next() {
+    if constexpr (Observer::active) headerAt = input.position();
+    header = readFieldHeader(input);
+  }
+};
+
+// The name of the record's field of `id`, or an empty name.
+template <typename Record>
+std::string_view fieldName(std::uint16_t id) {
+  std::string_view name;
+  control_param::reflection::for_each_field<Record>([&](auto field) {
+    if (decltype(field)::id == id) name = decltype(field)::metadata.name;
+  });
+  return name;
+}
+
+// Tells the observer of a value the reading passed over, whose bytes ran from `valueAt` to where the input
+// stands now.
+template <typename Record, typename Observer>
+void tellPassedOver(Reading<Observer>& reading, std::size_t valueAt, PassedOver reason) {
+  Observation seen;
+  seen.verdict = Verdict::PassedOver;
+  seen.reason = reason;
+  seen.offset = reading.headerAt;
+  seen.id = reading.header.id;
+  seen.wireType = reading.header.type;
+  seen.field = fieldName<Record>(reading.header.id);
+  seen.raw = reading.input.bytes(valueAt, reading.input.position());
+  if (reason == PassedOver::NoField && !seen.field.empty()) seen.reason = PassedOver::OutOfOrder;
+  reading.observer.field(seen);
+}
+
+// Tells the observer what the field took from the value whose bytes ran from `valueAt` to where the input
+// stands now: the value, or for a list its first element (the later ones and a list of elements the field
+// does not take are passed over).
+template <typename Field, typename Record, typename Observer>
+void tellTaken(Reading<Observer>& reading, std::size_t valueAt, Record const& record) {
+  using T = typename Field::value_type;
+  Observation seen;
+  seen.offset = reading.headerAt;
+  seen.id = Field::id;
+  seen.wireType = reading.header.type;
+  seen.field = Field::metadata.name;
+  seen.raw = reading.input.bytes(valueAt, reading.input.position());
+  if constexpr (control_param::reflection::is_nullable_v<T>) {
+    InputBuffer list(seen.raw);
+    std::uint8_t const elementType = list.readByte();
+    std::uint32_t const count = list.readVarint32();
+    if (count > 0 && !ValueCodec<T>::Element::accepts(elementType)) {
+      seen.verdict = Verdict::PassedOver;
+      seen.reason = PassedOver::WrongType;
+    } else if (count > 1) {
+      typename T::value_type first{};
+      ValueCodec<T>::Element::read(list, elementType, first);
+      std::string_view const later = seen.raw.substr(list.position());
+      seen.raw = seen.raw.substr(0, list.position());
+      reading.observer.field(seen);
+      seen.verdict = Verdict::PassedOver;
+      seen.reason = PassedOver::LaterElements;
+      seen.raw = later;
+      seen.count = count - 1;
+    }
+  } else if constexpr (control_param::reflection::is_schema_enum_v<T>) {
+    if (!control_param::reflection::enumerator_name(Field::member(record)))
+      seen.verdict = Verdict::TakenNoEnumerator;
+  }
+  reading.observer.field(seen);
+}
+
 // Reads the payload fields that belong to `Field` (several when the id repeats: the last one counts) and
-// skips the fields of lower id before them; leaves `header` at the first field of higher id or a stop.
-template <typename Field, typename Record>
-BOOST_FORCEINLINE void readField(InputBuffer& input, FieldHeader& header, Record& record) {
+// skips the fields of lower id before them; leaves the reading's header at the first field of higher id or a
+// stop.
+template <typename Field, typename Record, typename Observer>
+BOOST_FORCEINLINE void readField(Reading<Observer>& reading, Record& record) {
   using Codec = ValueCodec<typename Field::value_type>;
+  InputBuffer& input = reading.input;
+  FieldHeader& header = reading.header;
+  [[maybe_unused]] std::size_t valueAt = 0;
   // The usual case: the field of its own wire type with room for the longest value, read without the checks
   // of each read.
   if (header.id == Field::id && header.type == Codec::type && input.remaining() >= Codec::maxReadSize) {
+    if constexpr (Observer::active) valueAt = input.position();
     Codec::template read<false>(input, header.type, Field::member(record));
-    header = readFieldHeader(input);
+    if constexpr (Observer::active) tellTaken<Field>(reading, valueAt, record);
+    reading.next();
   }
   while (header.id <= Field::id && header.type != BT_STOP && header.type != BT_STOP_BASE) {
-    if (header.id != Field::id || !Codec::read(input, header.type, Field::member(record)))
+    if constexpr (Observer::active) valueAt = input.position();
+    if (header.id != Field::id || !Codec::read(input, header.type, Field::member(record))) {
       skipValue(input, header.type, 1);
-    header = readFieldHeader(input);
+      if constexpr (Observer::active)
+        tellPassedOver<Record>(reading, valueAt,
+                               header.id == Field::id ? PassedOver::WrongType : PassedOver::NoField);
+    } else if constexpr (Observer::active) {
+      tellTaken<Field>(reading, valueAt, record);
+    }
+    reading.next();
   }
 }
 
-template <typename Record>
-void decode(std::string_view bytes, Record& record) {
-  InputBuffer input(bytes);
-  FieldHeader header = readFieldHeader(input);
+// What follows the record's last field, told field by field: skipToStop's walk, with every field passed over.
+template <typename Record, typename Observer>
+void tellRest(Reading<Observer>& reading) {
+  bool afterBase = false;
+  for (; reading.header.type != BT_STOP; reading.next()) {
+    if (reading.header.type == BT_STOP_BASE) {
+      afterBase = true;
+      continue;
+    }
+    std::size_t const valueAt = reading.input.position();
+    skipValue(reading.input, reading.header.type, 1);
+    tellPassedOver<Record>(reading, valueAt, afterBase ? PassedOver::AfterBaseStop : PassedOver::NoField);
+  }
+  if (reading.input.remaining() != 0)
+    reading.observer.afterRecord(reading.input.position(), reading.input.remaining());
+}
+
+template <typename Record, typename Observer>
+void decodeFields(Reading<Observer>& reading, Record& record) {
+  reading.next();
   control_param::reflection::for_each_field<Record>(
-      [&](auto field) { readField<decltype(field)>(input, header, record); });
+      [&](auto field) { readField<decltype(field)>(reading, record); });
   // Fields beyond the record's last one, and everything after a stop-base marker, are passed over.
-  skipToStop(input, header, 0);
+  if constexpr (Observer::active)
+    tellRest<Record>(reading);
+  else
+    skipToStop(reading.input, reading.header, 0);
+}
+
+template <typename Record, typename Observer = NoObserver>
+void decode(std::string_view bytes, Record& record, Observer&& observer = Observer{}) {
+  Reading<std::remove_reference_t<Observer>> reading{InputBuffer(bytes), {}, observer};
+  if constexpr (std::remove_reference_t<Observer>::active) {
+    try {
+      decodeFields(reading, record);
+    } catch (StreamException const&) {
+      observer.endsInside(reading.headerAt);
+      throw;
+    }
+  } else {
+    decodeFields(reading, record);
+  }
 }
 
 }  // namespace compact_binary
@@ -238,10 +371,14 @@ std::string toCompactBinary(Record const& record) {
 
 // Reads one record from `bytes` into `record` (normally default-constructed): fields absent from the bytes
 // keep their value. Throws StreamException or CoreException on bytes that are no complete record; `record`
-// may then be partly read.
+// may then be partly read. An observer (read_observer.h) hears what the reading does.
 template <typename Record>
 void fromCompactBinary(std::string_view bytes, Record& record) {
   compact_binary::decode(bytes, record);
+}
+template <typename Record>
+void fromCompactBinary(std::string_view bytes, Record& record, ReadObserver& observer) {
+  compact_binary::decode(bytes, record, observer);
 }
 
 }  // namespace trv::serialization

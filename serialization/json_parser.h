@@ -17,6 +17,7 @@ struct JsonValue {
   bool isInt32 = false;    // Number: an integer literal within the int32 range
   std::int32_t int32 = 0;  // Number with isInt32
   double number = 0;       // Number: its value
+  bool tiny = false;       // Number: below the smallest real, read as zero with its sign
   std::string_view text;   // String: its decoded text (valid during the visit only)
 };
 
@@ -25,6 +26,12 @@ struct JsonMember {
   // Array only: whether it has no element, and its first element (Kind Array or Object when nested).
   bool empty = true;
   JsonValue first;
+  // Only when the line is parsed observed (valid during the visit only): where the member's name starts in
+  // the line, its name, its value's text and, for an array, how many elements it has.
+  std::size_t offset = 0;
+  std::string_view name;
+  std::string_view raw;
+  std::uint32_t count = 0;
 };
 
 class MemberVisitor {
@@ -33,6 +40,9 @@ class MemberVisitor {
   virtual int fieldIndex(std::string_view name) = 0;
   // A complete member value for the field of `index` (never -1), in document order.
   virtual void member(int index, JsonMember const& member) = 0;
+  // Observed parsing only: a member whose name is no field's, and a further object on the line at `offset`.
+  virtual void unknown(JsonMember const& member) { static_cast<void>(member); }
+  virtual void secondObject(std::size_t offset) { static_cast<void>(offset); }
 
  protected:
   ~MemberVisitor() = default;
@@ -47,6 +57,9 @@ inline constexpr std::size_t kMaxNesting = 2048;
 // number beyond the double range, nestedTooDeeply beyond kMaxNesting, jsonParserError with the JSON parser's
 // own text for the rest.
 void parseObjectLine(std::string_view line, MemberVisitor& visitor);
+// The same, telling the visitor also where each member stands, the members no field takes and further
+// objects.
+void parseObservedObjectLine(std::string_view line, MemberVisitor& visitor);
 
 // Whether a number text beyond the double range is tiny (it rounds to zero) rather than huge: the decimal
 // magnitude from its significant digits and exponent is negative (a zero is not tiny). A sign may lead.

@@ -57,12 +57,25 @@ namespace {
 
 enum class Failure { None, RootNotObject, NumberTooBig, TooDeep };
 
+bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+std::size_t skipBlanks(std::string_view line, std::size_t position) {
+  while (position < line.size() && isBlank(line[position])) ++position;
+  return position;
+}
+
 // SAX handler that tracks the nesting and reports the root object's members. Without a visitor it only
 // checks that the root is an object. Numbers always arrive as text (RawNumber); the base class answers the
-// typed number events, which the parse flags never raise.
-class MemberHandler : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, MemberHandler> {
+// typed number events, which the parse flags never raise. `Observed`: it also finds where each member of the
+// root object stands in the line (from the stream's position at each event) and reports members of no field.
+template <bool Observed>
+class MemberHandler : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, MemberHandler<Observed>> {
  public:
-  explicit MemberHandler(MemberVisitor* visitor) : visitor_(visitor) {}
+  MemberHandler(MemberVisitor* visitor, std::string_view line, std::size_t start,
+                rapidjson::MemoryStream const& stream)
+      : visitor_(visitor), line_(line), start_(start), stream_(stream) {}
 
   Failure failure() const { return failure_; }
 
@@ -83,12 +96,12 @@ class MemberHandler : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, Mem
     double d = 0;
     auto const [rest, error] = std::from_chars(text, end, d);
     if (error == std::errc::result_out_of_range && isTinyNumber(std::string_view(text, length)))
-      return number(*text == '-' ? -0.0 : 0.0);
+      return number(*text == '-' ? -0.0 : 0.0, true);
     if (error != std::errc() || rest != end) {
       failure_ = Failure::NumberTooBig;
       return false;
     }
-    return number(d);
+    return number(d, false);
   }
   bool String(char const* text, rapidjson::SizeType length, bool) {
     JsonValue v;
@@ -97,17 +110,30 @@ class MemberHandler : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, Mem
     return value(v);
   }
   bool Key(char const* text, rapidjson::SizeType length, bool) {
-    if (depth_ == 1) field_ = visitor_ ? visitor_->fieldIndex(std::string_view(text, length)) : -1;
+    if (depth_ != 1) return true;
+    field_ = visitor_ ? visitor_->fieldIndex(std::string_view(text, length)) : -1;
+    if constexpr (Observed) {
+      // The name starts with the first quote after the previous member (or the "{"); the value after the ":".
+      std::size_t name = afterPrevious_;
+      while (line_[name] != '"') ++name;
+      std::size_t valueAt = skipBlanks(line_, position());
+      member_ = JsonMember{};
+      member_.offset = name;
+      name_.assign(text, length);
+      valueAt_ = skipBlanks(line_, valueAt + 1);
+    }
     return true;
   }
   bool StartObject() {
     if (!deeper()) return false;
+    if (depth_ == 0 && Observed) afterPrevious_ = position() + 1;
     if (depth_ > 0 && !container(JsonValue::Kind::Object)) return false;
     ++depth_;
     return true;
   }
   bool EndObject(rapidjson::SizeType) {
     --depth_;
+    if (Observed && depth_ == 1) finish(member_);
     return true;
   }
   bool StartArray() {
@@ -121,16 +147,20 @@ class MemberHandler : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, Mem
     ++depth_;
     return true;
   }
-  bool EndArray(rapidjson::SizeType) {
+  bool EndArray(rapidjson::SizeType count) {
     --depth_;
     if (depth_ == 1 && inArray_) {
       inArray_ = false;
-      deliver(array_);
+      array_.count = count;
+      finish(array_);
     }
     return true;
   }
 
  private:
+  // The stream's position in the line (the stream starts at `start_`).
+  std::size_t position() const { return start_ + stream_.Tell(); }
+
   // Whether one more level of nesting is allowed.
   bool deeper() {
     if (depth_ < kMaxNesting) return true;
@@ -147,14 +177,16 @@ class MemberHandler : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, Mem
     v.int32 = v.isInt32 ? static_cast<std::int32_t>(i) : 0;
     return value(v);
   }
-  bool number(double d) {
+  bool number(double d, bool tiny) {
     JsonValue v;
     v.kind = JsonValue::Kind::Number;
     v.number = d;
+    v.tiny = tiny;
     return value(v);
   }
 
-  // A nested object or array starts (the root object is handled by the caller).
+  // A nested object or array starts (the root object is handled by the caller). Unobserved, an object
+  // member is delivered as it starts; observed, when it ends, with its text.
   bool container(JsonValue::Kind kind) {
     if (depth_ == 0) {
       failure_ = Failure::RootNotObject;
@@ -163,7 +195,10 @@ class MemberHandler : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, Mem
     if (depth_ == 1 && kind == JsonValue::Kind::Object) {
       JsonMember member;
       member.value.kind = kind;
-      deliver(member);
+      if constexpr (Observed)
+        member_.value = member.value;
+      else
+        deliver(member);
     } else if (depth_ == 2 && inArray_) {
       JsonValue nested;
       nested.kind = kind;
@@ -180,7 +215,7 @@ class MemberHandler : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, Mem
     if (depth_ == 1) {
       JsonMember member;
       member.value = v;
-      deliver(member);
+      finish(member);
     } else if (depth_ == 2 && inArray_) {
       element(v);
     }
@@ -197,33 +232,50 @@ class MemberHandler : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, Mem
     }
   }
 
+  // A member of the root object is complete: observed, with where it stands; then delivered.
+  void finish(JsonMember& member) {
+    if constexpr (Observed) {
+      // A scalar's event comes after its text, an array's or object's before its closing bracket.
+      std::size_t end = position();
+      if (member.value.kind == JsonValue::Kind::Array || member.value.kind == JsonValue::Kind::Object) ++end;
+      member.offset = member_.offset;
+      member.name = name_;
+      member.raw = line_.substr(valueAt_, end - valueAt_);
+      afterPrevious_ = end;
+    }
+    deliver(member);
+  }
+
   void deliver(JsonMember const& member) {
-    if (visitor_ && field_ >= 0) visitor_->member(field_, member);
+    if (visitor_ && field_ >= 0)
+      visitor_->member(field_, member);
+    else if (Observed && visitor_)
+      visitor_->unknown(member);
     field_ = -1;
   }
 
   MemberVisitor* visitor_;
+  std::string_view line_;
+  std::size_t start_;
+  rapidjson::MemoryStream const& stream_;
   Failure failure_ = Failure::None;
   std::size_t depth_ = 0;
   int field_ = -1;
   bool inArray_ = false;
   JsonMember array_;
   std::string firstText_;
+  // Observed only: the member being read, its name, where its value starts, where the previous one ended.
+  JsonMember member_;
+  std::string name_;
+  std::size_t valueAt_ = 0;
+  std::size_t afterPrevious_ = 0;
 };
 
-bool isBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
-std::size_t skipBlanks(std::string_view line, std::size_t position) {
-  while (position < line.size() && isBlank(line[position])) ++position;
-  return position;
-}
-
 // Parses one object starting at `start`; returns the position after it.
+template <bool Observed>
 std::size_t parseObject(std::string_view line, std::size_t start, MemberVisitor* visitor) {
   rapidjson::MemoryStream stream(line.data() + start, line.size() - start);
-  MemberHandler handler(visitor);
+  MemberHandler<Observed> handler(visitor, line, start, stream);
   rapidjson::GenericReader<rapidjson::UTF8<>, rapidjson::UTF8<>, ParserStackAllocator> reader;
   rapidjson::ParseResult const result = reader.Parse<kParseFlags>(stream, handler);
   if (!result) {
@@ -241,16 +293,26 @@ std::size_t parseObject(std::string_view line, std::size_t start, MemberVisitor*
   return start + stream.Tell();
 }
 
-}  // namespace
-
-void parseObjectLine(std::string_view line, MemberVisitor& visitor) {
-  std::size_t position = parseObject(line, 0, &visitor);
+template <bool Observed>
+void parseLine(std::string_view line, MemberVisitor& visitor) {
+  std::size_t position = parseObject<Observed>(line, 0, &visitor);
   for (position = skipBlanks(line, position); position < line.size(); position = skipBlanks(line, position)) {
     if (line[position] != '{')
       errors::jsonParserError(rapidjson::GetParseError_En(rapidjson::kParseErrorDocumentRootNotSingular),
                               position);
-    position = parseObject(line, position, nullptr);
+    if (Observed) visitor.secondObject(position);
+    position = parseObject<false>(line, position, nullptr);
   }
+}
+
+}  // namespace
+
+void parseObjectLine(std::string_view line, MemberVisitor& visitor) {
+  parseLine<false>(line, visitor);
+}
+
+void parseObservedObjectLine(std::string_view line, MemberVisitor& visitor) {
+  parseLine<true>(line, visitor);
 }
 
 }  // namespace trv::serialization::simple_json

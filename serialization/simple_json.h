@@ -5,9 +5,10 @@
 // the field (or by the field id in decimal) and whose JSON type fits the field; other members are ignored.
 // Enumerations take an enumerator name (an unknown name leaves the field as it was) or an int32 number;
 // bool fields true/false; int32 fields an integer within range; nullable fields null, [] or an array whose
-// first element fits the element type.
+// first element fits the element type. An observer (read_observer.h) hears what becomes of each member.
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,80 +18,85 @@
 #include "lib/properties/control_param/schema/enumeration.h"
 #include "lib/properties/control_param/schema/reflection.h"
 #include "serialization/json_parser.h"
+#include "serialization/read_observer.h"
 
 namespace trv::serialization {
 namespace simple_json {
 
-// How one field type takes a JSON value: returns whether the value fits (the field is then done with).
+// How one field type takes a JSON value: what became of it (PassedOver: it does not fit, the value is as it
+// was; anything else: the field is done with).
 template <typename T, typename = void>
 struct ValueReader;
 
 template <>
 struct ValueReader<bool> {
-  static bool read(JsonValue const& v, bool& value) {
-    if (v.kind != JsonValue::Kind::Bool) return false;
+  static Verdict read(JsonValue const& v, bool& value) {
+    if (v.kind != JsonValue::Kind::Bool) return Verdict::PassedOver;
     value = v.boolean;
-    return true;
+    return Verdict::Taken;
   }
 };
 
 template <>
 struct ValueReader<std::int32_t> {
-  static bool read(JsonValue const& v, std::int32_t& value) {
-    if (v.kind != JsonValue::Kind::Number || !v.isInt32) return false;
+  static Verdict read(JsonValue const& v, std::int32_t& value) {
+    if (v.kind != JsonValue::Kind::Number || !v.isInt32) return Verdict::PassedOver;
     value = v.int32;
-    return true;
+    return Verdict::Taken;
   }
 };
 
 template <>
 struct ValueReader<double> {
-  static bool read(JsonValue const& v, double& value) {
-    if (v.kind != JsonValue::Kind::Number) return false;
+  static Verdict read(JsonValue const& v, double& value) {
+    if (v.kind != JsonValue::Kind::Number) return Verdict::PassedOver;
     value = v.number;
-    return true;
+    return v.tiny ? Verdict::TakenAsZero : Verdict::Taken;
   }
 };
 
 template <typename E>
 struct ValueReader<E, std::enable_if_t<control_param::reflection::is_schema_enum_v<E>>> {
-  static bool read(JsonValue const& v, E& value) {
-    if (v.kind == JsonValue::Kind::String) {
-      control_param::reflection::enumerator_value(std::string(v.text), value);
-      return true;
-    }
+  static Verdict read(JsonValue const& v, E& value) {
+    if (v.kind == JsonValue::Kind::String)
+      return control_param::reflection::enumerator_value(std::string(v.text), value)
+                 ? Verdict::Taken
+                 : Verdict::UsedUpWithoutEffect;
     std::int32_t number = 0;
-    if (!ValueReader<std::int32_t>::read(v, number)) return false;
+    if (ValueReader<std::int32_t>::read(v, number) == Verdict::PassedOver) return Verdict::PassedOver;
     value = static_cast<E>(number);
-    return true;
+    return control_param::reflection::enumerator_name(value) ? Verdict::Taken : Verdict::TakenNoEnumerator;
   }
 };
 
 template <typename T>
 struct MemberReader {
-  static bool read(JsonMember const& member, T& value) { return ValueReader<T>::read(member.value, value); }
+  static Verdict read(JsonMember const& member, T& value) {
+    return ValueReader<T>::read(member.value, value);
+  }
 };
 
 template <typename T>
 struct MemberReader<control_param::nullable<T>> {
-  static bool read(JsonMember const& member, control_param::nullable<T>& value) {
+  static Verdict read(JsonMember const& member, control_param::nullable<T>& value) {
     bool const isArray = member.value.kind == JsonValue::Kind::Array;
     if (member.value.kind == JsonValue::Kind::Null || (isArray && member.empty)) {
       value.reset();
-      return true;
+      return Verdict::Taken;
     }
-    if (!isArray) return false;
+    if (!isArray) return Verdict::PassedOver;
     T element{};
-    if (!ValueReader<T>::read(member.first, element)) return false;
+    Verdict const verdict = ValueReader<T>::read(member.first, element);
+    if (verdict == Verdict::PassedOver) return verdict;
     value = element;
-    return true;
+    return verdict;
   }
 };
 
 // The record's fields by index: name, id and reader.
 template <typename Record>
 struct FieldTable {
-  using Reader = bool (*)(Record&, JsonMember const&);
+  using Reader = Verdict (*)(Record&, JsonMember const&);
   struct Entry {
     std::string_view name;
     std::uint16_t id;
@@ -99,7 +105,7 @@ struct FieldTable {
   static constexpr std::size_t size = std::tuple_size_v<typename Record::Schema::fields>;
 
   template <typename Field>
-  static bool readField(Record& record, JsonMember const& member) {
+  static Verdict readField(Record& record, JsonMember const& member) {
     return MemberReader<typename Field::value_type>::read(member, Field::member(record));
   }
 
@@ -117,10 +123,10 @@ struct FieldTable {
 // A member name that is a field id: decimal digits only, at most 65535.
 bool parseFieldId(std::string_view name, std::uint16_t& id);
 
-template <typename Record>
+template <typename Record, typename Observer = NoObserver>
 class RecordVisitor final : public MemberVisitor {
  public:
-  explicit RecordVisitor(Record& record) : record_(record) {}
+  explicit RecordVisitor(Record& record, Observer& observer) : record_(record), observer_(observer) {}
 
   int fieldIndex(std::string_view name) override {
     auto const& entries = FieldTable<Record>::entries();
@@ -135,13 +141,50 @@ class RecordVisitor final : public MemberVisitor {
 
   void member(int index, JsonMember const& member) override {
     std::uint64_t const bit = std::uint64_t{1} << index;
-    if (done_ & bit) return;
-    if (FieldTable<Record>::entries()[static_cast<std::size_t>(index)].read(record_, member)) done_ |= bit;
+    auto const& entry = FieldTable<Record>::entries()[static_cast<std::size_t>(index)];
+    if (done_ & bit) {
+      if constexpr (Observer::active) tell(entry, member, Verdict::PassedOver, PassedOver::Duplicate);
+      return;
+    }
+    Verdict const verdict = entry.read(record_, member);
+    if (verdict != Verdict::PassedOver) done_ |= bit;
+    if constexpr (Observer::active) {
+      tell(entry, member, verdict, verdict == Verdict::PassedOver ? PassedOver::WrongType : PassedOver::None);
+      if (verdict != Verdict::PassedOver && member.count > 1)
+        tell(entry, member, Verdict::PassedOver, PassedOver::LaterElements, member.count - 1);
+    }
+  }
+
+  void unknown(JsonMember const& member) override {
+    if constexpr (Observer::active) tell(Entry{}, member, Verdict::PassedOver, PassedOver::NoField);
+  }
+
+  void secondObject(std::size_t offset) override {
+    if constexpr (Observer::active) observer_.secondObject(offset);
   }
 
  private:
   static_assert(FieldTable<Record>::size <= 64, "a record has at most 64 fields");
+  using Entry = typename FieldTable<Record>::Entry;
+
+  void tell(Entry const& entry, JsonMember const& member, Verdict verdict, PassedOver reason,
+            std::uint32_t count = 0) {
+    Observation seen;
+    seen.verdict = verdict;
+    seen.reason = reason;
+    seen.offset = member.offset;
+    seen.id = entry.id;
+    seen.field = entry.name;
+    seen.member = member.name;
+    seen.raw = member.raw;
+    seen.count = count;
+    JsonValue const& number = member.value.kind == JsonValue::Kind::Array ? member.first : member.value;
+    seen.negative = verdict == Verdict::TakenAsZero && std::signbit(number.number);
+    observer_.field(seen);
+  }
+
   Record& record_;
+  Observer& observer_;
   std::uint64_t done_ = 0;
 };
 
@@ -152,8 +195,15 @@ class RecordVisitor final : public MemberVisitor {
 // not one JSON object; `record` may then be partly read.
 template <typename Record>
 void fromSimpleJson(std::string_view line, Record& record) {
-  simple_json::RecordVisitor<Record> visitor(record);
+  NoObserver none;
+  simple_json::RecordVisitor<Record> visitor(record, none);
   simple_json::parseObjectLine(line, visitor);
+}
+// The same, telling `observer` what becomes of every member (offsets are of the line's UTF-8 bytes).
+template <typename Record>
+void fromSimpleJson(std::string_view line, Record& record, ReadObserver& observer) {
+  simple_json::RecordVisitor<Record, ReadObserver> visitor(record, observer);
+  simple_json::parseObservedObjectLine(line, visitor);
 }
 
 }  // namespace trv::serialization

@@ -15,6 +15,8 @@
 #include <QString>
 #include <QStringView>
 
+#include "serialization/read_observer.h"
+
 namespace trv::serialization {
 
 // Calls `f(QStringView)` for every part of `text` between line feeds, empty parts skipped.
@@ -36,6 +38,8 @@ QString base64Line(std::string_view bytes);
 class Base64Line {
  public:
   explicit Base64Line(QStringView text);
+  // The same, telling `observer` of every character the decoding passes over (read_observer.h).
+  Base64Line(QStringView text, ReadObserver& observer);
   Base64Line(Base64Line const&) = delete;
   Base64Line& operator=(Base64Line const&) = delete;
 

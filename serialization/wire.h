@@ -53,6 +53,10 @@ class InputBuffer {
 
   std::size_t position() const { return position_; }
   std::size_t remaining() const { return size_ - position_; }
+  // The bytes from `from` to `to` (positions already read).
+  std::string_view bytes(std::size_t from, std::size_t to) const {
+    return {reinterpret_cast<char const*>(data_) + from, to - from};
+  }
   // Unchecked access to bytes the caller has made sure of with remaining().
   std::uint8_t const* cursor() const { return data_ + position_; }
   void advance(std::size_t count) { position_ += count; }

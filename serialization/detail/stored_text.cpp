@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include <boost/endian/conversion.hpp>
 
@@ -43,11 +44,17 @@ inline std::uint64_t loadQuad(char16_t const* in) {
   return boost::endian::little_to_native(quad);
 }
 
+// Hears of each character the decoding skips; the one that does not listen costs nothing.
+struct NoSkips {
+  void skipped(char16_t const*, char16_t) {}
+};
+
 // Decodes from `in` up to `end` or the first line feed, whichever comes first, into `buffer`, which has room
 // for (end - in) * 3 / 4 + 1 bytes; returns where it stopped and sets `size`. Characters outside the alphabet
-// are skipped, as QByteArray::fromBase64 skips them.
+// are skipped, as QByteArray::fromBase64 skips them, and told to `skips`.
+template <typename Skips>
 char16_t const* decodeLine(char16_t const* in, char16_t const* const end, char* const buffer,
-                           std::size_t& size) {
+                           std::size_t& size, Skips& skips) {
   // Written through a local pointer: stores through char* could otherwise alias the members.
   char* out = buffer;
   std::uint32_t pending = 0;
@@ -82,7 +89,10 @@ char16_t const* decodeLine(char16_t const* in, char16_t const* const end, char* 
     if (c == u'\n') break;
     ++in;
     std::uint32_t const value = c < 256 ? kSextets.place[3][c] : kInvalid;
-    if (value & kInvalid) continue;
+    if (value & kInvalid) {
+      skips.skipped(in - 1, c);
+      continue;
+    }
     pending = (pending << 6) | value;
     bits += 6;
     if (bits >= 8) {
@@ -94,6 +104,48 @@ char16_t const* decodeLine(char16_t const* in, char16_t const* const end, char* 
   size = static_cast<std::size_t>(out - buffer);
   return in;
 }
+
+// The characters a line's decoding skipped, told to an observer at the line's end, when it is known which "="
+// end the text as padding.
+class SkipsTold {
+ public:
+  SkipsTold(char16_t const* begin, ReadObserver& observer) : begin_(begin), observer_(observer) {}
+
+  void skipped(char16_t const* at, char16_t c) {
+    skips_.push_back({static_cast<std::size_t>(at - begin_), c});
+  }
+
+  // The line's `length` characters are decoded.
+  void tell(std::size_t length) {
+    std::size_t const letters = length - skips_.size();
+    std::size_t const lastGroup = letters % 4;
+    // The last letter's column, and how many "=" after it fill the last group.
+    std::size_t last = length;
+    for (auto skip = skips_.rbegin(); last > 0 && skip != skips_.rend() && skip->column == last - 1; ++skip)
+      --last;
+    std::size_t padding = lastGroup < 2 ? 0 : 4 - lastGroup;
+    for (Skip const& skip : skips_) {
+      if (skip.character != u'=')
+        observer_.base64(Base64Skip::OutsideAlphabet, skip.column, skip.character);
+      else if (skip.column < last)
+        observer_.base64(Base64Skip::PaddingInside, skip.column, skip.character);
+      else if (padding > 0)
+        --padding;
+      else
+        observer_.base64(Base64Skip::ExtraPadding, skip.column, skip.character);
+    }
+    if (lastGroup == 1) observer_.base64(Base64Skip::LoneCharacter, last - 1, begin_[last - 1]);
+  }
+
+ private:
+  struct Skip {
+    std::size_t column;
+    char16_t character;
+  };
+  char16_t const* begin_;
+  ReadObserver& observer_;
+  std::vector<Skip> skips_;
+};
 
 }  // namespace
 
@@ -127,14 +179,29 @@ Base64Line::Base64Line(QStringView text) {
   // The local buffer takes the lines of ordinary length; a longer line is decoded again into one of its size.
   data_ = local_.data();
   char16_t const* end = begin + std::min<qsizetype>(text.size(), kLocalCharacters);
-  char16_t const* stop = decodeLine(begin, end, data_, size_);
+  NoSkips none;
+  char16_t const* stop = decodeLine(begin, end, data_, size_, none);
   if (stop == end && end != textEnd && *end != u'\n') {
     end = std::find(end, textEnd, u'\n');
     heap_.reset(new char[static_cast<std::size_t>(end - begin) * 3 / 4 + 4]);
     data_ = heap_.get();
-    stop = decodeLine(begin, end, data_, size_);
+    stop = decodeLine(begin, end, data_, size_, none);
   }
   length_ = static_cast<std::size_t>(stop - begin);
+}
+
+Base64Line::Base64Line(QStringView text, ReadObserver& observer) {
+  char16_t const* const begin = reinterpret_cast<char16_t const*>(text.data());
+  char16_t const* const end = std::find(begin, begin + text.size(), u'\n');
+  auto const characters = static_cast<std::size_t>(end - begin);
+  data_ = local_.data();
+  if (characters > static_cast<std::size_t>(kLocalCharacters)) {
+    heap_.reset(new char[characters * 3 / 4 + 4]);
+    data_ = heap_.get();
+  }
+  SkipsTold skips(begin, observer);
+  length_ = static_cast<std::size_t>(decodeLine(begin, end, data_, size_, skips) - begin);
+  skips.tell(length_);
 }
 
 }  // namespace trv::serialization

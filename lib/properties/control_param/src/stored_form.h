@@ -38,11 +38,11 @@ struct JsonLines {
   static void forEach(QString const& xml, F&& f) {
     serialization::forEachLine(xml, std::forward<F>(f));
   }
-  template <typename Record>
-  static void read(QStringView line, Record& record) {
+  template <typename Record, typename... Observer>
+  static void read(QStringView line, Record& record, Observer&... observer) {
     QByteArray const utf8 = line.toUtf8();
     serialization::fromSimpleJson(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
-                                  record);
+                                  record, observer...);
   }
 };
 
@@ -91,6 +91,32 @@ Record decodeRecord(QString const& xml) {
   if (xml.startsWith(QLatin1Char('{')))
     return stored_form_detail::readFirstOfLines<Record, stored_form_detail::JsonLines>(xml);
   return stored_form_detail::readFirstOfLines<Record, stored_form_detail::Base64Lines>(xml);
+}
+
+// The same reading, telling `observer` what it does (serialization/read_observer.h): the first line's Base64
+// (offsets are its columns) and its fields or members (offsets are of its bytes, or of its UTF-8 text), and
+// how many lines follow it; the later lines are read as without an observer.
+template <typename Record>
+Record decodeRecord(QString const& xml, serialization::ReadObserver& observer) {
+  if (xml.isEmpty()) stored_form_detail::reportEmptyText();
+  int start = 0;
+  while (start < xml.size() && xml[start] == QLatin1Char('\n')) ++start;
+  int end = xml.indexOf(QLatin1Char('\n'), start);
+  if (end < 0) end = xml.size();
+  QStringView const line(xml.constData() + start, end - start);
+  QString const rest = xml.mid(end);
+  Record record{};
+  std::size_t further = 0;
+  if (xml.startsWith(QLatin1Char('{'))) {
+    stored_form_detail::JsonLines::read(line, record, observer);
+    further = stored_form_detail::readLines<Record, stored_form_detail::JsonLines>(rest).size();
+  } else if (!line.isEmpty()) {
+    serialization::Base64Line const bytes(line, observer);
+    serialization::fromCompactBinary(bytes.bytes(), record, observer);
+    further = stored_form_detail::readLines<Record, stored_form_detail::Base64Lines>(rest).size();
+  }
+  if (further != 0) observer.furtherLines(further);
+  return record;
 }
 
 // The records of the non-empty lines, each Base64 of Compact Binary bytes.
