@@ -17,7 +17,7 @@ namespace {
 
 constexpr char kRead[] = "A\r\n B \n";  // the file as read, the text "B" in bytes 4 to 5
 constexpr ByteRange kText{4, 5};
-constexpr char kName[] = "f\xE9";  // Latin-1 "fé"
+constexpr char kName[] = "f\xE9\tg\xE9";  // Latin-1, with a tab
 
 std::string slurp(std::string const& path) {
   std::ifstream in(path, std::ios::binary);
@@ -67,7 +67,7 @@ TEST(FileWrite, RefusesWithTheReasonAndLeavesTheFileAsItWas) {
     std::string const before = slurp(f.file);
     std::size_t const entries = f.entries();
     std::string message = c.message;
-    message.replace(message.find('F'), 1, f.path + "/f\\xE9");
+    message.replace(message.find('F'), 1, f.path + "/f\\xE9\\x09g\\xE9");
     EXPECT_THROW_MSG(writeReplaced(f.file, kRead, kText, "C", c.mode), WriteError, message);
     EXPECT_EQ(slurp(f.file), before);
     EXPECT_EQ(f.entries(), entries);
