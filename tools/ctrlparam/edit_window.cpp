@@ -27,6 +27,13 @@ struct SaveError : std::runtime_error {
   QString text() const { return QString::fromStdString(what()); }
 };
 
+// The message in the window's language; the name and the system's reason as they are.
+QString translated(WriteError const& error) {
+  QString const message = QCoreApplication::translate("ctrlparam", error.form);
+  QString const name = QString::fromStdString(error.name);
+  return error.reason.empty() ? message.arg(name) : message.arg(name, QString::fromStdString(error.reason));
+}
+
 }  // namespace
 
 EditWindow::EditWindow(trv::control_param::Data& data, int language, SaveTarget target, QString const& source)
@@ -155,10 +162,7 @@ bool EditWindow::save() {
     sayError(error.text());
     return false;
   } catch (WriteError const& error) {
-    QString const message = QCoreApplication::translate("ctrlparam", error.form);
-    QString const name = QString::fromStdString(error.name);
-    sayError(error.reason.empty() ? message.arg(name)
-                                  : message.arg(name, QString::fromStdString(error.reason)));
+    sayError(translated(error));
     return false;
   }
   stack_->setClean();
