@@ -100,7 +100,7 @@ TEST(EditWindow, TypedEditsShowInTheKelmarPaneAndTheHistory) {
   EXPECT_FALSE(window.isWindowModified());
 }
 
-// Each file holds the NEVO text (line 2 as the window chose it) between others; only that text changes.
+// Each file holds the NEVO text between others; only that text's bytes change.
 TEST(EditWindow, SaveReplacesOnlyTheChosenTextKeepingLinesAndEndings) {
   struct Case {
     char const* name;
@@ -110,16 +110,18 @@ TEST(EditWindow, SaveReplacesOnlyTheChosenTextKeepingLinesAndEndings) {
     QByteArray after;
   };
   Case const cases[] = {
-      {"CR LF, a BOM", "\xEF\xBB\xBFMAIA\r\n  CwgBAAAAAAAAAEAA \r\nMAIA\r\n", 2, 2, kGen2,
-       "\xEF\xBB\xBFMAIA\r\nCwgBAAAAAAAA+D8A\r\nMAIA\r\n"},
+      {"CR LF, a BOM, blanks around the text", "\xEF\xBB\xBFMAIA\r\n  CwgBAAAAAAAAAEAA \r\nMAIA\r\n", 2, 2,
+       kGen2, "\xEF\xBB\xBFMAIA\r\n  CwgBAAAAAAAA+D8A \r\nMAIA\r\n"},
       {"first line after a BOM, no final line feed",
        "\xEF\xBB\xBF"
        "CwgBAAAAAAAAAEAA",
        1, 1, kGen2,
        "\xEF\xBB\xBF"
        "CwgBAAAAAAAA+D8A"},
-      {"JSON over three lines", "MAIA\n{\n \"gen\": [2]\n}\nMAIA\n", 2, 4, "{\"gen\":[2]}",
-       "MAIA\nCwgBAAAAAAAA+D8A\nMAIA\n"},
+      {"a line that is no UTF-8", "M\xE9IA\n\tCwgBAAAAAAAAAEAA\t\n", 2, 2, kGen2,
+       "M\xE9IA\n\tCwgBAAAAAAAA+D8A\t\n"},
+      {"JSON over three lines", "MAIA\n {\n \"gen\": [2]\n} \nMAIA\n", 2, 4, "{\"gen\":[2]}",
+       "MAIA\n CwgBAAAAAAAA+D8A \nMAIA\n"},
   };
   for (Case const& c : cases) {
     SCOPED_TRACE(c.name);
@@ -129,7 +131,8 @@ TEST(EditWindow, SaveReplacesOnlyTheChosenTextKeepingLinesAndEndings) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(c.before) == c.before.size());
     file.close();
     Task task;
-    Window window(task.data, 0, SaveTarget{path, c.first, c.last, c.text, nullptr}, "tasks.txt");
+    Window window(task.data, 0, SaveTarget{path.toStdString(), c.first, c.last, c.text, nullptr},
+                  "tasks.txt");
     type(window, "1.5");
     ASSERT_TRUE(window.save()) << window.errors.join('\n').toStdString();
     EXPECT_EQ(contents(path), c.after);
@@ -148,13 +151,14 @@ TEST(EditWindow, AFileChangedMeanwhileIsLeftAsItIs) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("MAIA\nCwgBAAAAAAAAAEAA\n") > 0);
   file.close();
   Task task;
-  Window window(task.data, 0, SaveTarget{path, 2, 2, kGen2, nullptr}, "tasks.txt");
+  Window window(task.data, 0, SaveTarget{path.toStdString(), 2, 2, kGen2, nullptr}, "tasks.txt");
   type(window, "1.5");
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("CwgBAAAAAAAAAEAA\nMAIA\n") > 0);
+  // Another line changes: the text itself still stands where it stood.
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("MAIB\nCwgBAAAAAAAAAEAA\n") > 0);
   file.close();
   EXPECT_FALSE(window.save());
-  EXPECT_EQ(window.errors, QStringList{path + " has changed since it was opened; nothing was written."});
-  EXPECT_EQ(contents(path), "CwgBAAAAAAAAAEAA\nMAIA\n");
+  EXPECT_EQ(window.errors, QStringList{path + " has changed since it was read"});
+  EXPECT_EQ(contents(path), "MAIB\nCwgBAAAAAAAAAEAA\n");
   EXPECT_TRUE(window.isWindowModified());
 }
 

@@ -5,12 +5,9 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 #include <QSplitter>
 #include <QTextBlock>
 #include <QUndoStack>
@@ -30,6 +27,13 @@ struct SaveError : std::runtime_error {
   QString text() const { return QString::fromStdString(what()); }
 };
 
+// The message in the window's language; the name and the system's reason as they are.
+QString translated(WriteError const& error) {
+  QString const message = QCoreApplication::translate("ctrlparam", error.form);
+  QString const name = QString::fromStdString(error.name);
+  return error.reason.empty() ? message.arg(name) : message.arg(name, QString::fromStdString(error.reason));
+}
+
 }  // namespace
 
 EditWindow::EditWindow(trv::control_param::Data& data, int language, SaveTarget target, QString const& source)
@@ -39,6 +43,7 @@ EditWindow::EditWindow(trv::control_param::Data& data, int language, SaveTarget 
       stack_(data.undoStack()),
       inspector_(data.createPropertyInspector(nullptr)),
       kelmar_(new QPlainTextEdit) {
+  if (!target_.file.empty()) readTarget();
   setWindowTitle(QStringLiteral("%1[*] – ctrlparam edit").arg(source));
   // The Edit menu carries the undo keys for the whole window.
   inspector_->setProperty("trv_undoShortcuts", false);
@@ -125,59 +130,39 @@ QStringList EditWindow::highlightedLines() const {
   return lines;
 }
 
-QByteArray EditWindow::replacedFile(QByteArray const& stored) const {
-  QFile file(target_.file);
-  if (!file.open(QIODevice::ReadOnly))
-    throw SaveError(
-        QCoreApplication::translate("ctrlparam", "Cannot read %1: %2").arg(target_.file, file.errorString()));
-  QByteArray const bytes = file.readAll();
-  // The file must still hold the text where it stood: another program may have changed it meanwhile.
-  bool found = false;
+void EditWindow::readTarget() {
   try {
-    for (OptionsText const& text : splitTexts(QString::fromUtf8(bytes)))
-      found =
-          found || (text.line == target_.first && text.lastLine == target_.last && text.text == target_.text);
-  } catch (CheckError const&) {
+    std::string bytes = readBytes(target_.file);
+    for (OptionsText const& text : splitTexts(QString::fromUtf8(bytes.data(), int(bytes.size()))))
+      if (text.line == target_.first && text.lastLine == target_.last && text.text == target_.text) {
+        range_ = lineRange(bytes, target_.first, target_.last);
+        content_ = std::move(bytes);
+      }
+  } catch (std::exception const&) {
+    // Unreadable, or no longer cut into texts as before: changed since the tool read it.
   }
-  if (!found)
-    throw SaveError(
-        QCoreApplication::translate("ctrlparam", "%1 has changed since it was opened; nothing was written.")
-            .arg(target_.file));
-  // From the first line's start (after a byte order mark) to the last line's end (before its CR LF or LF).
-  auto lineStart = [&](int line) {
-    int offset = 0;
-    for (int i = 1; i < line; ++i) offset = bytes.indexOf('\n', offset) + 1;
-    return offset;
-  };
-  int from = lineStart(target_.first);
-  if (from == 0 && bytes.startsWith("\xEF\xBB\xBF")) from = 3;
-  int to = bytes.indexOf('\n', lineStart(target_.last));
-  if (to < 0) to = bytes.size();
-  if (to > from && bytes[to - 1] == '\r') --to;
-  return bytes.left(from) + stored + bytes.mid(to);
 }
 
 bool EditWindow::save() {
   QByteArray stored = data_.getXMLData().toUtf8();
   try {
-    if (target_.file.isEmpty()) {
+    if (target_.file.empty()) {
       *target_.out << stored.toStdString() << std::flush;
       if (!*target_.out)
         throw SaveError(
             QCoreApplication::translate("ctrlparam", "Cannot write the text to standard output."));
     } else {
+      if (!content_) throw WriteError(kChangedSinceRead, target_.file);
       while (stored.endsWith('\n')) stored.chop(1);
-      QByteArray const bytes = replacedFile(stored);
-      // A crash or a full disk never leaves half a file: the old one stays until the new one is complete.
-      QSaveFile file(target_.file);
-      if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw SaveError(QCoreApplication::translate("ctrlparam", "Cannot write %1: %2")
-                            .arg(target_.file, file.errorString()));
-      target_.last = target_.first;
-      target_.text = QString::fromUtf8(stored);
+      std::string_view const text(stored.constData(), std::size_t(stored.size()));
+      content_ = writeReplaced(target_.file, *content_, range_, text);
+      range_.end = range_.begin + text.size();
     }
   } catch (SaveError const& error) {
     sayError(error.text());
+    return false;
+  } catch (WriteError const& error) {
+    sayError(translated(error));
     return false;
   }
   stack_->setClean();

@@ -3,12 +3,16 @@
 // changed since the window opened highlighted), the task's edit history in an Edit menu, and File › Save
 // writing the stored text back where it came from.
 
+#include <optional>
 #include <ostream>
+#include <string>
 
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QStringList>
 #include <boost/signals2/connection.hpp>
+
+#include "tools/ctrlparam/file_write.h"
 
 namespace trv::control_param {
 class Data;
@@ -21,10 +25,11 @@ class QUndoStack;
 
 namespace ctrlparam {
 
-// Where Save writes the stored text: into `file` in place of its lines `first` to `last` (1-based), which
-// held `text` when the window opened; or, without a file, to `out` (one line each time).
+// Where Save writes the stored text: into `file` (a name in the system's bytes) in place of the text that
+// stood on its lines `first` to `last` (1-based) as `text` when the tool read it; or, without a file, to
+// `out` (one line each time).
 struct SaveTarget {
-  QString file;
+  std::string file;
   int first = 0;
   int last = 0;
   QString text;
@@ -56,12 +61,15 @@ class EditWindow : public QMainWindow {
 
  private:
   void showKelmar();
-  // The file with the chosen text replaced by `stored`, every other byte kept; throws what went wrong.
-  QByteArray replacedFile(QByteArray const& stored) const;
+  // The target file's bytes and where the chosen text stands in them, read when the window opens; none when
+  // the file no longer holds the text where the tool read it.
+  void readTarget();
 
   trv::control_param::Data& data_;
   int const language_;
-  SaveTarget target_;  // after each save: where the text written stands
+  SaveTarget target_;
+  std::optional<std::string> content_;  // the file as read, and after each save as written
+  ByteRange range_;                     // the text in `content_`
   QUndoStack* stack_;
   trv::properties::QtInspectorWidget* inspector_;
   QPlainTextEdit* kelmar_;

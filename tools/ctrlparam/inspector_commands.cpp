@@ -166,11 +166,11 @@ int edit(Context const& context) {
       if (loaded->text.secondObjectLine)
         throw Failure(loaded->where(loaded->text.secondObjectLine) +
                       "another JSON object shares this line; the text cannot be written back alone");
-      target.file = context.options->mid(1);
+      target.file = QFile::encodeName(context.options->mid(1)).toStdString();
       target.first = loaded->text.line;
       target.last = loaded->text.lastLine;
       target.text = loaded->text.text;
-      source = QFileInfo(target.file).fileName();
+      source = QFileInfo(context.options->mid(1)).fileName();
       if (loaded->several) source += QStringLiteral(":%1").arg(target.first);
     }
   }

@@ -28,20 +28,8 @@
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <source>Cannot read %1: %2</source>
-        <translation>%1 kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>%1 has changed since it was opened; nothing was written.</source>
-        <translation>%1 wurde seit dem Öffnen geändert; es wurde nichts geschrieben.</translation>
-    </message>
-    <message>
         <source>Cannot write the text to standard output.</source>
         <translation>Der Text kann nicht in die Standardausgabe geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2</source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Unsaved changes</source>
@@ -58,6 +46,50 @@
     <message>
         <source>new task</source>
         <translation>neue Aufgabe</translation>
+    </message>
+    <message>
+        <source>%1 has changed since it was read</source>
+        <translation>%1 wurde seit dem Lesen geändert</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists</source>
+        <translation>%1 existiert nicht mehr</translation>
+    </message>
+    <message>
+        <source>%1 already exists</source>
+        <translation>%1 existiert bereits</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the folder of %1 cannot be written</source>
+        <translation>In den Ordner von %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 is no regular file</source>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 is UTF-16; only UTF-8 files are written</source>
+        <translation>%1 ist UTF-16; nur UTF-8-Dateien werden geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 has several names (hard links); an atomic replace would split them</source>
+        <translation>%1 hat mehrere Namen (harte Links); ein atomares Ersetzen würde sie trennen</translation>
+    </message>
+    <message>
+        <source>cannot keep the owner and group of %1: %2</source>
+        <translation>Eigentümer und Gruppe von %1 können nicht beibehalten werden: %2</translation>
     </message>
 </context>
 </TS>

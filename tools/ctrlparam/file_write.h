@@ -1,0 +1,56 @@
+#pragma once
+// Writing a changed options text back into a file: only the text's bytes change, every other byte of the
+// file stays as it was, and the file is replaced atomically by a complete new one. What cannot be written so
+// is refused with its reason before anything is written. File names are the system's bytes, never decoded.
+
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace ctrlparam {
+
+// Where a text stands in a file's bytes: from `begin` up to, not including, `end`.
+struct ByteRange {
+  std::size_t begin = 0;
+  std::size_t end = 0;
+};
+
+// Lines `first` to `last` (1-based) of `content` from the first blank-free byte of the first to the last of
+// the last: a BOM, the blanks around the text, the CR and the line feed are not part of it.
+ByteRange lineRange(std::string_view content, int first, int last);
+
+// A file name as messages print it: bytes that are no UTF-8, and control characters, as \xNN.
+std::string readableName(std::string_view name);
+
+// Why nothing was written (or read). `form` is the message with %1 for the file (`name`, readable) and %2
+// for the system's reason where there is one; the forms are translatable in the context "ctrlparam".
+struct WriteError : std::runtime_error {
+  WriteError(char const* form, std::string_view file, std::string const& reason = {});
+  char const* form;
+  std::string name;
+  std::string reason;
+};
+
+// The form of a file whose bytes are no longer those that were read.
+extern char const kChangedSinceRead[];
+
+// The bytes of a file; throws WriteError when it cannot be read.
+std::string readBytes(std::string const& file);
+
+enum class WriteMode {
+  InPlace,          // the file `content` was read from, which must hold it still
+  NewFile,          // another file, refused when it exists
+  ReplaceExisting,  // another file, replaced when it exists
+};
+
+// Writes `content` (a file's bytes as they were read) with `range` replaced by `text` into `file`, and
+// returns what was written. A symbolic link is written through (it stays a link); an existing file keeps
+// its mode, owner and group. Refused (WriteError), nothing written: a file changed since it was read or no
+// longer there (InPlace), one that exists (NewFile), a file or folder that is read-only (by its mode bits
+// too, since root may write anything), a file with several names, a UTF-16 content, what the system
+// refuses. A range outside `content` throws std::out_of_range.
+std::string writeReplaced(std::string const& file, std::string_view content, ByteRange range,
+                          std::string_view text, WriteMode mode = WriteMode::InPlace);
+
+}  // namespace ctrlparam
