@@ -1,7 +1,8 @@
 // insertXMLData of every record type on arbitrary stored texts. The first byte picks the record (modulo 5)
 // and, above that, whether the rest is read as UTF-8 or as Latin-1; the rest is the stored text.
 // After each input the record is either the one the text decodes to (and one modification was announced)
-// or, when the call failed with a codec error, unchanged and nothing was announced.
+// or, when the call failed with a codec error, unchanged and nothing was announced; and reading the text with
+// an observer listening gives the same record, or fails the same.
 
 #include <QCoreApplication>
 #include <QString>
@@ -78,6 +79,24 @@ void checkBase64Lines(QString const& text) {
   require(index == lines.size(), "fewer Base64 lines than QString::split finds");
 }
 
+// An observer that hears everything and keeps nothing: the reading must take the same decisions with it.
+struct Listener final : trv::serialization::ReadObserver {
+  void field(trv::serialization::Observation const&) override {}
+};
+
+template <typename Record>
+bool observedReadFails(QString const& text) {
+  Listener listener;
+  try {
+    data::decodeRecord<Record>(text, listener);
+  } catch (trv::serialization::StreamException const&) {
+    return true;
+  } catch (trv::serialization::CoreException const&) {
+    return true;
+  }
+  return false;
+}
+
 template <typename Record>
 void check(Task& task, QString const& text) {
   auto& module = static_cast<data::ModuleData<Record>&>(*task.module);
@@ -93,10 +112,14 @@ void check(Task& task, QString const& text) {
   }
   if (failed) {
     require(bytesOf(module.record()) == before, "a failed insert changed the record");
+    require(observedReadFails<Record>(text), "a text refused without an observer is read with one");
     require(task.signals == 0, "a failed insert emitted a signal");
   } else {
     require(bytesOf(module.record()) == bytesOf(data::decodeRecord<Record>(text)),
             "record is not the decoded one");
+    Listener listener;
+    require(bytesOf(data::decodeRecord<Record>(text, listener)) == bytesOf(module.record()),
+            "the record read with an observer differs from the one read without");
     require(task.signals == 3, "an insert did not announce exactly one modification");
     Record const again = data::decodeRecord<Record>(module.getXMLData());
     require(bytesOf(again) == bytesOf(module.record()), "the stored text does not read back");
