@@ -18,7 +18,7 @@
 #include "serialization/compact_binary.h"
 #include "serialization/errors.h"
 #include "serialization/simple_json.h"
-#include "tools/ctrlparam/text_checks.h"
+#include "tools/ctrlparam/record_fit.h"
 
 namespace {
 

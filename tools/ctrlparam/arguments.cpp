@@ -1,8 +1,7 @@
 #include "tools/ctrlparam/arguments.h"
 
+#include <algorithm>
 #include <iostream>
-
-#include "tools/ctrlparam/commands.h"
 
 namespace ctrlparam {
 namespace {
@@ -150,220 +149,85 @@ std::string optionLines(std::vector<char const*> const& names) {
   return lines;
 }
 
+// The options of the command line, in order, and its positional arguments.
+struct Given {
+  std::vector<Option const*> options;
+  QStringList positional;
+
+  bool named(char const* name) const {
+    return std::any_of(options.begin(), options.end(),
+                       [&](Option const* option) { return std::string(option->name) == name; });
+  }
+};
+
+// Reads the option at `arguments[i]` and its value (moving `i` past a value of its own) into the context.
+Option const& readOption(QStringList const& arguments, int& i, Context& context) {
+  QString const argument = arguments[i];
+  bool const isLong = argument.startsWith(QLatin1String("--"));
+  int const equals = argument.indexOf(QLatin1Char('='));
+  QString const name = isLong ? argument.mid(2, equals < 0 ? -1 : equals - 2) : argument.mid(1, 1);
+  Option const* option = findOption(name, !isLong);
+  if (!option)
+    throw UsageError("unknown option '" +
+                     (isLong ? argument.left(equals).toStdString() : "-" + name.toStdString()) + "'");
+  std::optional<QString> value;
+  if (isLong && equals >= 0) value = argument.mid(equals + 1);
+  if (!isLong && argument.size() > 2) value = argument.mid(2);
+  if (!option->value && value) throw UsageError(std::string("--") + option->name + " takes no value");
+  if (option->value && !value) {
+    if (++i == arguments.size())
+      throw UsageError(std::string("--") + option->name + " needs a value " + option->value);
+    value = arguments[i];
+  }
+  apply(*option, value.value_or(QString()), context);
+  return *option;
+}
+
+Given readOptions(QStringList const& arguments, Context& context) {
+  Given given;
+  for (int i = 0; i < arguments.size(); ++i) {
+    QString const argument = arguments[i];
+    if (argument == QLatin1String("--")) {
+      given.positional << arguments.mid(i + 1);
+      break;
+    }
+    if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-"))
+      given.positional << argument;
+    else
+      given.options.push_back(&readOption(arguments, i, context));
+  }
+  return given;
+}
+
+// Refuses an option the command does not take, more arguments than it takes, and options that exclude each
+// other.
+void checkUsage(Command const& command, Context const& context, Given const& given) {
+  for (Option const* option : given.options) {
+    auto const& allowed = command.options;
+    if (std::none_of(allowed.begin(), allowed.end(),
+                     [&](char const* name) { return name == std::string(option->name); }))
+      throw UsageError("the command '" + context.command.toStdString() + "' takes no --" + option->name);
+  }
+  if (context.arguments.size() > command.arguments)
+    throw UsageError("the command '" + context.command.toStdString() + "' takes no argument '" +
+                     context.arguments.at(command.arguments).toStdString() + "'");
+  if (context.textOnly && context.checkOnly) throw UsageError("upgrade takes --text or --check, not both");
+}
+
 }  // namespace
-
-std::vector<Command> const& commands() {
-  static std::vector<Command> const table{
-      {"programs",
-       programs,
-       false,
-       0,
-       "",
-       {},
-       "the twelve program types: value<TAB>name<TAB>module",
-       "The twelve program types, one a line: value<TAB>name<TAB>module.",
-       "ctrlparam programs"},
-      {"show",
-       show,
-       false,
-       0,
-       "",
-       {"program", "model", "options", "set", "locale", "line", "strict", "lenient", "changed", "json"},
-       "the option record, one field a line: name<TAB>value",
-       "The task's option record, one field a line in schema order: name<TAB>value. Choices show as\n"
-       "Name (number), switches as true/false, an empty optional value as -. With --changed, only the\n"
-       "options whose value differs from the default.",
-       "ctrlparam show -p ORIN_B -i @options.txt --changed"},
-      {"json",
-       json,
-       false,
-       0,
-       "",
-       {"program", "model", "options", "set", "locale", "line", "strict", "lenient"},
-       "the record as one line of Simple JSON (readable by --options)",
-       "The record as one line of Simple JSON with every field, which --options reads back.",
-       "ctrlparam json -p BRAX_A -i @options.txt"},
-      {"store",
-       store,
-       false,
-       0,
-       "",
-       {"program", "model", "options", "set", "locale", "line", "strict", "lenient"},
-       "the stored text (one Base64 line)",
-       "The stored text of the task: one Base64 line and its line feed.",
-       "ctrlparam store -p ORIN_B -s warp=Active"},
-      {"kelmar",
-       kelmar,
-       false,
-       0,
-       "",
-       {"program", "model", "options", "set", "lang", "locale", "line", "strict", "lenient"},
-       "the KELMAR control records",
-       "The KELMAR control records of the task, one a line. Warns when a real value loses digits in the\n"
-       "line and when a changed option is not written for this program type and model.",
-       "ctrlparam kelmar -p ORIN_B -m quads,beams -l en -i @options.txt"},
-      {"properties",
-       properties,
-       true,
-       0,
-       "",
-       {"program", "model", "options", "set", "locale", "line", "strict", "lenient", "json"},
-       "the inspector's properties: id<TAB>group<TAB>label<TAB>value<TAB>changed",
-       "The inspector's properties after the applicability filter, in inspector order:\n"
-       "id<TAB>group<TAB>label<TAB>value<TAB>changed; the value (off) when another option switches it off,\n"
-       "changed * when the value differs from the default.",
-       "ctrlparam properties -p PELU_B -m beams --locale de_DE.UTF-8"},
-      {"reset",
-       reset,
-       false,
-       1 << 20,
-       "[FIELD...]",
-       {"program", "options", "line", "strict", "lenient"},
-       "the stored text with the named options (all when none is named) at their defaults",
-       "The stored text after the named options, or every option when none is named, are set back to\n"
-       "their defaults in one step (version_id is no option and stays).",
-       "ctrlparam reset -p BRAX_A -i @options.txt cant"},
-      {"diff",
-       diff,
-       false,
-       2,
-       "A B",
-       {"program", "line", "strict", "lenient", "json"},
-       "the fields that differ between two stored texts: name<TAB>A<TAB>B",
-       "One line per field that differs between the stored texts A and B (each a text, - or @FILE):\n"
-       "name<TAB>value in A<TAB>value in B. Exit status as diff(1): 0 equal, 1 different, 2 trouble.",
-       "ctrlparam diff -p BRAX_A @before.txt @after.txt"},
-      {"upgrade",
-       upgrade,
-       false,
-       0,
-       "",
-       {"program", "options", "locale", "line", "strict", "lenient", "text", "check"},
-       "what the upgrade reports, then the stored text after it",
-       "What the upgrade check reports, then the stored text after the upgrade. --text: only the text;\n"
-       "--check: only the report, exit 0 when the upgrade leaves the text as it is, 1 when it changes it,\n"
-       "2 trouble.",
-       "ctrlparam upgrade -p BRAX_A -i @options.txt --check"},
-      {"identify",
-       identify,
-       false,
-       0,
-       "",
-       {"options", "line", "json"},
-       "the program types whose record can hold every field of a text",
-       "The program types whose record can hold every field of the text (id, wire type, choices), one a\n"
-       "line: value<TAB>name<TAB>module. Says on standard error when the text fits several modules\n"
-       "(ambiguous) or holds no field (a default text). Without --options it reads standard input.",
-       "ctrlparam identify -i @options.txt"},
-      {"explain",
-       explain,
-       true,
-       1,
-       "FIELD",
-       {"program", "model", "locale", "json"},
-       "one option: label, type, default, choices, KELMAR lines, when it applies",
-       "One option of the program type: label and group in the locale, type, default, choices, range,\n"
-       "the KELMAR lines it changes in both languages, what makes it apply, which option switches it off.\n"
-       "Without --model, the model that holds everything.",
-       "ctrlparam explain -p ORIN_B warp --locale de_DE.UTF-8"},
-      {"help",
-       help,
-       false,
-       1,
-       "[COMMAND]",
-       {},
-       "this overview, or one command's arguments and an example",
-       "The overview of the commands, or one command's arguments and an example.",
-       "ctrlparam help diff"},
-      {"calc-method",
-       calcMethod,
-       false,
-       1,
-       "[FILE|-]",
-       {},
-       "the calculation method of an older XML task form, or -1",
-       "The calculation method that an older XML task form holds, or -1.",
-       "ctrlparam calc-method task.xml"},
-      {"inspector",
-       inspector,
-       true,
-       0,
-       "",
-       {"program", "model", "options", "set", "locale", "line", "strict", "lenient", "screenshot", "width"},
-       "the inspector widget in a window, or rendered into a PNG",
-       "The inspector widget in a window, as a host shows it; with --screenshot rendered off-screen into\n"
-       "a PNG.",
-       "ctrlparam inspector -p ORIN_B -m all --screenshot grid.png"},
-      {"edit",
-       edit,
-       true,
-       0,
-       "",
-       {"program", "model", "options", "set", "lang", "locale", "line", "strict", "lenient", "screenshot",
-        "width"},
-       "edit the options in the inspector, the KELMAR lines beside it, and save them",
-       "A window with the inspector and beside it the task's KELMAR lines, updated on every change (the\n"
-       "lines changed since the window opened highlighted). Edit: undo (Ctrl+Z) and redo (Ctrl+Shift+Z,\n"
-       "Ctrl+Y) named by what they change, Reset all. File > Save (Ctrl+S) writes the stored text (one\n"
-       "Base64 line) back: with --options @FILE into that file in place of the chosen text, every other\n"
-       "line and the line endings kept; else to standard output. Closing with unsaved changes asks first.\n"
-       "--set changes are made in the window, as if typed: they can be undone and are not yet saved. A text\n"
-       "that does not load ends the command before any window opens.",
-       "ctrlparam edit -p NEVO_A -i @tasks.txt --line 2 --locale de_DE.UTF-8"},
-  };
-  return table;
-}
-
-Command const* findCommand(QString const& name) {
-  for (Command const& command : commands())
-    if (name == QLatin1String(command.name)) return &command;
-  return nullptr;
-}
 
 Request readArguments(QStringList const& arguments) {
   Request request;
   Context& context = request.context;
-  QStringList positional;
-  std::vector<Option const*> given;
-  bool wantHelp = false, wantVersion = false;
-  for (int i = 0; i < arguments.size(); ++i) {
-    QString const argument = arguments[i];
-    if (argument == QLatin1String("--")) {
-      positional << arguments.mid(i + 1);
-      break;
-    }
-    if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
-      positional << argument;
-      continue;
-    }
-    bool const isLong = argument.startsWith(QLatin1String("--"));
-    int const equals = argument.indexOf(QLatin1Char('='));
-    QString const name = isLong ? argument.mid(2, equals < 0 ? -1 : equals - 2) : argument.mid(1, 1);
-    Option const* option = findOption(name, !isLong);
-    if (!option)
-      throw UsageError("unknown option '" +
-                       (isLong ? argument.left(equals).toStdString() : "-" + name.toStdString()) + "'");
-    std::optional<QString> value;
-    if (isLong && equals >= 0) value = argument.mid(equals + 1);
-    if (!isLong && argument.size() > 2) value = argument.mid(2);
-    if (!option->value && value) throw UsageError(std::string("--") + option->name + " takes no value");
-    if (option->value && !value) {
-      if (++i == arguments.size())
-        throw UsageError(std::string("--") + option->name + " needs a value " + option->value);
-      value = arguments[i];
-    }
-    if (std::string(option->name) == "help") wantHelp = true;
-    if (std::string(option->name) == "version") wantVersion = true;
-    given.push_back(option);
-    apply(*option, value.value_or(QString()), context);
-  }
-  if (wantVersion) {
+  Given const given = readOptions(arguments, context);
+  if (given.named("version")) {
     std::cout << versionText();
     request.done = true;
     return request;
   }
+  QStringList positional = given.positional;
   if (positional.isEmpty()) {
-    if (!wantHelp) throw UsageError("no command given");
+    if (!given.named("help")) throw UsageError("no command given");
     std::cout << overviewHelp();
     request.done = true;
     return request;
@@ -372,21 +236,12 @@ Request readArguments(QStringList const& arguments) {
   context.arguments = positional;
   request.command = findCommand(context.command);
   if (!request.command) throw UsageError("unknown command '" + context.command.toStdString() + "'");
-  if (wantHelp) {
+  if (given.named("help")) {
     std::cout << commandHelp(*request.command);
     request.done = true;
     return request;
   }
-  for (Option const* option : given) {
-    auto const& allowed = request.command->options;
-    if (std::none_of(allowed.begin(), allowed.end(),
-                     [&](char const* name) { return name == std::string(option->name); }))
-      throw UsageError("the command '" + context.command.toStdString() + "' takes no --" + option->name);
-  }
-  if (context.arguments.size() > request.command->arguments)
-    throw UsageError("the command '" + context.command.toStdString() + "' takes no argument '" +
-                     context.arguments.at(request.command->arguments).toStdString() + "'");
-  if (context.textOnly && context.checkOnly) throw UsageError("upgrade takes --text or --check, not both");
+  checkUsage(*request.command, context, given);
   return request;
 }
 
@@ -399,7 +254,7 @@ std::string overviewHelp() {
   for (Command const& command : commands()) {
     std::string head = std::string("  ") + command.name;
     head.resize(std::max<std::size_t>(head.size() + 2, 16), ' ');
-    text += head + command.summary + '\n';
+    text += head + command.summaryText + '\n';
   }
   std::vector<char const*> all;
   for (Option const& option : optionTable()) all.push_back(option.name);
@@ -416,14 +271,14 @@ std::string overviewHelp() {
           "  0 done, 1 the library or the input failed (or the output could not be written), 2 wrong usage.\n"
           "  diff and upgrade --check as diff(1): 0 equal, 1 different, 2 trouble.\n"
           "\nExamples:\n";
-  for (Command const& command : commands()) text += std::string("  ") + command.example + '\n';
+  for (Command const& command : commands()) text += std::string("  ") + command.exampleText + '\n';
   return text;
 }
 
 std::string commandHelp(Command const& command) {
   std::string text = "Usage: " + synopsis(command) + "\n" + command.description + '\n';
   if (!command.options.empty()) text += "\nOptions:\n" + optionLines(command.options);
-  return text + "\nExample:\n  " + command.example + '\n';
+  return text + "\nExample:\n  " + command.exampleText + '\n';
 }
 
 std::string versionText() {

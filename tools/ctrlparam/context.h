@@ -1,6 +1,7 @@
 #pragma once
 // What one run of the tool was asked to do.
 
+#include <iostream>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -21,6 +22,11 @@ struct Failure : std::runtime_error {
 struct UsageError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
+
+// "ctrlparam: warning: MESSAGE" on standard error: something the command does not stop for.
+inline void warn(std::string const& message) {
+  std::cerr << "ctrlparam: warning: " << message << '\n';
+}
 
 struct Context {
   QString command;

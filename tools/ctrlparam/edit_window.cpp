@@ -15,7 +15,7 @@
 
 #include "host/trv_properties_qt/QtInspectorWidget.h"
 #include "lib/properties/control_param/src/Data.h"
-#include "tools/ctrlparam/text_checks.h"
+#include "tools/ctrlparam/input_texts.h"
 
 namespace ctrlparam {
 namespace {

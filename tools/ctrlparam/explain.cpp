@@ -12,8 +12,10 @@
 #include "host/trv_properties_qt/PropertyMeta.h"
 #include "host/trv_properties_qt/QtInspectorWidget.h"
 #include "host/trv_qt2/ValueText.h"
-#include "tools/ctrlparam/commands.h"
+#include "tools/ctrlparam/explain.h"
+#include "tools/ctrlparam/json_writer.h"
 #include "tools/ctrlparam/records.h"
+#include "tools/ctrlparam/task.h"
 
 namespace ctrlparam {
 namespace {
@@ -129,37 +131,122 @@ std::vector<std::string> without(std::vector<std::string> const& lines,
   return rest;
 }
 
+// What makes the field apply: the element kinds without which the inspector has no property for it.
+std::string appliesText(Context const& context, Probe const& everything, QString const& defaults,
+                        std::string const& name) {
+  if (!everything.property)
+    return std::string("never: the inspector of ") + kProgrammTypeNames[context.requireProgram()] +
+           " has no property for it";
+  if (probe(context, Kinds{}, defaults, name)->property) return "always";
+  Kinds needed;
+  bool* flags[] = {&needed.quads, &needed.brics, &needed.beams, &needed.cables, &needed.springs};
+  for (int i = 0; i < 5; ++i) {
+    Kinds lacking = allKinds();
+    bool* lackingFlags[] = {&lacking.quads, &lacking.brics, &lacking.beams, &lacking.cables,
+                            &lacking.springs};
+    *lackingFlags[i] = false;
+    *flags[i] = !probe(context, lacking, defaults, name)->property;
+  }
+  return "when the model holds " + kindsText(needed);
+}
+
+// Bounds and precision where the schema gives them, as the inspector's validator takes them.
+void describeBounds(trv::properties::Property const& labelled, Explanation& result) {
+  auto bound = [&](char const* key) {
+    auto const child = labelled.meta->get_child_optional(key);
+    return child ? trv::qt::valueText(*labelled.meta, child->data()).toStdString() : std::string();
+  };
+  std::string const minimum = bound("validator.minimum"), maximum = bound("validator.maximum");
+  if (!minimum.empty() || !maximum.empty())
+    result.range = (minimum.empty() ? "" : "from " + minimum) +
+                   (minimum.empty() || maximum.empty() ? "" : " ") + (maximum.empty() ? "" : "to " + maximum);
+  if (auto const precision = labelled.meta->get_child_optional("validator.precision"))
+    if (auto const* digits = boost::any_cast<int>(&precision->data()))
+      result.precision = std::to_string(*digits) + " decimal places";
+}
+
+// The choices of an enumeration with their labels from the property, where there is one.
+template <typename T>
+void describeChoices(trv::properties::Property const* labelled, Explanation& result) {
+  for (auto const& [value, choice] : reflection::enum_traits<T>::maps.value_to_name) {
+    std::string label = choice;
+    if (labelled)
+      if (auto const entries = labelled->meta->get_child_optional("editor.entries"))
+        if (auto const* list = boost::any_cast<trv::properties::EnumEntries>(&entries->data()))
+          for (auto const& entry : *list)
+            if (auto const* held = boost::any_cast<T>(&entry.second); held && *held == value)
+              label = entry.first.toStdString();
+    result.choices.emplace_back(choice, static_cast<int>(value), label);
+  }
+}
+
+// What switches the field off: another option with values at which its property shows no value. `base`
+// receives a record with each such option at a value that switches it on.
+template <typename Record>
+std::string offText(Context const& context, Kinds const& model, std::string const& name, Record& base) {
+  std::string off;
+  reflection::for_each_field<Record>([&](auto other) {
+    using Other = decltype(other);
+    using U = typename Other::value_type;
+    if constexpr (hasChoices<U>()) {
+      if (Other::metadata.name == name || !isOption<Other>()) return;
+      std::vector<std::string> offAt;
+      std::optional<U> onAt;
+      for (U const& value : samples<U>(Other::default_value)) {
+        Record record{};
+        Other::member(record) = value;
+        if (probe(context, model, storedText(record), name)->shows())
+          onAt = onAt.value_or(value);
+        else
+          offAt.push_back(valueText(value));
+      }
+      if (offAt.empty() || !onAt) return;
+      std::string values;
+      for (std::string const& value : offAt) values += (values.empty() ? "" : " or ") + value;
+      off += (off.empty() ? "while " : "; while ") + Other::metadata.name + " is " + values;
+      Other::member(base) = *onAt;
+    }
+  });
+  return off;
+}
+
+// The KELMAR lines the field changes, from `base` (the switching options on): for each value the lines that
+// the default does not write, for the default those the last value does not; none when no value changes any.
+template <typename Record, typename Field>
+std::vector<KelmarRow> kelmarRows(Context const& context, Kinds const& model, Record const& base) {
+  using T = typename Field::value_type;
+  std::vector<KelmarRow> full;
+  for (T const& value : samples<T>(Field::default_value)) {
+    Record record = base;
+    Field::member(record) = value;
+    Data task = makeTask(context, model, storedText(record));
+    full.push_back(KelmarRow{valueText(value) + (full.empty() ? ", the default" : ""), linesOf(task, 0),
+                             linesOf(task, 1)});
+  }
+  std::vector<KelmarRow> rows = full;
+  bool any = false;
+  for (std::size_t i = 0; i < full.size(); ++i) {
+    KelmarRow const& other = i == 0 ? full.back() : full.front();
+    rows[i].german = without(full[i].german, other.german);
+    rows[i].english = without(full[i].english, other.english);
+    any = any || !rows[i].german.empty();
+  }
+  if (!any) rows.clear();
+  return rows;
+}
+
 template <typename Record, typename Field>
 Explanation explainField(Context const& context, Kinds const& model) {
   using T = typename Field::value_type;
   std::string const name = Field::metadata.name;
-  ProgrammTypes const type = context.requireProgram();
   Explanation result;
   result.field = name;
   result.type = typeText<T>();
   result.defaultValue = valueText(Field::default_value);
   result.range = rangeText<T>();
   QString const defaults = storedText(Record{});
-
-  // What makes it apply: the element kinds without which the inspector has no property for it.
   auto const everything = probe(context, allKinds(), defaults, name);
-  if (!everything->property) {
-    result.applies =
-        std::string("never: the inspector of ") + kProgrammTypeNames[type] + " has no property for it";
-  } else if (probe(context, Kinds{}, defaults, name)->property) {
-    result.applies = "always";
-  } else {
-    Kinds needed;
-    bool* flags[] = {&needed.quads, &needed.brics, &needed.beams, &needed.cables, &needed.springs};
-    for (int i = 0; i < 5; ++i) {
-      Kinds lacking = allKinds();
-      bool* lackingFlags[] = {&lacking.quads, &lacking.brics, &lacking.beams, &lacking.cables,
-                              &lacking.springs};
-      *lackingFlags[i] = false;
-      *flags[i] = !probe(context, lacking, defaults, name)->property;
-    }
-    result.applies = "when the model holds " + kindsText(needed);
-  }
+  result.applies = appliesText(context, *everything, defaults, name);
 
   // Label, group and the labels of the choices, from the property where there is one.
   auto const shown = probe(context, model, defaults, name);
@@ -167,81 +254,13 @@ Explanation explainField(Context const& context, Kinds const& model) {
   std::string const* english = Field::metadata.attribute("DisplayName");
   result.label = labelled ? labelled->displayName : english ? *english : "";
   result.group = labelled ? labelled->category : "";
-  if (labelled) {
-    // Bounds and precision where the schema gives them, as the inspector's validator takes them.
-    auto bound = [&](char const* key) {
-      auto const child = labelled->meta->get_child_optional(key);
-      return child ? trv::qt::valueText(*labelled->meta, child->data()).toStdString() : std::string();
-    };
-    std::string const minimum = bound("validator.minimum"), maximum = bound("validator.maximum");
-    if (!minimum.empty() || !maximum.empty())
-      result.range = (minimum.empty() ? "" : "from " + minimum) +
-                     (minimum.empty() || maximum.empty() ? "" : " ") +
-                     (maximum.empty() ? "" : "to " + maximum);
-    if (auto const precision = labelled->meta->get_child_optional("validator.precision"))
-      if (auto const* digits = boost::any_cast<int>(&precision->data()))
-        result.precision = std::to_string(*digits) + " decimal places";
-  }
-  if constexpr (reflection::is_schema_enum_v<T>) {
-    for (auto const& [value, choice] : reflection::enum_traits<T>::maps.value_to_name) {
-      std::string label = choice;
-      if (labelled)
-        if (auto const entries = labelled->meta->get_child_optional("editor.entries"))
-          if (auto const* list = boost::any_cast<trv::properties::EnumEntries>(&entries->data()))
-            for (auto const& entry : *list)
-              if (auto const* held = boost::any_cast<T>(&entry.second); held && *held == value)
-                label = entry.first.toStdString();
-      result.choices.emplace_back(choice, static_cast<int>(value), label);
-    }
-  }
+  if (labelled) describeBounds(*labelled, result);
+  if constexpr (reflection::is_schema_enum_v<T>) describeChoices<T>(labelled.get(), result);
 
-  // What switches it off: another option with values at which its property shows no value.
   Record base{};
-  if (shown->property) {
-    reflection::for_each_field<Record>([&](auto other) {
-      using Other = decltype(other);
-      using U = typename Other::value_type;
-      if constexpr (hasChoices<U>()) {
-        if (Other::metadata.name == name || !isOption<Other>()) return;
-        std::vector<std::string> offAt;
-        std::optional<U> onAt;
-        for (U const& value : samples<U>(Other::default_value)) {
-          Record record{};
-          Other::member(record) = value;
-          if (probe(context, model, storedText(record), name)->shows())
-            onAt = onAt.value_or(value);
-          else
-            offAt.push_back(valueText(value));
-        }
-        if (offAt.empty() || !onAt) return;
-        std::string values;
-        for (std::string const& value : offAt) values += (values.empty() ? "" : " or ") + value;
-        result.off += (result.off.empty() ? "while " : "; while ") + Other::metadata.name + " is " + values;
-        Other::member(base) = *onAt;
-      }
-    });
-  }
+  if (shown->property) result.off = offText(context, model, name, base);
   if (result.off.empty()) result.off = "no other option switches it off";
-
-  // The KELMAR lines it changes, the switching option (if any) on.
-  for (T const& value : samples<T>(Field::default_value)) {
-    Record record = base;
-    Field::member(record) = value;
-    Data task = makeTask(context, model, storedText(record));
-    KelmarRow row{valueText(value) + (result.kelmar.empty() ? ", the default" : ""), linesOf(task, 0),
-                  linesOf(task, 1)};
-    result.kelmar.push_back(row);
-  }
-  // Each value's lines that the default does not write; for the default, those the last value does not.
-  std::vector<KelmarRow> const full = result.kelmar;
-  bool any = false;
-  for (std::size_t i = 0; i < full.size(); ++i) {
-    KelmarRow const& other = i == 0 ? full.back() : full.front();
-    result.kelmar[i].german = without(full[i].german, other.german);
-    result.kelmar[i].english = without(full[i].english, other.english);
-    any = any || !result.kelmar[i].german.empty();
-  }
-  if (!any) result.kelmar.clear();
+  result.kelmar = kelmarRows<Record, Field>(context, model, base);
   return result;
 }
 

@@ -1,4 +1,4 @@
-// The inspector side of the tool: label locale, --set edits, `properties` and `inspector`.
+#include "tools/ctrlparam/inspector_commands.h"
 
 #include <iostream>
 #include <memory>
@@ -13,15 +13,14 @@
 #include <QShortcut>
 #include <QTranslator>
 #include <QVBoxLayout>
-#include <stdexcept>
 
 #include "host/trv_properties_qt/QtInspectorWidget.h"
 #include "host/trv_properties_qt/label_language.h"
 #include "host/trv_qt2/ValueText.h"
-#include "tools/ctrlparam/commands.h"
 #include "tools/ctrlparam/edit_window.h"
 #include "tools/ctrlparam/property_values.h"
 #include "tools/ctrlparam/records.h"
+#include "tools/ctrlparam/task.h"
 
 namespace ctrlparam {
 namespace {
@@ -52,17 +51,6 @@ int showWindow(QWidget& window, Context const& context, int width) {
   return 0;
 }
 
-std::unique_ptr<QtInspectorWidget> makeInspector(trv::control_param::Data& data) {
-  return std::unique_ptr<QtInspectorWidget>(data.createPropertyInspector(nullptr));
-}
-
-// The object the inspector shows: the first selected one.
-trv::ObjectKey const& shownKey(QtInspectorWidget const& inspector) {
-  auto const& selected = inspector.selectionManager()->selected;
-  if (selected.empty()) throw Failure("the inspector shows no object");
-  return *selected.begin();
-}
-
 // The value as the inspector shows it (numbers in the tool's one convention); "(off)" when another option
 // switches it off, empty when an optional value is unset.
 QString shownValue(trv::properties::Property const& property, trv::ObjectKey const& key) {
@@ -72,21 +60,6 @@ QString shownValue(trv::properties::Property const& property, trv::ObjectKey con
 }
 
 }  // namespace
-
-void applyLocale(Context const& context) {
-  trv::properties::chooseLabelLanguage(context.locale ? context.locale->toStdString() : std::string());
-}
-
-// Every setting is read before the first is applied, so a bad one changes nothing.
-void applySettings(Context const& context, trv::control_param::Data& data) {
-  if (context.settings.isEmpty()) return;
-  auto const inspector = makeInspector(data);
-  auto const settings = readSettings(context.settings, *inspector->properties(), context.requireProgram());
-  trv::ObjectKey const key = shownKey(*inspector);
-  for (auto const& setting : settings)
-    if (!setting.property->setValue(key, setting.value))
-      throw Failure("the value of " + setting.property->id + " was refused");
-}
 
 int properties(Context const& context) {
   trv::control_param::Data data = makeTask(context);
@@ -179,20 +152,6 @@ int edit(Context const& context) {
   EditWindow window(data, context.language, target, source);
   applySettings(context, data);
   return showWindow(window, context, std::max(window.sizeHint().width(), 960));
-}
-
-// The stored text after the named options (every option when none is named) are back at their defaults.
-int reset(Context const& context) {
-  for (QString const& field : context.arguments) requireField(context.requireProgram(), field);
-  trv::control_param::Data data = makeTask(context);
-  std::vector<QString> const fields(context.arguments.begin(), context.arguments.end());
-  try {
-    data.resetToDefaults(fields);
-  } catch (std::invalid_argument const& error) {
-    throw Failure(error.what());
-  }
-  std::cout << data.getXMLData().toStdString();
-  return 0;
 }
 
 }  // namespace ctrlparam

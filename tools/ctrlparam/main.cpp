@@ -15,7 +15,7 @@
 #include "host/trv_assert/SmartAssert.h"
 #include "host/trv_qt/trv_qt.h"
 #include "tools/ctrlparam/arguments.h"
-#include "tools/ctrlparam/commands.h"
+#include "tools/ctrlparam/command_table.h"
 
 namespace {
 
@@ -51,8 +51,7 @@ int run(Request const& request, int argc, char** argv) {
   // Properties come from an inspector widget, so --set needs widgets too; only a shown window needs a
   // display.
   bool const widgets = request.command->gui || !context.settings.isEmpty();
-  bool const window =
-      (request.command->run == inspector || request.command->run == edit) && !context.screenshot;
+  bool const window = request.command->window && !context.screenshot;
   if (widgets && !window) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   if (window && !displayReachable()) throw Failure("no display; use --screenshot");
   // Off-screen, the platform's notes (run-time folder, size hints) are no output of this tool.
@@ -91,8 +90,7 @@ int main(int argc, char** argv) {
   try {
     Request const request = readArguments(arguments);
     if (request.done) return flushed(0);
-    if (request.command->run == diff || (request.command->run == upgrade && request.context.checkOnly))
-      troubleStatus = 2;
+    troubleStatus = request.command->troubleStatus(request.context);
     return flushed(run(request, argc, argv));
   } catch (UsageError const& error) {
     flushed(0);

@@ -8,8 +8,8 @@
 #include "host/trv_qt2/ValueText.h"
 #include "lib/properties/control_param/src/program_records.h"
 #include "tools/ctrlparam/context.h"
+#include "tools/ctrlparam/record_fit.h"
 #include "tools/ctrlparam/records.h"
-#include "tools/ctrlparam/text_checks.h"
 
 namespace ctrlparam {
 namespace {
@@ -99,6 +99,26 @@ std::vector<Setting> readSettings(QStringList const& settings, trv::properties::
     result.push_back({std::move(property), std::move(value)});
   }
   return result;
+}
+
+std::unique_ptr<trv::properties::QtInspectorWidget> makeInspector(Data& data) {
+  return std::unique_ptr<trv::properties::QtInspectorWidget>(data.createPropertyInspector(nullptr));
+}
+
+trv::ObjectKey const& shownKey(trv::properties::QtInspectorWidget const& inspector) {
+  auto const& selected = inspector.selectionManager()->selected;
+  if (selected.empty()) throw Failure("the inspector shows no object");
+  return *selected.begin();
+}
+
+void applySettings(Context const& context, Data& data) {
+  if (context.settings.isEmpty()) return;
+  auto const inspector = makeInspector(data);
+  auto const settings = readSettings(context.settings, *inspector->properties(), context.requireProgram());
+  trv::ObjectKey const key = shownKey(*inspector);
+  for (auto const& setting : settings)
+    if (!setting.property->setValue(key, setting.value))
+      throw Failure("the value of " + setting.property->id + " was refused");
 }
 
 }  // namespace ctrlparam

@@ -1,5 +1,6 @@
 #pragma once
-// The --set edits of the tool: "FIELD=VALUE" read by the type of the property whose id is FIELD.
+// The --set edits of the tool: "FIELD=VALUE" read by the type of the property whose id is FIELD, and applied
+// through the task's inspector as a user would.
 
 #include <memory>
 #include <string>
@@ -9,7 +10,10 @@
 #include <boost/any.hpp>
 
 #include "host/trv_properties_qt/Property.h"
+#include "host/trv_properties_qt/QtInspectorWidget.h"
+#include "lib/properties/control_param/src/Data.h"
 #include "lib/properties/control_param/vocabulary/ProgrammTypes.h"
+#include "tools/ctrlparam/context.h"
 
 namespace ctrlparam {
 
@@ -24,5 +28,15 @@ struct Setting {
 // UsageError for a setting without "=".
 std::vector<Setting> readSettings(QStringList const& settings, trv::properties::Properties const& properties,
                                   trv::control_param::ProgrammTypes type);
+
+// The task's inspector, without a parent.
+std::unique_ptr<trv::properties::QtInspectorWidget> makeInspector(trv::control_param::Data& data);
+
+// The object the inspector shows: the first selected one.
+trv::ObjectKey const& shownKey(trv::properties::QtInspectorWidget const& inspector);
+
+// Applies the context's --set edits to the task; every setting is read before the first is applied, so a
+// bad one changes nothing.
+void applySettings(Context const& context, trv::control_param::Data& data);
 
 }  // namespace ctrlparam

@@ -1,12 +1,14 @@
 // Making the task a command works on, as a host does: model first, then the Data, then its options; and the
 // options text read from its input and checked before and after the library reads it.
 
+#include "tools/ctrlparam/task.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <iostream>
 
-#include "host/trv_dbo/dbo.h"
-#include "tools/ctrlparam/commands.h"
+#include "host/trv_properties_qt/label_language.h"
+#include "tools/ctrlparam/property_values.h"
+#include "tools/ctrlparam/record_fit.h"
 
 namespace ctrlparam {
 namespace {
@@ -47,10 +49,6 @@ trv::dbo::standin::ElementKinds parseModel(QString const& text) {
     if (!known) throw UsageError("unknown model element kind '" + word.toStdString() + "'");
   }
   return kinds;
-}
-
-void warn(std::string const& message) {
-  std::cerr << "ctrlparam: warning: " << message << '\n';
 }
 
 // The text of an input argument: "-" reads standard input, "@FILE" reads FILE, anything else is the text.
@@ -145,6 +143,10 @@ void loadInto(trv::control_param::Data& data, LoadedText const& loaded, Context 
                                                             : "; the whole text fits " + fitting);
   if (context.strict) throw Failure(message);
   warn(message);
+}
+
+void applyLocale(Context const& context) {
+  trv::properties::chooseLabelLanguage(context.locale ? context.locale->toStdString() : std::string());
 }
 
 trv::control_param::Data makeTask(Context const& context, std::optional<LoadedText>* loaded) {

@@ -1,35 +1,18 @@
 #pragma once
-// The tool's commands. Each writes its result to standard output, returns the exit status and throws Failure
-// or UsageError.
+// Making the task a command works on, as a host does (model first, then the Data, then its options), and the
+// options text read from an input argument and loaded into it.
 
 #include <optional>
 #include <string>
 
+#include <QString>
+
 #include "host/trv_dbo/dbo.h"
 #include "lib/properties/control_param/src/Data.h"
 #include "tools/ctrlparam/context.h"
-#include "tools/ctrlparam/text_checks.h"
+#include "tools/ctrlparam/input_texts.h"
 
 namespace ctrlparam {
-
-int programs(Context const& context);
-int show(Context const& context);
-int json(Context const& context);
-int store(Context const& context);
-int kelmar(Context const& context);
-int diff(Context const& context);
-int upgrade(Context const& context);
-int identify(Context const& context);
-int explain(Context const& context);
-int help(Context const& context);
-int calcMethod(Context const& context);
-int properties(Context const& context);
-int inspector(Context const& context);
-int edit(Context const& context);
-int reset(Context const& context);
-
-// "ctrlparam: warning: MESSAGE" on standard error.
-void warn(std::string const& message);
 
 trv::dbo::standin::ElementKinds parseModel(QString const& text);
 
@@ -52,6 +35,9 @@ LoadedText loadText(QString const& argument, Context const& context, std::string
 // warning of (or, with --strict, refusing) fields of another module.
 void loadInto(trv::control_param::Data& data, LoadedText const& loaded, Context const& context);
 
+// The label locale of the inspector, chosen before a Data is made.
+void applyLocale(Context const& context);
+
 // The task of the context: the model registered, the Data made, --options loaded and --set applied;
 // `loaded`, when given, receives the text that --options held.
 trv::control_param::Data makeTask(Context const& context, std::optional<LoadedText>* loaded = nullptr);
@@ -59,9 +45,5 @@ trv::control_param::Data makeTask(Context const& context, std::optional<LoadedTe
 // A task of the context's program type for another model, holding the stored text `text`.
 trv::control_param::Data makeTask(Context const& context, trv::dbo::standin::ElementKinds kinds,
                                   QString const& text);
-
-// Inspector side of a task: the label locale (before the Data is made) and the --set edits.
-void applyLocale(Context const& context);
-void applySettings(Context const& context, trv::control_param::Data& data);
 
 }  // namespace ctrlparam

@@ -1,0 +1,187 @@
+#include "tools/ctrlparam/command_table.h"
+
+#include "tools/ctrlparam/diff.h"
+#include "tools/ctrlparam/explain.h"
+#include "tools/ctrlparam/identify.h"
+#include "tools/ctrlparam/info_commands.h"
+#include "tools/ctrlparam/inspector_commands.h"
+#include "tools/ctrlparam/record_commands.h"
+#include "tools/ctrlparam/upgrade.h"
+
+namespace ctrlparam {
+namespace {
+
+// The options of a command that makes a task from --options and --set.
+std::vector<char const*> taskOptions(std::vector<char const*> more) {
+  std::vector<char const*> names{"program", "model", "options", "set"};
+  names.insert(names.end(), more.begin(), more.end());
+  return names;
+}
+
+void addRecordCommands(std::vector<Command>& table) {
+  table.push_back(Command("programs", programs)
+                      .summary("the twelve program types: value<TAB>name<TAB>module")
+                      .describes("The twelve program types, one a line: value<TAB>name<TAB>module.")
+                      .example("ctrlparam programs"));
+  table.push_back(
+      Command("show", show)
+          .takes(taskOptions({"locale", "line", "strict", "lenient", "changed", "json"}))
+          .summary("the option record, one field a line: name<TAB>value")
+          .describes(
+              "The task's option record, one field a line in schema order: name<TAB>value. Choices show as\n"
+              "Name (number), switches as true/false, an empty optional value as -. With --changed, only "
+              "the\n"
+              "options whose value differs from the default.")
+          .example("ctrlparam show -p ORIN_B -i @options.txt --changed"));
+  table.push_back(
+      Command("json", json)
+          .takes(taskOptions({"locale", "line", "strict", "lenient"}))
+          .summary("the record as one line of Simple JSON (readable by --options)")
+          .describes("The record as one line of Simple JSON with every field, which --options reads back.")
+          .example("ctrlparam json -p BRAX_A -i @options.txt"));
+  table.push_back(Command("store", store)
+                      .takes(taskOptions({"locale", "line", "strict", "lenient"}))
+                      .summary("the stored text (one Base64 line)")
+                      .describes("The stored text of the task: one Base64 line and its line feed.")
+                      .example("ctrlparam store -p ORIN_B -s warp=Active"));
+  table.push_back(
+      Command("kelmar", kelmar)
+          .takes(taskOptions({"lang", "locale", "line", "strict", "lenient"}))
+          .summary("the KELMAR control records")
+          .describes("The KELMAR control records of the task, one a line. Warns when a real value loses "
+                     "digits in the\n"
+                     "line and when a changed option is not written for this program type and model.")
+          .example("ctrlparam kelmar -p ORIN_B -m quads,beams -l en -i @options.txt"));
+}
+
+void addOptionCommands(std::vector<Command>& table) {
+  table.push_back(
+      Command("properties", properties)
+          .withWidgets()
+          .takes(taskOptions({"locale", "line", "strict", "lenient", "json"}))
+          .summary("the inspector's properties: id<TAB>group<TAB>label<TAB>value<TAB>changed")
+          .describes("The inspector's properties after the applicability filter, in inspector order:\n"
+                     "id<TAB>group<TAB>label<TAB>value<TAB>changed; the value (off) when another option "
+                     "switches it off,\n"
+                     "changed * when the value differs from the default.")
+          .example("ctrlparam properties -p PELU_B -m beams --locale de_DE.UTF-8"));
+  table.push_back(
+      Command("reset", reset)
+          .operandsAre("[FIELD...]", 1 << 20)
+          .takes({"program", "options", "line", "strict", "lenient"})
+          .summary("the stored text with the named options (all when none is named) at their defaults")
+          .describes(
+              "The stored text after the named options, or every option when none is named, are set back to\n"
+              "their defaults in one step (version_id is no option and stays).")
+          .example("ctrlparam reset -p BRAX_A -i @options.txt cant"));
+}
+
+void addCheckCommands(std::vector<Command>& table) {
+  table.push_back(
+      Command("diff", diff)
+          .statusAs(Command::Status::diffLike)
+          .operandsAre("A B", 2)
+          .takes({"program", "line", "strict", "lenient", "json"})
+          .summary("the fields that differ between two stored texts: name<TAB>A<TAB>B")
+          .describes(
+              "One line per field that differs between the stored texts A and B (each a text, - or @FILE):\n"
+              "name<TAB>value in A<TAB>value in B. Exit status as diff(1): 0 equal, 1 different, 2 trouble.")
+          .example("ctrlparam diff -p BRAX_A @before.txt @after.txt"));
+  table.push_back(Command("upgrade", upgrade)
+                      .statusAs(Command::Status::diffLikeWhenChecking)
+                      .takes({"program", "options", "locale", "line", "strict", "lenient", "text", "check"})
+                      .summary("what the upgrade reports, then the stored text after it")
+                      .describes("What the upgrade check reports, then the stored text after the upgrade. "
+                                 "--text: only the text;\n"
+                                 "--check: only the report, exit 0 when the upgrade leaves the text as it "
+                                 "is, 1 when it changes it,\n"
+                                 "2 trouble.")
+                      .example("ctrlparam upgrade -p BRAX_A -i @options.txt --check"));
+  table.push_back(
+      Command("identify", identify)
+          .takes({"options", "line", "json"})
+          .summary("the program types whose record can hold every field of a text")
+          .describes(
+              "The program types whose record can hold every field of the text (id, wire type, choices), one "
+              "a\n"
+              "line: value<TAB>name<TAB>module. Says on standard error when the text fits several modules\n"
+              "(ambiguous) or holds no field (a default text). Without --options it reads standard input.")
+          .example("ctrlparam identify -i @options.txt"));
+  table.push_back(Command("explain", explain)
+                      .withWidgets()
+                      .operandsAre("FIELD", 1)
+                      .takes({"program", "model", "locale", "json"})
+                      .summary("one option: label, type, default, choices, KELMAR lines, when it applies")
+                      .describes("One option of the program type: label and group in the locale, type, "
+                                 "default, choices, range,\n"
+                                 "the KELMAR lines it changes in both languages, what makes it apply, which "
+                                 "option switches it off.\n"
+                                 "Without --model, the model that holds everything.")
+                      .example("ctrlparam explain -p ORIN_B warp --locale de_DE.UTF-8"));
+}
+
+void addOtherCommands(std::vector<Command>& table) {
+  table.push_back(Command("help", help)
+                      .operandsAre("[COMMAND]", 1)
+                      .summary("this overview, or one command's arguments and an example")
+                      .describes("The overview of the commands, or one command's arguments and an example.")
+                      .example("ctrlparam help diff"));
+  table.push_back(Command("calc-method", calcMethod)
+                      .operandsAre("[FILE|-]", 1)
+                      .summary("the calculation method of an older XML task form, or -1")
+                      .describes("The calculation method that an older XML task form holds, or -1.")
+                      .example("ctrlparam calc-method task.xml"));
+}
+
+void addWindowCommands(std::vector<Command>& table) {
+  table.push_back(Command("inspector", inspector)
+                      .showingWindow()
+                      .takes(taskOptions({"locale", "line", "strict", "lenient", "screenshot", "width"}))
+                      .summary("the inspector widget in a window, or rendered into a PNG")
+                      .describes("The inspector widget in a window, as a host shows it; with --screenshot "
+                                 "rendered off-screen into\n"
+                                 "a PNG.")
+                      .example("ctrlparam inspector -p ORIN_B -m all --screenshot grid.png"));
+  table.push_back(
+      Command("edit", edit)
+          .showingWindow()
+          .takes(taskOptions({"lang", "locale", "line", "strict", "lenient", "screenshot", "width"}))
+          .summary("edit the options in the inspector, the KELMAR lines beside it, and save them")
+          .describes("A window with the inspector and beside it the task's KELMAR lines, updated on every "
+                     "change (the\n"
+                     "lines changed since the window opened highlighted). Edit: undo (Ctrl+Z) and redo "
+                     "(Ctrl+Shift+Z,\n"
+                     "Ctrl+Y) named by what they change, Reset all. File > Save (Ctrl+S) writes the stored "
+                     "text (one\n"
+                     "Base64 line) back: with --options @FILE into that file in place of the chosen text, "
+                     "every other\n"
+                     "line and the line endings kept; else to standard output. Closing with unsaved changes "
+                     "asks first.\n"
+                     "--set changes are made in the window, as if typed: they can be undone and are not yet "
+                     "saved. A text\n"
+                     "that does not load ends the command before any window opens.")
+          .example("ctrlparam edit -p NEVO_A -i @tasks.txt --line 2 --locale de_DE.UTF-8"));
+}
+
+}  // namespace
+
+std::vector<Command> const& commands() {
+  static std::vector<Command> const table = [] {
+    std::vector<Command> all;
+    addRecordCommands(all);
+    addOptionCommands(all);
+    addCheckCommands(all);
+    addOtherCommands(all);
+    addWindowCommands(all);
+    return all;
+  }();
+  return table;
+}
+
+Command const* findCommand(QString const& name) {
+  for (Command const& command : commands())
+    if (name == QLatin1String(command.name)) return &command;
+  return nullptr;
+}
+
+}  // namespace ctrlparam
