@@ -269,14 +269,13 @@ void tellTaken(Reading<Observer>& reading, std::size_t valueAt, Record const& re
       seen.verdict = Verdict::PassedOver;
       seen.reason = PassedOver::WrongType;
     } else if (count > 1) {
+      // The list's first element is taken (the observation has the whole list), the later ones passed over.
+      reading.observer.field(seen);
       typename T::value_type first{};
       ValueCodec<T>::Element::read(list, elementType, first);
-      std::string_view const later = seen.raw.substr(list.position());
-      seen.raw = seen.raw.substr(0, list.position());
-      reading.observer.field(seen);
       seen.verdict = Verdict::PassedOver;
       seen.reason = PassedOver::LaterElements;
-      seen.raw = later;
+      seen.raw = seen.raw.substr(list.position());
       seen.count = count - 1;
     }
   } else if constexpr (control_param::reflection::is_schema_enum_v<T>) {

@@ -40,9 +40,11 @@ class MemberVisitor {
   virtual int fieldIndex(std::string_view name) = 0;
   // A complete member value for the field of `index` (never -1), in document order.
   virtual void member(int index, JsonMember const& member) = 0;
-  // Observed parsing only: a member whose name is no field's, and a further object on the line at `offset`.
+  // Observed parsing only: a member whose name is no field's, a further object on the line at `offset`, and
+  // where the parsing fails (before it throws).
   virtual void unknown(JsonMember const& member) { static_cast<void>(member); }
   virtual void secondObject(std::size_t offset) { static_cast<void>(offset); }
+  virtual void fault(std::size_t offset) { static_cast<void>(offset); }
 
  protected:
   ~MemberVisitor() = default;

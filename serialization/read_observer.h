@@ -40,9 +40,11 @@ struct Observation {
   std::uint8_t wireType = 0;  // Compact Binary: the value's wire type
   std::string_view field;     // the record's field it was read for, empty when the record has none
   std::string_view member;    // JSON: the member's name as written
-  std::string_view raw;       // the value as it stands: Compact Binary its bytes, JSON its text
-  std::uint32_t count = 0;    // LaterElements: how many values were passed over
-  bool negative = false;      // TakenAsZero: the number's sign
+  // The value as it stands: Compact Binary its bytes, JSON its text (LaterElements: the elements passed
+  // over).
+  std::string_view raw;
+  std::uint32_t count = 0;  // LaterElements: how many values were passed over
+  bool negative = false;    // TakenAsZero: the number's sign
 };
 
 // What the Base64 reading of a line passed over, by the column (0-based, in UTF-16 units) of the character.
@@ -60,6 +62,7 @@ struct NoObserver {
   void afterRecord(std::size_t, std::size_t) {}
   void endsInside(std::size_t) {}
   void secondObject(std::size_t) {}
+  void jsonFault(std::size_t) {}
   void furtherLines(std::size_t) {}
   void base64(Base64Skip, std::size_t, char16_t) {}
 };
@@ -80,6 +83,8 @@ class ReadObserver {
   virtual void endsInside(std::size_t offset) { static_cast<void>(offset); }
   // JSON: a further object stands on the line at `offset`; the reader checks it and drops it.
   virtual void secondObject(std::size_t offset) { static_cast<void>(offset); }
+  // JSON: the line is no JSON object from `offset` on (the reading then throws, naming the same offset).
+  virtual void jsonFault(std::size_t offset) { static_cast<void>(offset); }
   // A stored text: `count` lines follow the one the record was read from; they are checked and dropped.
   virtual void furtherLines(std::size_t count) { static_cast<void>(count); }
   // Base64: a character the decoding passed over, at `column` of the line.

@@ -271,23 +271,28 @@ class MemberHandler : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, Mem
   std::size_t afterPrevious_ = 0;
 };
 
-// Parses one object starting at `start`; returns the position after it.
+// Parses one object starting at `start`, its members told to `visitor` (none: only checked); returns the
+// position after it. Observed, where it fails is told to `observer`.
 template <bool Observed>
-std::size_t parseObject(std::string_view line, std::size_t start, MemberVisitor* visitor) {
+std::size_t parseObject(std::string_view line, std::size_t start, MemberVisitor* visitor,
+                        MemberVisitor& observer) {
   rapidjson::MemoryStream stream(line.data() + start, line.size() - start);
   MemberHandler<Observed> handler(visitor, line, start, stream);
   rapidjson::GenericReader<rapidjson::UTF8<>, rapidjson::UTF8<>, ParserStackAllocator> reader;
   rapidjson::ParseResult const result = reader.Parse<kParseFlags>(stream, handler);
   if (!result) {
-    switch (handler.failure()) {
+    Failure const failure = handler.failure();
+    std::size_t const at = failure == Failure::RootNotObject ? skipBlanks(line, start) : start + result.Offset();
+    if (Observed) observer.fault(at);
+    switch (failure) {
       case Failure::RootNotObject:
-        errors::rootNotObject(skipBlanks(line, start));
+        errors::rootNotObject(at);
       case Failure::NumberTooBig:
-        errors::numberTooBig(start + result.Offset());
+        errors::numberTooBig(at);
       case Failure::TooDeep:
-        errors::nestedTooDeeply(start + result.Offset());
+        errors::nestedTooDeeply(at);
       case Failure::None:
-        errors::jsonParserError(rapidjson::GetParseError_En(result.Code()), start + result.Offset());
+        errors::jsonParserError(rapidjson::GetParseError_En(result.Code()), at);
     }
   }
   return start + stream.Tell();
@@ -295,13 +300,15 @@ std::size_t parseObject(std::string_view line, std::size_t start, MemberVisitor*
 
 template <bool Observed>
 void parseLine(std::string_view line, MemberVisitor& visitor) {
-  std::size_t position = parseObject<Observed>(line, 0, &visitor);
+  std::size_t position = parseObject<Observed>(line, 0, &visitor, visitor);
   for (position = skipBlanks(line, position); position < line.size(); position = skipBlanks(line, position)) {
-    if (line[position] != '{')
+    if (line[position] != '{') {
+      if (Observed) visitor.fault(position);
       errors::jsonParserError(rapidjson::GetParseError_En(rapidjson::kParseErrorDocumentRootNotSingular),
                               position);
+    }
     if (Observed) visitor.secondObject(position);
-    position = parseObject<false>(line, position, nullptr);
+    position = parseObject<Observed>(line, position, nullptr, visitor);
   }
 }
 

@@ -163,6 +163,10 @@ class RecordVisitor final : public MemberVisitor {
     if constexpr (Observer::active) observer_.secondObject(offset);
   }
 
+  void fault(std::size_t offset) override {
+    if constexpr (Observer::active) observer_.jsonFault(offset);
+  }
+
  private:
   static_assert(FieldTable<Record>::size <= 64, "a record has at most 64 fields");
   using Entry = typename FieldTable<Record>::Entry;

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include <boost/config.hpp>
@@ -175,6 +176,31 @@ void skipElements(InputBuffer& input, std::uint8_t type, std::uint64_t count, in
 // Skips the remaining fields of a struct up to and including its stop marker; stop-base markers between
 // the parts of a derived struct are passed over. `header` is the header already read.
 void skipToStop(InputBuffer& input, FieldHeader header, int depth);
+
+// What a walk of values without a schema meets, in order: the walk is the one that skipping takes, told.
+class ValueWalker {
+ public:
+  virtual ~ValueWalker() = default;
+  // A field of a struct (or of the record), its header at `offset`; its value follows.
+  virtual void field(std::size_t offset, FieldHeader header) = 0;
+  // A scalar at `offset` and its text: numbers in decimal, reals as the shortest text that reads back,
+  // strings quoted (UTF-8, control characters as \xNN, a wide string's other characters as \uNNNN).
+  virtual void scalar(std::size_t offset, std::uint8_t type, std::string const& text) = 0;
+  // A list or set of `count` elements of type `element`, a map of `count` pairs (`element` its key type,
+  // `value` its value type), or a struct (count 0): what follows up to the matching end() is inside it.
+  virtual void container(std::size_t offset, std::uint8_t type, std::uint8_t element, std::uint8_t value,
+                         std::uint64_t count) = 0;
+  virtual void end() = 0;
+};
+
+// Walks one value of wire type `type` at `depth` as skipValue skips it (and throws as it does), telling
+// `walker` what it meets.
+void walkValue(InputBuffer& input, std::uint8_t type, int depth, ValueWalker& walker);
+// Walks the fields of a struct (or a record, at depth 0) from the input's position up to its stop marker.
+void walkFields(InputBuffer& input, int depth, ValueWalker& walker);
+
+// The name of a wire type as the walk's users show it: "int32", "list", ...; "type N" for an undefined one.
+std::string wireTypeName(std::uint8_t type);
 
 // Throws errors::unknownDataType when `type` is not the code of a value.
 inline void checkValueType(std::uint8_t type) {

@@ -133,9 +133,9 @@ QStringList EditWindow::highlightedLines() const {
 void EditWindow::readTarget() {
   try {
     std::string bytes = readBytes(target_.file);
-    for (OptionsText const& text : splitTexts(QString::fromUtf8(bytes.data(), int(bytes.size()))))
+    for (InputText const& text : cutInput(bytes))
       if (text.line == target_.first && text.lastLine == target_.last && text.text == target_.text) {
-        range_ = lineRange(bytes, target_.first, target_.last);
+        range_ = text.range;
         content_ = std::move(bytes);
       }
   } catch (std::exception const&) {

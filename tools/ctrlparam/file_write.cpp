@@ -32,10 +32,6 @@ char const kHardLinks[] =
     QT_TRANSLATE_NOOP("ctrlparam", "%1 has several names (hard links); an atomic replace would split them");
 char const kOwner[] = QT_TRANSLATE_NOOP("ctrlparam", "cannot keep the owner and group of %1: %2");
 
-bool isBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r';
-}
-
 std::string systemReason() {
   return std::strerror(errno);
 }
@@ -186,24 +182,6 @@ WriteError::WriteError(char const* form, std::string_view file, std::string cons
       form(form),
       name(readableName(file)),
       reason(reason) {}
-
-ByteRange lineRange(std::string_view content, int first, int last) {
-  if (first < 1 || last < first) throw std::out_of_range("lineRange: no such lines");
-  auto lineStart = [&](int line) {
-    std::size_t offset = content.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
-    for (int i = 1; i < line; ++i) {
-      offset = content.find('\n', offset);
-      if (offset == std::string_view::npos) throw std::out_of_range("lineRange: no such lines");
-      ++offset;
-    }
-    return offset;
-  };
-  ByteRange range{lineStart(first), content.find('\n', lineStart(last))};
-  if (range.end == std::string_view::npos) range.end = content.size();
-  while (range.begin < range.end && isBlank(content[range.begin])) ++range.begin;
-  while (range.end > range.begin && isBlank(content[range.end - 1])) --range.end;
-  return range;
-}
 
 std::string readableName(std::string_view name) {
   using Utf8 = boost::locale::utf::utf_traits<char>;

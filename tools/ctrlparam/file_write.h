@@ -8,17 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "tools/ctrlparam/byte_range.h"
+
 namespace ctrlparam {
-
-// Where a text stands in a file's bytes: from `begin` up to, not including, `end`.
-struct ByteRange {
-  std::size_t begin = 0;
-  std::size_t end = 0;
-};
-
-// Lines `first` to `last` (1-based) of `content` from the first blank-free byte of the first to the last of
-// the last: a BOM, the blanks around the text, the CR and the line feed are not part of it.
-ByteRange lineRange(std::string_view content, int first, int last);
 
 // A file name as messages print it: bytes that are no UTF-8, and control characters, as \xNN.
 std::string readableName(std::string_view name);

@@ -1,12 +1,13 @@
 #include "tools/ctrlparam/identify.h"
 
+#include <algorithm>
 #include <iostream>
 #include <set>
 
 #include "lib/properties/control_param/src/program_records.h"
 #include "tools/ctrlparam/json_writer.h"
-#include "tools/ctrlparam/record_fit.h"
 #include "tools/ctrlparam/task.h"
+#include "tools/ctrlparam/text_reading.h"
 
 namespace ctrlparam {
 namespace {
@@ -14,9 +15,9 @@ namespace {
 using namespace trv::control_param;
 
 // "ORIN, PELU and BRAX".
-std::string moduleList(std::set<int> const& modules) {
+std::string moduleList(std::set<std::size_t> const& modules) {
   std::vector<std::string> names;
-  int index = 0;
+  std::size_t index = 0;
   forEachModule([&](auto row) {
     if (modules.count(index++)) names.push_back(moduleName<typename decltype(row)::RecordType>());
   });
@@ -26,28 +27,24 @@ std::string moduleList(std::set<int> const& modules) {
   return list;
 }
 
-// The fits of the text; a text that is none (bytes that are no record, a JSON text that does not parse) is
-// refused with what the reader says.
-Fits fitsOfText(LoadedText const& loaded, Context const& context, std::string const& where) {
-  Fits fits;
-  try {
-    fits = fitsOf(loaded.text);
-  } catch (std::exception const& error) {
-    throw Failure(where + "not an options text: " + error.what());
-  }
-  if (!fits.parsed) {
-    // The library's reader names what is wrong with a JSON text that does not parse.
-    Context any = context;
-    any.program = ORIN_A;
-    Data data = makeTask(any);
-    try {
-      data.insertXMLData(loaded.text.text);
-    } catch (std::exception const& error) {
-      throw Failure(where + "not an options text: " + error.what());
+// Refuses what every command refuses in a text whatever its program type (what no module holds: bad Base64,
+// a reader that fails, a JSON member no record takes as written), and warns of bytes after the record.
+void judgeAnyType(LoadedText const& loaded, Context const& context) {
+  TextReading const& reading = loaded.reading;
+  std::vector<std::string> const none = reading.heldByNone();
+  auto heldByNone = [&](Finding const& finding) {
+    return std::find(none.begin(), none.end(), finding.key) != none.end();
+  };
+  for (Finding const& finding : reading.modules[0].findings) {
+    if (!heldByNone(finding)) continue;
+    if (finding.kind == Finding::Kind::Bad || (finding.kind == Finding::Kind::Refused && !context.lenient))
+      throw Failure(loaded.where(finding) + finding.message);
+    if (finding.kind == Finding::Kind::Refused) warn(loaded.where(finding) + finding.lenient);
+    if (finding.kind == Finding::Kind::Trailing) {
+      if (context.strict) throw Failure(loaded.where(finding) + finding.message);
+      warn(loaded.where(finding) + finding.message);
     }
-    throw Failure(where + "not an options text: the JSON text does not parse as one object");
   }
-  return fits;
 }
 
 void printJson(std::vector<ProgrammTypes> const& types, bool ambiguous, bool isDefault) {
@@ -76,20 +73,21 @@ void printJson(std::vector<ProgrammTypes> const& types, bool ambiguous, bool isD
 
 int identify(Context const& context) {
   LoadedText const loaded = loadText(context.options.value_or(QStringLiteral("-")), context, "");
-  std::string const where = loaded.where(loaded.text.line);
-  Fits const fits = fitsOfText(loaded, context, where);
-  std::vector<ProgrammTypes> const types = fittingPrograms(fits);
+  std::string const where = loaded.where(loaded.text().line);
+  judgeAnyType(loaded, context);
+  std::vector<ProgrammTypes> const types = loaded.reading.fitting();
   if (types.empty()) {
     std::string list;
-    for (std::string const& key : heldByNone(fits)) list += (list.empty() ? "" : ", ") + key;
+    for (std::string const& key : loaded.reading.heldByNone())
+      if (key != "after the record") list += (list.empty() ? "" : ", ") + key;
     throw Failure(where + "no program type holds every field of the text" +
                   (list.empty() ? std::string("; its fields belong to different modules")
                                 : "; no module holds " + list));
   }
-  std::set<int> spanned;
+  std::set<std::size_t> spanned;
   for (ProgrammTypes type : types) spanned.insert(moduleOf(type));
   if (context.json) {
-    printJson(types, spanned.size() > 1 && !fits.empty, fits.empty);
+    printJson(types, spanned.size() > 1 && !loaded.reading.empty, loaded.reading.empty);
   } else {
     for (ProgrammTypes type : types)
       visitRecordType(type, [&](auto tag) {
@@ -97,7 +95,7 @@ int identify(Context const& context) {
                   << moduleName<typename decltype(tag)::type>() << '\n';
       });
   }
-  if (fits.empty)
+  if (loaded.reading.empty)
     std::cerr << "ctrlparam: " << where << "a default text: it holds no field, so every program type reads "
               << "its defaults from it\n";
   else if (spanned.size() > 1)

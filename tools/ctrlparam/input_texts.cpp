@@ -2,159 +2,192 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <utility>
 
 namespace ctrlparam {
 namespace {
 
-bool isBase64Letter(QChar c) {
-  ushort const u = c.unicode();
-  return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') || u == '+' || u == '/';
-}
+// A line of the input: its bytes without CR and line feed (and, on the first line, without a BOM).
+struct Line {
+  std::size_t begin;
+  std::size_t end;
+};
 
-bool isBlank(QChar c) {
-  return c == QLatin1Char(' ') || c == QLatin1Char('\t');
-}
-
-// A character as a message shows it: itself when printable, else its code point.
-std::string shown(QChar c) {
-  if (c.isPrint() && c.unicode() != 0xfffd) return '\'' + QString(c).toStdString() + '\'';
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "U+%04X", c.unicode());
-  return buffer;
-}
-
-// The lines of an input: a BOM at its start and a CR at the end of each line removed.
-std::vector<QStringView> linesOf(QString const& input) {
-  QStringView rest(input);
-  if (rest.startsWith(QChar(0xfeff))) rest = rest.mid(1);
-  std::vector<QStringView> lines;
+std::vector<Line> linesOf(std::string_view input) {
+  std::vector<Line> lines;
+  std::size_t start = input.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
   for (;;) {
-    int const feed = rest.indexOf(QLatin1Char('\n'));
-    QStringView line = feed < 0 ? rest : rest.left(feed);
-    if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
-    lines.push_back(line);
-    if (feed < 0) return lines;
-    rest = rest.mid(feed + 1);
+    std::size_t const feed = input.find('\n', start);
+    std::size_t const end = feed == std::string_view::npos ? input.size() : feed;
+    lines.push_back({start, end > start && input[end - 1] == '\r' ? end - 1 : end});
+    if (feed == std::string_view::npos) return lines;
+    start = feed + 1;
   }
 }
 
-int firstNonBlank(QStringView line, int from = 0) {
-  while (from < line.size() && isBlank(line[from])) ++from;
-  return from;
+// The length of the blank at `at` before `end` (0: none): a space, a tab, or a non-breaking space in UTF-8.
+std::size_t blankAt(std::string_view input, std::size_t at, std::size_t end) {
+  if (at >= end) return 0;
+  if (input[at] == ' ' || input[at] == '\t') return 1;
+  return at + 1 < end && input[at] == '\xC2' && input[at + 1] == '\xA0' ? 2 : 0;
+}
+
+std::size_t skipBlanks(std::string_view input, std::size_t at, std::size_t end) {
+  while (std::size_t const length = blankAt(input, at, end)) at += length;
+  return at;
+}
+
+// The end of a line's text: before the blanks it ends with.
+std::size_t trimmedEnd(std::string_view input, std::size_t begin, std::size_t end) {
+  while (end > begin) {
+    if (input[end - 1] == ' ' || input[end - 1] == '\t')
+      --end;
+    else if (end - begin >= 2 && input[end - 2] == '\xC2' && input[end - 1] == '\xA0')
+      end -= 2;
+    else
+      break;
+  }
+  return end;
+}
+
+// The column of byte `at` of a line that starts at `begin`: the characters before it, plus one.
+int columnOf(std::string_view input, std::size_t begin, std::size_t at) {
+  int column = 1;
+  for (std::size_t i = begin; i < at; ++i) column += (input[i] & 0xC0) != 0x80 ? 1 : 0;
+  return column;
+}
+
+bool isJsonBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// Joins a JSON text from its "{" (byte `start` of line `line`) over as many lines as its outermost object
+// takes, and what follows the object on the line it closes on; blanks outside strings are removed.
+class JsonJoiner {
+ public:
+  JsonJoiner(std::string_view input, std::vector<Line> const& lines) : input_(input), lines_(lines) {}
+
+  // Returns the index of the line the text ends on.
+  std::size_t join(InputText& text, std::size_t line, std::size_t start) {
+    line_ = line;
+    std::size_t at = start;
+    std::string compact;
+    int depth = 0;
+    bool inString = false, escaped = false, closed = false;
+    for (; at < input_.size() && !(closed && at >= lines_[line_].end); ++at) {
+      while (line_ + 1 < lines_.size() && at >= lines_[line_ + 1].begin) ++line_;
+      char const c = input_[at];
+      if (!inString && isJsonBlank(c)) continue;
+      compact += c;
+      text.places.push_back({static_cast<int>(line_ + 1), columnOf(input_, lines_[line_].begin, at)});
+      text.range.end = at + 1;
+      if (inString) {
+        if (escaped)
+          escaped = false;
+        else if (c == '\\')
+          escaped = true;
+        else if (c == '"')
+          inString = false;
+      } else if (c == '"') {
+        inString = true;
+      } else if (c == '{' || c == '[') {
+        ++depth;
+      } else if ((c == '}' || c == ']') && --depth == 0 && !closed) {
+        closed = true;
+      }
+    }
+    text.text = QString::fromUtf8(compact.data(), static_cast<int>(compact.size()));
+    if (!closed) {
+      text.fault = "the JSON object that starts here does not close";
+      text.faultAt = text.places.front();
+    }
+    return line_;
+  }
+
+ private:
+  std::string_view input_;
+  std::vector<Line> const& lines_;
+  std::size_t line_ = 0;
+};
+
+// Whether a line that starts with this byte continues a JSON text rather than starting a text of its own.
+bool continuesJson(char c) {
+  return c == '"' || c == ',' || c == ':' || c == '}' || c == ']';
 }
 
 }  // namespace
 
-std::optional<std::string> base64Problem(QStringView line) {
-  int const start = firstNonBlank(line);
-  int end = line.size();
-  while (end > start && isBlank(line[end - 1])) --end;
-  int letters = 0, padding = 0;
-  for (int i = start; i < end; ++i) {
-    QChar const c = line[i];
-    std::string const column = " at column " + std::to_string(i + 1);
-    if (c == QLatin1Char('=')) {
-      if (++padding > 2) return "too much padding: '='" + column;
-      continue;
-    }
-    if (!isBase64Letter(c))
-      return shown(c) + column + " is no Base64 character (A-Z, a-z, 0-9, +, / and = at the end)";
-    if (padding > 0) return shown(c) + column + " follows the padding '=', which only ends a Base64 text";
-    ++letters;
-  }
-  if (letters % 4 == 1) return "the Base64 text is cut short: its last group has one character";
-  if (padding > 0 && (letters + padding) % 4 != 0) return "the padding '=' does not fill the last group";
-  return std::nullopt;
+Place InputText::place(std::size_t offset) const {
+  if (places.empty()) return {line, 1};
+  if (!json) return {places.front().line, places.front().column + static_cast<int>(offset)};
+  if (offset < places.size()) return places[offset];
+  return {places.back().line, places.back().column + 1};
 }
 
-CompactJson compactJson(std::string_view json) {
-  CompactJson result;
-  int depth = 0;
-  bool inString = false, escaped = false;
-  for (std::size_t i = 0; i < json.size(); ++i) {
-    char const c = json[i];
-    if (inString) {
-      result.text += c;
-      if (escaped)
-        escaped = false;
-      else if (c == '\\')
-        escaped = true;
-      else if (c == '"')
-        inString = false;
-      continue;
-    }
-    if (c == ' ' || c == '\t' || c == '\n' || c == '\r') continue;
-    result.text += c;
-    if (c == '"') inString = true;
-    if (c == '{' || c == '[') ++depth;
-    if ((c == '}' || c == ']') && --depth <= 0) {
-      result.end = i + 1;
-      result.closed = true;
-      return result;
-    }
-  }
-  result.end = json.size();
-  return result;
-}
-
-std::vector<OptionsText> splitTexts(QString const& input) {
-  std::vector<QStringView> const lines = linesOf(input);
-  int const count = static_cast<int>(lines.size());
-  // The whole input in UTF-8, CRs removed, and where each line starts in it.
-  std::string all;
-  std::vector<std::size_t> starts;
-  for (QStringView line : lines) {
-    starts.push_back(all.size());
-    all += line.toUtf8().toStdString() + '\n';
-  }
-  auto byteOffset = [&](int line, int column) {
-    return starts[static_cast<std::size_t>(line)] +
-           static_cast<std::size_t>(lines[static_cast<std::size_t>(line)].left(column).toUtf8().size());
-  };
-  std::vector<OptionsText> texts;
-  for (int i = 0; i < count;) {
-    QStringView const line = lines[static_cast<std::size_t>(i)];
-    int const start = firstNonBlank(line);
-    if (start == line.size()) {
-      ++i;
-      continue;
-    }
-    if (line[start] != QLatin1Char('{')) {
-      texts.push_back(OptionsText{i + 1, line.toString().trimmed(), false, 0, 0,
-                                  base64Problem(line).value_or(""), i + 1});
-      ++i;
-      continue;
-    }
-    // A JSON text: from its "{" on, over as many lines as it takes; then only blanks or a second object.
-    OptionsText text{i + 1, {}, true, 0, 0, {}};
-    int last = i, column = start;
-    for (;;) {
-      std::size_t const from = byteOffset(last, column);
-      CompactJson const compact = compactJson(std::string_view(all).substr(from));
-      if (!compact.closed) throw CheckError(last + 1, "the JSON object that starts here does not close");
-      if (text.text.isEmpty()) text.text = QString::fromStdString(compact.text);
-      std::size_t const end = from + compact.end;
-      last = static_cast<int>(std::upper_bound(starts.begin(), starts.end(), end - 1) - starts.begin()) - 1;
-      std::size_t const lineStart = starts[static_cast<std::size_t>(last)];
-      column = QString::fromUtf8(all.data() + lineStart, static_cast<int>(end - lineStart)).size();
-      QStringView const rest = lines[static_cast<std::size_t>(last)];
-      int const next = firstNonBlank(rest, column);
-      if (next == rest.size()) break;
-      if (rest[next] != QLatin1Char('{'))
-        throw CheckError(last + 1, shown(rest[next]) + " at column " + std::to_string(next + 1) +
-                                       " follows the end of the JSON object");
-      if (text.secondObjectLine == 0) {
-        text.secondObjectLine = last + 1;
-        text.secondObjectColumn = next + 1;
+std::vector<InputText> cutInput(std::string_view input) {
+  std::vector<Line> const lines = linesOf(input);
+  std::vector<InputText> texts;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    Line const line = lines[i];
+    std::size_t const begin = skipBlanks(input, line.begin, line.end);
+    if (begin == line.end) continue;
+    InputText text;
+    text.line = static_cast<int>(i + 1);
+    text.range.begin = begin;
+    if (input[begin] == '{') {
+      text.json = true;
+      text.blanksBeforeBrace = begin > line.begin;
+      i = JsonJoiner(input, lines).join(text, i, begin);
+      // A line that goes on where the text has closed: a "}" too many, or a line break lost.
+      std::size_t next = i + 1;
+      while (next < lines.size() && skipBlanks(input, lines[next].begin, lines[next].end) == lines[next].end)
+        ++next;
+      if (text.fault.empty() && next < lines.size()) {
+        std::size_t const at = skipBlanks(input, lines[next].begin, lines[next].end);
+        if (continuesJson(input[at])) {
+          text.faultAt = {static_cast<int>(next + 1), columnOf(input, lines[next].begin, at)};
+          text.fault = "the JSON object closes on line " + std::to_string(i + 1) + ", but line " +
+                       std::to_string(next + 1) + " goes on with it at column " +
+                       std::to_string(text.faultAt.column) + "; is a '}' too many?";
+          // The lines that go on with it belong to it, up to an empty line or one that starts a text.
+          for (i = next; i + 1 < lines.size(); ++i) {
+            std::size_t const start = skipBlanks(input, lines[i + 1].begin, lines[i + 1].end);
+            if (start == lines[i + 1].end || input[start] == '{') break;
+          }
+          text.range.end = trimmedEnd(input, lines[i].begin, lines[i].end);
+        }
       }
-      column = next;
+    } else {
+      text.range.end = trimmedEnd(input, begin, line.end);
+      text.text = QString::fromUtf8(input.data() + begin, static_cast<int>(text.range.end - begin));
+      text.places.push_back({text.line, columnOf(input, line.begin, begin)});
     }
-    text.lastLine = last + 1;
+    text.lastLine = static_cast<int>(i + 1);
     texts.push_back(std::move(text));
-    i = last + 1;
   }
   return texts;
+}
+
+int textOnLine(std::vector<InputText> const& texts, int line) {
+  for (std::size_t i = 0; i < texts.size(); ++i)
+    if (texts[i].line <= line && line <= texts[i].lastLine) return static_cast<int>(i);
+  return -1;
+}
+
+std::string startLines(std::vector<InputText> const& texts) {
+  std::string list;
+  for (std::size_t i = 0; i < texts.size(); ++i)
+    list += (i == 0 ? "" : i + 1 == texts.size() ? " and " : ", ") + std::to_string(texts[i].line);
+  return list;
+}
+
+std::string shownCharacter(char32_t c) {
+  bool const plain = c == U' ' || (c > 0xffff ? QChar::isPrint(c)
+                                              : QChar(static_cast<ushort>(c)).isPrint() &&
+                                                    !QChar(static_cast<ushort>(c)).isSpace() && c != 0xfffd);
+  if (plain) return '\'' + QString::fromUcs4(&c, 1).toStdString() + '\'';
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(c));
+  return buffer;
 }
 
 }  // namespace ctrlparam

@@ -1,55 +1,61 @@
 #pragma once
-// Cutting an input into its options texts, as the library gets them: Base64 lines, JSON objects that may
-// span lines (their blanks outside strings removed), and what is wrong with a Base64 line. Needs neither
-// widgets nor the library itself (the fuzz target links it).
+// Cutting an input into its options texts, the one part of reading that is the tool's own: a BOM at its
+// start, CR line ends, the blanks around a text (a non-breaking space among them), lines, and a JSON text
+// joined over lines. Each text knows where it stands in the input's bytes and on which line and column each
+// offset that the library's readers report stands. Needs neither widgets nor the library.
 
 #include <cstddef>
-#include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include <QString>
-#include <QStringView>
+
+#include "tools/ctrlparam/byte_range.h"
 
 namespace ctrlparam {
 
-// A refused input: the message and the line of the input it is about (1-based; 0 for the input as a whole).
-struct CheckError : std::runtime_error {
-  CheckError(int line, std::string const& message) : std::runtime_error(message), line(line) {}
-  int line;
+// A place in the input as editors count: line and column from 1 (a column counts characters).
+struct Place {
+  int line = 0;
+  int column = 0;
 };
 
-// One options text of an input, as the library gets it: a Base64 line without its outer blanks, or one JSON
-// object with the blanks outside its strings removed (one line, members in their order).
-struct OptionsText {
-  int line = 0;  // where it starts in the input, 1-based
-  QString text;
+// One options text of an input.
+struct InputText {
+  int line = 0;      // the line it starts on
+  int lastLine = 0;  // the line it ends on
   bool json = false;
-  int secondObjectLine = 0;  // JSON: where a second object follows on the object's last line (0: none)
-  int secondObjectColumn = 0;
-  std::string problem;  // Base64: what is wrong with the line (empty: nothing)
-  int lastLine = 0;     // where it ends in the input, 1-based
+  // A JSON text with blanks before its "{": the system itself reads such a text as Base64.
+  bool blanksBeforeBrace = false;
+  // What the library gets: a Base64 line without its outer blanks, or a JSON text on one line, the blanks
+  // outside its strings removed (with what follows its object on the line it closes on).
+  QString text;
+  ByteRange range;  // its bytes in the input, from its first character to its last
+  // What is wrong around the text (empty: nothing), and where: a JSON object that does not close, a line
+  // that continues a JSON text after it has closed.
+  std::string fault;
+  Place faultAt;
+
+  // Where an offset the readers report stands in the input: for Base64 a column of `text` (from 0), for JSON
+  // a byte of its UTF-8 form.
+  Place place(std::size_t offset) const;
+
+  std::vector<Place>
+      places;  // JSON: the place of each byte of `text` in UTF-8; Base64: of its first character
 };
 
-// The texts of an input, in order: a BOM at its start, a CR at the end of a line and the blanks around a
-// text are removed, empty lines skipped. A line starting with "{" starts a JSON text, which ends where its
-// outermost object closes; a second object may follow on that line (noted), anything else is refused, as is
-// an object that never closes. What is wrong with a Base64 line is noted with the line, for the text used.
-std::vector<OptionsText> splitTexts(QString const& input);
+// The texts of an input in order; empty lines hold none.
+std::vector<InputText> cutInput(std::string_view input);
 
-// What is wrong with a Base64 line (BOM and CR removed; outer blanks allowed): a character outside the
-// alphabet, padding before the end or too much of it, a last group of one character. Columns are 1-based.
-std::optional<std::string> base64Problem(QStringView line);
+// The index of the text that line `line` belongs to, or -1.
+int textOnLine(std::vector<InputText> const& texts, int line);
 
-// The JSON text with the blanks outside strings removed and where it ends: the index after its outermost
-// "}" (or after the text when it never closes: then `closed` is false).
-struct CompactJson {
-  std::string text;
-  std::size_t end = 0;
-  bool closed = false;
-};
-CompactJson compactJson(std::string_view json);
+// "1, 3 and 7": the lines the texts start on.
+std::string startLines(std::vector<InputText> const& texts);
+
+// A character as messages show it: quoted when it is printable and not a blank other than ' ', else as
+// U+XXXX.
+std::string shownCharacter(char32_t c);
 
 }  // namespace ctrlparam

@@ -136,15 +136,12 @@ int edit(Context const& context) {
   if (loaded) {
     source = QString::fromStdString(loaded->source.empty() ? "text" : loaded->source);
     if (context.options->startsWith(QLatin1Char('@'))) {
-      if (loaded->text.secondObjectLine)
-        throw Failure(loaded->where(loaded->text.secondObjectLine) +
-                      "another JSON object shares this line; the text cannot be written back alone");
       target.file = QFile::encodeName(context.options->mid(1)).toStdString();
-      target.first = loaded->text.line;
-      target.last = loaded->text.lastLine;
-      target.text = loaded->text.text;
+      target.first = loaded->text().line;
+      target.last = loaded->text().lastLine;
+      target.text = loaded->text().text;
       source = QFileInfo(context.options->mid(1)).fileName();
-      if (loaded->several) source += QStringLiteral(":%1").arg(target.first);
+      if (loaded->texts.size() > 1) source += QStringLiteral(":%1").arg(target.first);
     }
   }
   source += QStringLiteral(" (%1)").arg(

@@ -7,8 +7,8 @@
 
 #include "host/trv_qt2/ValueText.h"
 #include "lib/properties/control_param/src/program_records.h"
+#include "serialization/json_parser.h"
 #include "tools/ctrlparam/context.h"
-#include "tools/ctrlparam/record_fit.h"
 #include "tools/ctrlparam/records.h"
 
 namespace ctrlparam {
@@ -48,9 +48,11 @@ std::string realRangeProblem(QString const& text) {
   std::string const digits = trimmed.toStdString();
   bool ok = false;
   double const value = QLocale::c().toDouble(trimmed, &ok);
-  if (ok && std::isfinite(value) && (value != 0 || !isTinyNumber(digits))) return {};
-  return isTinyNumber(digits) ? digits + " is below the smallest real number"
-                              : digits + " is beyond the range of a real number";
+  if (ok && std::isfinite(value) && (value != 0 || !trv::serialization::simple_json::isTinyNumber(digits)))
+    return {};
+  return trv::serialization::simple_json::isTinyNumber(digits)
+             ? digits + " is below the smallest real number"
+             : digits + " is beyond the range of a real number";
 }
 
 // The value of `text` for the field `id` of the record of `type`.

@@ -8,7 +8,6 @@
 
 #include "host/trv_properties_qt/label_language.h"
 #include "tools/ctrlparam/property_values.h"
-#include "tools/ctrlparam/record_fit.h"
 
 namespace ctrlparam {
 namespace {
@@ -21,12 +20,6 @@ QString readAll(QFile& file, QString const& name) {
   QByteArray const bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) throw Failure("cannot read " + name.toStdString());
   return QString::fromUtf8(bytes.constData(), bytes.size());
-}
-
-std::string joined(std::vector<std::string> const& parts, char const* separator) {
-  std::string text;
-  for (std::string const& part : parts) text += (text.empty() ? "" : separator) + part;
-  return text;
 }
 
 }  // namespace
@@ -66,83 +59,89 @@ QString inputText(QString const& argument) {
 
 std::string LoadedText::where(int line) const {
   if (named) return source + ':' + std::to_string(line) + ": ";
-  if (several) return (source.empty() ? "line " : source + ':') + std::to_string(line) + ": ";
+  if (texts.size() > 1 || (line > 1 && !asGiven))
+    return (source.empty() ? "line " : source + ':') + std::to_string(line) + ": ";
   return source.empty() ? "" : source + ": ";
 }
 
 LoadedText loadText(QString const& argument, Context const& context, std::string const& label) {
-  if (argument != QLatin1String("-") && !argument.startsWith(QLatin1Char('@')) &&
-      QFileInfo(argument).isFile())
+  bool const isStdin = argument == QLatin1String("-");
+  if (!isStdin && !argument.startsWith(QLatin1Char('@')) && QFileInfo(argument).isFile())
     throw UsageError("'" + argument.toStdString() + "' is a file name; give it as @" +
                      argument.toStdString());
   LoadedText loaded;
-  loaded.named = argument == QLatin1String("-") || argument.startsWith(QLatin1Char('@'));
-  loaded.source = argument == QLatin1String("-") ? "standard input"
-                  : loaded.named                 ? argument.mid(1).toStdString()
-                                                 : label;
+  loaded.named = isStdin || argument.startsWith(QLatin1Char('@'));
+  loaded.asGiven = !loaded.named;
+  loaded.source = isStdin ? "standard input" : loaded.named ? argument.mid(1).toStdString() : label;
   std::string const whole = loaded.source.empty() ? "" : loaded.source + ": ";
-  QString const input = inputText(argument);
-  std::vector<OptionsText> texts;
-  try {
-    texts = splitTexts(input);
-  } catch (CheckError const& error) {
-    loaded.several = input.trimmed().contains(QLatin1Char('\n'));
-    throw Failure(loaded.where(error.line) + error.what());
+  loaded.input = inputText(argument).toStdString();
+  loaded.texts = cutInput(loaded.input);
+  if (loaded.texts.empty()) throw Failure(whole + "the options text is empty");
+  if (context.line) {
+    int const index = textOnLine(loaded.texts, *context.line);
+    if (index < 0)
+      throw Failure(whole + "line " + std::to_string(*context.line) + " holds no text; texts start on line" +
+                    (loaded.texts.size() > 1 ? "s " : " ") + startLines(loaded.texts));
+    loaded.chosen = static_cast<std::size_t>(index);
   }
-  if (texts.empty()) throw Failure(whole + "the options text is empty");
-  loaded.several = texts.size() > 1;
-  std::size_t const chosen = context.line ? static_cast<std::size_t>(*context.line) : 1;
-  if (chosen > texts.size())
-    throw Failure(whole + "there is no text " + std::to_string(chosen) + "; the input holds " +
-                  std::to_string(texts.size()));
-  if (texts.size() > 1 && !context.line)
+  if (auto const wrapped = wrappedAround(loaded.texts, loaded.chosen))
+    throw Failure(loaded.where(loaded.text().line) + "the text seems wrapped over lines " +
+                  std::to_string(wrapped->first) + "\u2013" + std::to_string(wrapped->last) + "; join them");
+  if (!context.line && loaded.texts.size() > 1)
     warn((loaded.source.empty() ? "the options text" : loaded.source) + " holds " +
-         std::to_string(texts.size()) + " texts, one a line; the first is used (choose one with --line N)");
-  loaded.text = texts[chosen - 1];
-  if (!loaded.text.problem.empty()) throw Failure(loaded.where(loaded.text.line) + loaded.text.problem);
+         std::to_string(loaded.texts.size()) + " texts, on lines " + startLines(loaded.texts) +
+         "; the first is used (choose one with --line N)");
+  loaded.reading = readText(loaded.text());
   return loaded;
 }
 
-void loadInto(trv::control_param::Data& data, LoadedText const& loaded, Context const& context) {
+void judge(LoadedText const& loaded, Context const& context) {
   auto const type = context.requireProgram();
   std::string const name = kProgrammTypeNames[type];
-  std::string const where = loaded.where(loaded.text.line);
-  Fits fits;
+  ModuleReading const& module = loaded.reading.of(type);
+  std::vector<trv::control_param::ProgrammTypes> const fitting = loaded.reading.fitting();
+  std::string const fits = fitting.empty() ? "" : " (the text fits " + programList(fitting) + ")";
+  if (Finding const* bad = module.first(Finding::Kind::Bad)) {
+    // A name given without its "@" that names no file either.
+    bool const fileHint = loaded.asGiven && loaded.text().text.contains(QLatin1Char('.')) &&
+                          bad->message.find("no Base64") != std::string::npos;
+    throw Failure(loaded.where(*bad) + bad->message +
+                  (fileHint ? "; no file of that name either; a file is given as @FILE" : ""));
+  }
+  for (Finding const& finding : module.findings) {
+    if (finding.kind != Finding::Kind::Refused) continue;
+    if (!context.lenient) throw Failure(loaded.where(finding) + finding.message + fits);
+    warn(loaded.where(finding) + finding.lenient);
+  }
+  if (loaded.text().blanksBeforeBrace)
+    warn(loaded.where(loaded.text().line) +
+         "blanks stand before the '{': the system itself reads such a text as Base64, so a project file "
+         "holding it does not load as meant");
+  std::string foreign;
+  for (Finding const& finding : module.findings)
+    if (finding.kind == Finding::Kind::Foreign) foreign += (foreign.empty() ? "" : "; ") + finding.message;
+  if (!foreign.empty()) {
+    std::string const message = loaded.where(loaded.text().line) + "fields that " + name +
+                                " cannot hold: " + foreign +
+                                (fitting.empty() ? "; no program type holds the whole text"
+                                                 : "; the whole text fits " + programList(fitting));
+    if (context.strict) throw Failure(message);
+    warn(message);
+  }
+  if (Finding const* trailing = module.first(Finding::Kind::Trailing)) {
+    if (context.strict) throw Failure(loaded.where(*trailing) + trailing->message);
+    warn(loaded.where(*trailing) + trailing->message);
+  }
+}
+
+void loadInto(trv::control_param::Data& data, LoadedText const& loaded, Context const& context) {
+  judge(loaded, context);
   try {
-    fits = fitsOf(loaded.text);
+    data.insertXMLData(loaded.text().text);
   } catch (std::exception const& error) {
-    throw Failure(where + "not an options text of " + name + ": " + error.what());
+    throw Failure(loaded.where(loaded.text().line) + "not an options text of " +
+                  kProgrammTypeNames[context.requireProgram()] + ": " + error.what());
   }
-  Fit const& fit = fits.modules[static_cast<std::size_t>(moduleOf(type))];
-  std::string const fitting = programList(fittingPrograms(fits));
-  for (Refusal const& refusal : fit.refused) {
-    std::string const member = "member '" + refusal.member + "'";
-    if (!context.lenient)
-      throw Failure(where + member + ": " + refusal.reason +
-                    (fitting == "no program type" ? "" : " (the text fits " + fitting + ")"));
-    warn(where + (refusal.readAs.empty() ? member + " is passed over: " + refusal.reason
-                                         : member + ": " + refusal.reason + "; read as " + refusal.readAs));
-  }
-  if (loaded.text.secondObjectLine) {
-    std::string const second = loaded.where(loaded.text.secondObjectLine) +
-                               "a second JSON object at column " +
-                               std::to_string(loaded.text.secondObjectColumn);
-    if (!context.lenient) throw Failure(second + "; a text holds one object");
-    warn(second + " is passed over");
-  }
-  try {
-    data.insertXMLData(loaded.text.text);
-  } catch (std::exception const& error) {
-    throw Failure(where + "not an options text of " + name + ": " + error.what());
-  }
-  if (!fits.parsed)
-    throw Failure(where + "not an options text of " + name + ": the JSON text does not parse");
-  if (fit.foreign.empty()) return;
-  std::string const message = where + "fields that " + name + " cannot hold: " + joined(fit.foreign, "; ") +
-                              (fitting == "no program type" ? "; no program type holds the whole text"
-                                                            : "; the whole text fits " + fitting);
-  if (context.strict) throw Failure(message);
-  warn(message);
 }
 
 void applyLocale(Context const& context) {

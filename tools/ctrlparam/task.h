@@ -11,6 +11,7 @@
 #include "lib/properties/control_param/src/Data.h"
 #include "tools/ctrlparam/context.h"
 #include "tools/ctrlparam/input_texts.h"
+#include "tools/ctrlparam/text_reading.h"
 
 namespace ctrlparam {
 
@@ -20,19 +21,29 @@ trv::dbo::standin::ElementKinds parseModel(QString const& text);
 QString inputText(QString const& argument);
 
 // The options text an input argument holds, picked by --line (the first, with a warning, when it holds
-// several), and how messages about it name where it stands.
+// several), what the strict reading finds in it, and how messages about it name where it stands.
 struct LoadedText {
-  OptionsText text;
-  std::string source;                 // the file, "standard input", or the label of a text given as it is
-  bool named = false;                 // a file or standard input: messages always name the line
-  bool several = false;               // the input holds several texts
+  std::string input;             // the input's bytes as read
+  std::vector<InputText> texts;  // every text of the input
+  std::size_t chosen = 0;        // the one used
+  TextReading reading;           // of the chosen text
+  std::string source;            // the file, "standard input", or the label of a text given as it is
+  bool named = false;            // a file or standard input: messages always name the line
+  bool asGiven = false;          // the text itself was the argument
+
+  InputText const& text() const { return texts[chosen]; }
   std::string where(int line) const;  // "FILE:3: ", "line 3: ", "A: " or ""
+  std::string where(Finding const& finding) const { return where(finding.at.line); }
 };
-// `label` names a text given as it is (diff's "A" and "B"); refuses a bare file name, an empty input.
+// `label` names a text given as it is (diff's "A" and "B"); refuses a bare file name, an empty input, a
+// line that holds no text and a text wrapped over lines.
 LoadedText loadText(QString const& argument, Context const& context, std::string const& label);
 
-// Loads the text into the task of the context's program type, refusing what the strict reading refuses and
-// warning of (or, with --strict, refusing) fields of another module.
+// Refuses what the strict reading of the text refuses for the context's program type and warns of the
+// rest (--strict and --lenient as the context has them); `fits` names the program types the text fits.
+void judge(LoadedText const& loaded, Context const& context);
+
+// Loads the text into the task of the context's program type, judged first.
 void loadInto(trv::control_param::Data& data, LoadedText const& loaded, Context const& context);
 
 // The label locale of the inspector, chosen before a Data is made.

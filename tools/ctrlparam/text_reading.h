@@ -1,0 +1,75 @@
+#pragma once
+// What the strict reading of an options text finds for each module's record: made from what the library's
+// stored-form readers report while they read it (serialization/read_observer.h), never from a rule of the
+// tool's own. Needs no widgets and no task (the fuzz target links it).
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "lib/properties/control_param/src/program_records.h"
+#include "lib/properties/control_param/vocabulary/ProgrammTypes.h"
+#include "tools/ctrlparam/input_texts.h"
+
+namespace ctrlparam {
+
+inline constexpr std::size_t kModuleCount = std::tuple_size_v<trv::control_param::Modules>;
+
+// One thing the strict reading of a text finds for a module's record.
+struct Finding {
+  enum class Kind : std::uint8_t {
+    Bad,       // the text is no options text (bad Base64, a reader fails): an error
+    Refused,   // JSON: a member not taken as written, a second object: an error unless --lenient
+    Foreign,   // a field the record cannot hold, a number that is no choice: a warning unless --strict
+    Trailing,  // bytes after the record: a warning unless --strict
+  };
+  Kind kind = Kind::Bad;
+  std::string message;  // what a refusal or warning says
+  std::string lenient;  // Refused: what --lenient warns, in the readers' words
+  std::string key;      // what it is about, named alike for every module: "id 7", "member 'warp'"
+  Place at;             // where it stands (line 0: the text as a whole)
+  bool kept = false;    // the record keeps it as written (a number that is no choice)
+};
+
+struct ModuleReading {
+  std::vector<Finding> findings;
+  // Whether the record holds every field of the text as written (bytes after the record hold no field).
+  bool fits() const;
+  // The first finding of `kind`, or null.
+  Finding const* first(Finding::Kind kind) const;
+  // Whether storing the record again would lose something the text holds.
+  bool loses() const;
+};
+
+struct TextReading {
+  std::array<ModuleReading, kModuleCount> modules;  // in the order of the module table
+  bool empty = false;                               // no field or member at all: every record its defaults
+
+  ModuleReading const& of(trv::control_param::ProgrammTypes type) const;
+  // The program types, in their order, whose record holds the text as it is.
+  std::vector<trv::control_param::ProgrammTypes> fitting() const;
+  // What no module holds: the keys that every module's reading names.
+  std::vector<std::string> heldByNone() const;
+};
+
+// Reads the text with each module's record, as the library's stored-form function reads it.
+TextReading readText(InputText const& text);
+
+// Lines `first` to `last` of a Base64 text wrapped over lines, when the text `index` of `texts` is a part of
+// one: the first line alone fits no module, and the lines joined read cleanly for one.
+struct Wrapped {
+  int first = 0;
+  int last = 0;
+};
+std::optional<Wrapped> wrappedAround(std::vector<InputText> const& texts, std::size_t index);
+
+// The index of the program type's module in the module table.
+std::size_t moduleOf(trv::control_param::ProgrammTypes type);
+
+// "ORIN_A, ORIN_B" or "no program type".
+std::string programList(std::vector<trv::control_param::ProgrammTypes> const& types);
+
+}  // namespace ctrlparam
