@@ -28,11 +28,13 @@ class Window : public EditWindow {
   using EditWindow::EditWindow;
   QMessageBox::StandardButton answer = QMessageBox::Cancel;
   int asked = 0;
+  QStringList refusals;  // of the questions asked about an entry that cannot be stored
   QStringList errors;
 
  protected:
-  QMessageBox::StandardButton askToSave() override {
+  QMessageBox::StandardButton askToSave(QString const& refusal) override {
     ++asked;
+    if (!refusal.isEmpty()) refusals << refusal;
     return answer;
   }
   void sayError(QString const& message) override { errors << message; }

@@ -1,12 +1,17 @@
 // The property grid: editors chosen by the settings, edits reaching the record through the properties, and
 // two widgets on one task following each other.
 #include <gtest/gtest.h>
+
+#include <map>
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -273,6 +278,65 @@ TEST(InspectorWidget, SwitchedOffOptionsShowNoValueAndSayWhyInGerman) {
   EXPECT_EQ(empty->findChild<QLabel*>("no-options")->text(),
             QStringLiteral("Für das Analysemodell dieser Aufgabe gilt keine Option."));
   properties::chooseLabelLanguage("");
+}
+
+// At dock width, for every program type, without and with every element kind, in German and English: every
+// editor and reset button within the grid's view, every shortened label, header and choice whole in its
+// tooltip, no two labels alike, and a check box's label reaching past the other editors' left edge.
+TEST(InspectorWidget, EveryGridFitsADock) {
+  for (char const* locale : {"de_DE.UTF-8", "en_US.UTF-8"})
+    for (bool const all : {false, true})
+      for (int type = 0; type < kProgrammTypeCount; ++type) {
+        SCOPED_TRACE(std::string(locale) + (all ? " all " : " none ") + kProgrammTypeNames[type]);
+        properties::chooseLabelLanguage(locale);
+        dbo::standin::setModel(kHandle, {all, all, all, all, all});
+        Data data(static_cast<ProgrammTypes>(type), kHandle);
+        std::unique_ptr<QtInspectorWidget> widget(data.createPropertyInspector(nullptr));
+        widget->resize(360, 400);
+        widget->show();
+        QApplication::processEvents();
+        QWidget* view = widget->findChild<QScrollArea*>()->viewport();
+        auto const place = [view](QWidget* w) { return QRect(w->mapTo(view, QPoint()), w->size()); };
+        int editorsLeft = view->width();
+        std::map<QString, QString> labels;  // shown text, whole text
+        for (auto* label : view->findChildren<QLabel*>()) {
+          if (label->isVisible() && !labels.emplace(label->text(), label->accessibleName()).second)
+            ADD_FAILURE() << "two labels show " << label->text().toStdString();
+          // Shortened: more than a break between lines missing.
+          if (QString(label->text()).remove(QRegExp("\\s")) !=
+                  QString(label->accessibleName()).remove(QRegExp("\\s")) &&
+              label->objectName() != "no-options") {
+            EXPECT_TRUE(label->toolTip().startsWith(label->accessibleName())) << label->text().toStdString();
+          }
+        }
+        for (auto* editor : view->findChildren<QWidget*>()) {
+          if (!editor->isVisible()) continue;
+          bool const isEditor = qobject_cast<QComboBox*>(editor) || qobject_cast<QLineEdit*>(editor) ||
+                                qobject_cast<QCheckBox*>(editor) || editor->objectName().startsWith("reset-");
+          if (isEditor) {
+            EXPECT_LE(place(editor).right(), view->width() - 1) << editor->objectName().toStdString();
+          }
+          if (qobject_cast<QComboBox*>(editor) || qobject_cast<QLineEdit*>(editor))
+            editorsLeft = std::min(editorsLeft, place(editor).left());
+          if (auto* combo = qobject_cast<QComboBox*>(editor); combo && combo->currentIndex() >= 0) {
+            EXPECT_EQ(combo->toolTip(), combo->currentText());
+          }
+          auto* header = qobject_cast<QToolButton*>(editor);
+          if (header && header->objectName().startsWith("section:") &&
+              header->fontMetrics().horizontalAdvance(header->text()) > header->width()) {
+            EXPECT_EQ(header->toolTip(), header->text());
+          }
+        }
+        for (auto* box : view->findChildren<QCheckBox*>()) {
+          auto* label = qobject_cast<QLabel*>(
+              widget->findChild<QAction*>("reset:" + box->objectName())->associatedWidgets()[0]);
+          if (box->isVisible()) {
+            EXPECT_GT(place(label).right(), editorsLeft) << label->text().toStdString();
+          }
+        }
+      }
+  properties::chooseLabelLanguage("");
+  dbo::standin::setModel(kHandle, {});
 }
 
 }  // namespace

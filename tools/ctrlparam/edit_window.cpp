@@ -1,6 +1,9 @@
 #include "tools/ctrlparam/edit_window.h"
 
+#include <algorithm>
+#include <functional>
 #include <stdexcept>
+#include <utility>
 
 #include <QAction>
 #include <QCloseEvent>
@@ -11,8 +14,10 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSplitter>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -30,6 +35,34 @@ struct SaveError : std::runtime_error {
   QString text() const { return QString::fromStdString(what()); }
 };
 
+// The inspector and the KELMAR pane; the window may be as narrow as the inspector allows.
+class PaneSplitter : public QSplitter {
+ public:
+  explicit PaneSplitter(std::function<void()> resized) : resized_(std::move(resized)) {}
+
+  QSize minimumSizeHint() const override {
+    return {widget(0)->minimumSizeHint().width() + handleWidth(), QSplitter::minimumSizeHint().height()};
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QSplitter::resizeEvent(event);
+    resized_();
+  }
+
+ private:
+  std::function<void()> resized_;
+};
+
+// The title names the file and the line of the text, whether or not the file holds others.
+QString titleOf(QString source, SaveTarget const& target) {
+  if (target.file.isEmpty()) return source;
+  QString const name = QFileInfo(target.file).fileName();
+  QString const line = QStringLiteral(":%1").arg(target.first);
+  if (source.startsWith(name) && !source.mid(name.size()).startsWith(line)) source.insert(name.size(), line);
+  return source;
+}
+
 }  // namespace
 
 EditWindow::EditWindow(trv::control_param::Data& data, int language, SaveTarget target, QString const& source)
@@ -38,8 +71,10 @@ EditWindow::EditWindow(trv::control_param::Data& data, int language, SaveTarget 
       target_(std::move(target)),
       stack_(data.undoStack()),
       inspector_(data.createPropertyInspector(nullptr)),
-      kelmar_(new QPlainTextEdit) {
-  setWindowTitle(QStringLiteral("%1[*] – ctrlparam edit").arg(source));
+      kelmar_(new QPlainTextEdit),
+      pane_(new QWidget),
+      splitter_(new PaneSplitter([this] { fitPanes(); })) {
+  setWindowTitle(QStringLiteral("%1[*] – ctrlparam edit").arg(titleOf(source, target_)));
   // The Edit menu carries the undo keys for the whole window.
   inspector_->setProperty("trv_undoShortcuts", false);
 
@@ -52,21 +87,40 @@ EditWindow::EditWindow(trv::control_param::Data& data, int language, SaveTarget 
   kelmar_->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(32, QLatin1Char('M'))) +
                            2 * kelmar_->frameWidth() + 2 * int(kelmar_->document()->documentMargin()));
   kelmar_->setObjectName(QStringLiteral("kelmar"));
-  auto* pane = new QWidget;
-  auto* paneLayout = new QVBoxLayout(pane);
+  auto* paneLayout = new QVBoxLayout(pane_);
   paneLayout->setContentsMargins(0, 0, 0, 0);
   auto* heading = new QLabel(
       QCoreApplication::translate("ctrlparam", "KELMAR lines (changed since opening: highlighted)"));
   heading->setWordWrap(true);
   paneLayout->addWidget(heading);
   paneLayout->addWidget(kelmar_, 1);
-  auto* splitter = new QSplitter;
-  splitter->addWidget(inspector_);
-  splitter->addWidget(pane);
-  splitter->setStretchFactor(0, 1);
-  splitter->setStretchFactor(1, 0);
-  setCentralWidget(splitter);
+  splitter_->addWidget(inspector_);
+  splitter_->addWidget(pane_);
+  splitter_->setStretchFactor(0, 1);
+  splitter_->setStretchFactor(1, 0);
+  splitter_->setCollapsible(0, false);
+  setCentralWidget(splitter_);
+  buildMenus();
+  connect(splitter_, &QSplitter::splitterMoved, this, [this] {
+    folded_ = false;
+    paneAction_->setChecked(kelmarShown());
+  });
 
+  connect(stack_, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+  setWindowModified(!stack_->isClean());
+  modified_ = inspector_->modelSignals()->modifiedDone.connect([this](auto const&) { showKelmar(); });
+  for (QString const& line : data_.getKELMAR(language_)) opened_ << line;
+  showKelmar();
+
+  // Typing can start at once, in the first option.
+  auto const& shown = inspector_->properties()->list();
+  if (!shown.empty())
+    if (QWidget* first = inspector_->editor(shown.front()->id)) first->setFocus();
+}
+
+EditWindow::~EditWindow() = default;
+
+void EditWindow::buildMenus() {
   QMenu* file = menuBar()->addMenu(QCoreApplication::translate("ctrlparam", "&File"));
   QAction* saveAction =
       file->addAction(QCoreApplication::translate("ctrlparam", "&Save"), this, [this] { save(); });
@@ -84,34 +138,85 @@ EditWindow::EditWindow(trv::control_param::Data& data, int language, SaveTarget 
   edit->addSeparator();
   edit->addAction(QCoreApplication::translate("ctrlparam", "Reset all"), this,
                   [this] { data_.resetToDefaults(); });
-
-  connect(stack_, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
-  setWindowModified(!stack_->isClean());
-  modified_ = inspector_->modelSignals()->modifiedDone.connect([this](auto const&) { showKelmar(); });
-  for (QString const& line : data_.getKELMAR(language_)) opened_ << line;
-  showKelmar();
-
-  // Typing can start at once, in the first option.
-  auto const& shown = inspector_->properties()->list();
-  if (!shown.empty())
-    if (QWidget* first = inspector_->editor(shown.front()->id)) first->setFocus();
+  QMenu* view = menuBar()->addMenu(QCoreApplication::translate("ctrlparam", "&View"));
+  paneAction_ = view->addAction(QCoreApplication::translate("ctrlparam", "&KELMAR lines"));
+  paneAction_->setCheckable(true);
+  paneAction_->setChecked(true);
+  connect(paneAction_, &QAction::triggered, this, [this](bool shown) {
+    folded_ = false;
+    showPane(shown);
+  });
 }
 
-EditWindow::~EditWindow() = default;
+bool EditWindow::kelmarShown() const {
+  return splitter_->sizes().value(1) > 0;
+}
 
+void EditWindow::showPane(bool shown) {
+  int const room = splitter_->width() - splitter_->handleWidth();
+  int const pane = shown ? std::max(pane_->minimumSizeHint().width(), pane_->sizeHint().width()) : 0;
+  splitter_->setSizes({std::max(room - pane, 0), pane});
+  paneAction_->setChecked(shown);
+}
+
+void EditWindow::fitPanes() {
+  // The inspector keeps its least width, and no less than the pane's.
+  int const pane = pane_->minimumSizeHint().width();
+  int const both = std::max(inspector_->minimumSizeHint().width(), pane) + splitter_->handleWidth() + pane;
+  bool const narrow = splitter_->width() < both;
+  if (narrow && kelmarShown()) {
+    folded_ = true;
+    showPane(false);
+  } else if (!narrow && folded_) {
+    folded_ = false;
+    showPane(true);
+  }
+}
+
+void EditWindow::setVisible(bool visible) {
+  // Never larger than the screen's room for windows (a window drawn off the screen has no screen).
+  if (visible && !testAttribute(Qt::WA_DontShowOnScreen))
+    if (QScreen const* shownOn = screen()) resize(size().boundedTo(shownOn->availableGeometry().size()));
+  QMainWindow::setVisible(visible);
+}
+
+// The lines as they are, in the order of the lines when the window opened: a line not there then is
+// highlighted, one gone since is shown struck through where it stood.
 void EditWindow::showKelmar() {
   QStringList lines;
   for (QString const& line : data_.getKELMAR(language_)) lines << line;
-  kelmar_->setPlainText(lines.join(QLatin1Char('\n')));
+  kelmar_->clear();
+  QTextCursor cursor(kelmar_->document());
+  QTextCharFormat const plain;
+  QTextCharFormat note;
+  note.setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+  QTextCharFormat removed = note;
+  removed.setFontStrikeOut(true);
+  note.setFontItalic(true);
   QList<QTextEdit::ExtraSelection> changed;
-  for (QTextBlock block = kelmar_->document()->begin(); block.isValid(); block = block.next()) {
-    if (opened_.contains(block.text())) continue;
+  auto add = [&](QString const& text, QTextCharFormat const& format) {
+    if (!kelmar_->document()->isEmpty()) cursor.insertBlock();
+    cursor.insertText(text, format);
+  };
+  auto addLine = [&](QString const& line) {
+    add(line, plain);
+    if (opened_.contains(line)) return;
     QTextEdit::ExtraSelection selection;
-    selection.cursor = QTextCursor(block);
+    selection.cursor = QTextCursor(cursor.block());
     selection.format.setBackground(kChangedLine);
     selection.format.setProperty(QTextFormat::FullWidthSelection, true);
     changed << selection;
+  };
+  if (lines.isEmpty()) add(QCoreApplication::translate("ctrlparam", "no lines"), note);
+  int next = 0;  // the first line not yet shown
+  for (QString const& old : opened_) {
+    int const at = lines.indexOf(old, next);
+    if (at >= 0)
+      while (next <= at) addLine(lines[next++]);
+    else if (!lines.contains(old))
+      add(old, removed);
   }
+  while (next < lines.size()) addLine(lines[next++]);
   kelmar_->setExtraSelections(changed);
 }
 
@@ -122,6 +227,14 @@ QStringList EditWindow::kelmarLines() const {
 QStringList EditWindow::highlightedLines() const {
   QStringList lines;
   for (auto const& selection : kelmar_->extraSelections()) lines << selection.cursor.block().text();
+  return lines;
+}
+
+QStringList EditWindow::struckLines() const {
+  QStringList lines;
+  for (QTextBlock block = kelmar_->document()->begin(); block.isValid(); block = block.next())
+    if (block.begin() != block.end() && block.begin().fragment().charFormat().fontStrikeOut())
+      lines << block.text();
   return lines;
 }
 
@@ -158,6 +271,11 @@ QByteArray EditWindow::replacedFile(QByteArray const& stored) const {
 }
 
 bool EditWindow::save() {
+  QString refusal;
+  if (!inspector_->storePendingEntry(&refusal)) {
+    sayError(refusal);
+    return false;
+  }
   QByteArray stored = data_.getXMLData().toUtf8();
   try {
     if (target_.file.isEmpty()) {
@@ -185,8 +303,10 @@ bool EditWindow::save() {
 }
 
 void EditWindow::closeEvent(QCloseEvent* event) {
-  if (stack_->isClean()) return event->accept();
-  switch (askToSave()) {
+  QString refusal;
+  bool const stored = inspector_->storePendingEntry(&refusal);
+  if (stored && stack_->isClean()) return event->accept();
+  switch (askToSave(stored ? QString() : refusal)) {
     case QMessageBox::Save:
       return save() ? event->accept() : event->ignore();
     case QMessageBox::Discard:
@@ -196,7 +316,12 @@ void EditWindow::closeEvent(QCloseEvent* event) {
   }
 }
 
-QMessageBox::StandardButton EditWindow::askToSave() {
+QMessageBox::StandardButton EditWindow::askToSave(QString const& refusal) {
+  if (!refusal.isEmpty())
+    return QMessageBox::question(
+        this, QCoreApplication::translate("ctrlparam", "Entry not stored"),
+        QCoreApplication::translate("ctrlparam", "%1\n\nClose without saving?").arg(refusal),
+        QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel);
   return QMessageBox::question(
       this, QCoreApplication::translate("ctrlparam", "Unsaved changes"),
       QCoreApplication::translate("ctrlparam",
