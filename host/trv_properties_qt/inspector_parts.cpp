@@ -131,6 +131,7 @@ void SectionHeader::updateTip() {
 
 SplitHandle::SplitHandle(QWidget* grid, std::function<void(int)> moved)
     : QWidget(grid), moved_(std::move(moved)) {
+  setObjectName(QStringLiteral("split"));
   setCursor(Qt::SplitHCursor);
   grid->installEventFilter(this);
 }

@@ -127,7 +127,7 @@ void EditWindow::buildMenus() {
   saveAction->setShortcut(QKeySequence::Save);
   file->addSeparator();
   QAction* quit = file->addAction(QCoreApplication::translate("ctrlparam", "&Quit"), this, &QWidget::close);
-  quit->setShortcut(QKeySequence::Quit);
+  quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));  // also where the platform binds no key to quitting
   QMenu* edit = menuBar()->addMenu(QCoreApplication::translate("ctrlparam", "&Edit"));
   QAction* undo = stack_->createUndoAction(this);
   undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
