@@ -224,6 +224,7 @@ TEST(InspectorWidget, NumberEntriesInTheLabelLocaleAndRefusedEntriesShownAsSuch)
       properties::chooseLabelLanguage(locale = row.locale);
       module = data::createModule(ORIN_B, kHandle);
       widget = widgetOf(*module);
+      widget->resize(900, 600);  // labels of one line: the fields set the rows' height
       QApplication::processEvents();
     }
     int const below = widget->editor("spri")->y();
