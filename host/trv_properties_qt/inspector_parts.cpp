@@ -69,8 +69,8 @@ bool OptionLabel::hasHeightForWidth() const {
 int OptionLabel::heightForWidth(int width) const {
   QMargins const margins = contentsMargins();
   QString const lines = shownText(whole_, boldMetrics(font()), width - margins.left() - margins.right()).text;
-  return fontMetrics().boundingRect(QRect(0, 0, width, 1 << 16), Qt::AlignLeft, lines).height() + margins.top() +
-         margins.bottom();
+  return fontMetrics().boundingRect(QRect(0, 0, width, 1 << 16), Qt::AlignLeft, lines).height() +
+         margins.top() + margins.bottom();
 }
 
 void OptionLabel::resizeEvent(QResizeEvent* event) {
@@ -103,8 +103,10 @@ QSize SectionHeader::minimumSizeHint() const {
 }
 
 QString SectionHeader::shown() const {
-  int const chrome = QToolButton::sizeHint().width() - fontMetrics().horizontalAdvance(whole_);
-  return fontMetrics().elidedText(whole_, Qt::ElideRight, width() - chrome);
+  int const room = width() - (QToolButton::sizeHint().width() - fontMetrics().horizontalAdvance(whole_));
+  return fontMetrics().horizontalAdvance(whole_) <= room
+             ? whole_
+             : fontMetrics().elidedText(whole_, Qt::ElideRight, room);
 }
 
 void SectionHeader::paintEvent(QPaintEvent*) {
