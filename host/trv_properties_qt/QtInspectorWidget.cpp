@@ -206,7 +206,7 @@ void QtInspectorWidget::markHeader(Section const& section) {
 QtInspectorWidget::Widths QtInspectorWidget::widths() const {
   QMargins const margins = grid_->contentsMargins();
   int const spacing = grid_->horizontalSpacing();
-  Widths w{margins.left() + margins.right() + 3 * spacing, 0, 0, 0, 0,
+  Widths w{margins.left() + margins.right() + 3 * spacing,  0, 0, 0, 0,
            scroll_->verticalScrollBar()->sizeHint().width()};
   for (auto const& row : rows_) {
     QFont bold = row.label->font();
@@ -254,19 +254,30 @@ bool QtInspectorWidget::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-void QtInspectorWidget::shareWidth() {
-  if (rows_.empty()) return;
+int QtInspectorWidget::labelWidth(int width) const {
   Widths const w = widths();
   // The grid's width beside a scroll bar, whether or not one is shown.
-  int const gridWidth = scroll_->width() - w.scrollBar;
-  int const room = gridWidth - w.fixed;  // for the labels and the editors
+  int const room = width - w.scrollBar - w.fixed;  // for the labels and the editors
   int const most = std::max(w.label, room - w.value);
   int label = userLabelWidth_;
-  if (label < 0)
-    label = std::min(w.wholeLabel, room - std::max(w.value, std::min(w.wholeValue, room / 2)));
-  label = std::clamp(label, w.label, most);
+  if (label < 0) label = std::min(w.wholeLabel, room - std::max(w.value, std::min(w.wholeValue, room / 2)));
+  return std::clamp(label, w.label, most);
+}
+
+void QtInspectorWidget::shareWidth() {
+  if (rows_.empty()) return;
+  int const label = labelWidth(scroll_->width());
   if (grid_->columnMinimumWidth(0) != label) grid_->setColumnMinimumWidth(0, label);
   split_->place(grid_->contentsMargins().left() + label + grid_->horizontalSpacing() / 2);
+}
+
+int QtInspectorWidget::heightForWidth(int width) const {
+  if (rows_.empty()) return scroll_->widget()->sizeHint().height();
+  int const shown = grid_->columnMinimumWidth(0);
+  grid_->setColumnMinimumWidth(0, labelWidth(width));
+  int const height = grid_->totalHeightForWidth(width - widths().scrollBar);
+  grid_->setColumnMinimumWidth(0, shown);
+  return height;
 }
 
 void QtInspectorWidget::bindUndoKeys() {

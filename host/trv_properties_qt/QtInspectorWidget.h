@@ -70,6 +70,9 @@ class QtInspectorWidget : public QWidget {
   // size: labels shortened, no editor cut off) and lower (it scrolls).
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
+  // The height that shows every row at this width (labels take two lines where one is too short). Layouts
+  // do not ask for it: the widget scrolls in whatever height it is given.
+  int heightForWidth(int width) const override;
 
  protected:
   bool event(QEvent* event) override;
@@ -112,8 +115,9 @@ class QtInspectorWidget : public QWidget {
   // Why the row shows no value: the option that switches it off, and how; empty when it has no gate.
   QString switchedOffText(Property const& property) const;
   Widths widths() const;
-  // The label column's width: the user's split once dragged, else what the labels need while the editors
-  // keep up to half the width; never so wide that an editor is cut off.
+  // The label column's width in a widget this wide: the user's split once dragged, else what the labels need
+  // while the editors keep up to half the width; never so wide that an editor is cut off.
+  int labelWidth(int width) const;
   void shareWidth();
   // Binds, or unbinds, the undo and redo keys as the dynamic properties ask.
   void bindUndoKeys();

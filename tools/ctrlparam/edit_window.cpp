@@ -159,11 +159,14 @@ void EditWindow::showPane(bool shown) {
   paneAction_->setChecked(shown);
 }
 
-void EditWindow::fitPanes() {
+int EditWindow::bothPanesWidth() const {
   // The inspector keeps its least width, and no less than the pane's.
   int const pane = pane_->minimumSizeHint().width();
-  int const both = std::max(inspector_->minimumSizeHint().width(), pane) + splitter_->handleWidth() + pane;
-  bool const narrow = splitter_->width() < both;
+  return std::max(inspector_->minimumSizeHint().width(), pane) + splitter_->handleWidth() + pane;
+}
+
+void EditWindow::fitPanes() {
+  bool const narrow = splitter_->width() < bothPanesWidth();
   if (narrow && kelmarShown()) {
     folded_ = true;
     showPane(false);
@@ -174,9 +177,16 @@ void EditWindow::fitPanes() {
 }
 
 void EditWindow::setVisible(bool visible) {
-  // Never larger than the screen's room for windows (a window drawn off the screen has no screen).
-  if (visible && !testAttribute(Qt::WA_DontShowOnScreen))
-    if (QScreen const* shownOn = screen()) resize(size().boundedTo(shownOn->availableGeometry().size()));
+  if (visible && !isVisible()) {
+    // Tall enough for every option at the inspector's width, the KELMAR pane folded or beside it.
+    int const pane = pane_->minimumSizeHint().width();
+    int const inspectorWidth = width() - splitter_->handleWidth() - (width() < bothPanesWidth() ? 0 : pane);
+    resize(width(),
+           std::max(height(), menuBar()->sizeHint().height() + inspector_->heightForWidth(inspectorWidth)));
+    // Never larger than the screen's room for windows (a window drawn off the screen has no screen).
+    QScreen const* shownOn = testAttribute(Qt::WA_DontShowOnScreen) ? nullptr : screen();
+    if (shownOn) resize(size().boundedTo(shownOn->availableGeometry().size()));
+  }
   QMainWindow::setVisible(visible);
 }
 

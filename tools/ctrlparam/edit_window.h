@@ -72,6 +72,8 @@ class EditWindow : public QMainWindow {
   void showKelmar();
   // Folds the KELMAR pane away where the inspector would be left less than its least width or the pane's,
   // and brings a pane so folded back once there is room.
+  // The least width of the inspector and the KELMAR pane side by side.
+  int bothPanesWidth() const;
   void fitPanes();
   void showPane(bool shown);
   // The file with the chosen text replaced by `stored`, every other byte kept; throws what went wrong.
