@@ -32,10 +32,7 @@ ShownText shownText(QString const& whole, QFontMetrics const& metrics, int width
     if (metrics.horizontalAdvance(whole.left(end)) > width) break;
     firstEnd = end;
   }
-  if (firstEnd < 0) {
-    QString const one = metrics.elidedText(whole, Qt::ElideMiddle, width);
-    return {one, true};
-  }
+  if (firstEnd < 0) return {metrics.elidedText(whole, Qt::ElideMiddle, width), true};
   QString const rest = whole.mid(firstEnd).trimmed();
   QString const second = metrics.elidedText(rest, Qt::ElideMiddle, width);
   return {whole.left(firstEnd) + QLatin1Char('\n') + second, second != rest};
@@ -81,8 +78,7 @@ void OptionLabel::resizeEvent(QResizeEvent* event) {
 void OptionLabel::fit() {
   ShownText const shown = shownText(whole_, boldMetrics(font()), contentsRect().width());
   if (text() != shown.text) setText(shown.text);
-  shortened_ = shown.shortened;
-  if (!shortened_)
+  if (!shown.shortened)
     setToolTip(extraTip_);
   else
     setToolTip(extraTip_.isEmpty() ? whole_ : whole_ + QLatin1Char('\n') + extraTip_);
@@ -93,17 +89,16 @@ SectionHeader::SectionHeader(QString const& whole, QWidget* parent) : QToolButto
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);  // a tool button's is fixed at its whole text
 }
 
-QSize SectionHeader::sizeHint() const {
-  return QToolButton::sizeHint();
+int SectionHeader::chrome() const {
+  return QToolButton::sizeHint().width() - fontMetrics().horizontalAdvance(whole_);
 }
 
 QSize SectionHeader::minimumSizeHint() const {
-  int const chrome = QToolButton::sizeHint().width() - fontMetrics().horizontalAdvance(whole_);
-  return {chrome + leastWidth(fontMetrics()), QToolButton::sizeHint().height()};
+  return {chrome() + leastWidth(fontMetrics()), QToolButton::sizeHint().height()};
 }
 
 QString SectionHeader::shown() const {
-  int const room = width() - (QToolButton::sizeHint().width() - fontMetrics().horizontalAdvance(whole_));
+  int const room = width() - chrome();
   return fontMetrics().horizontalAdvance(whole_) <= room
              ? whole_
              : fontMetrics().elidedText(whole_, Qt::ElideRight, room);

@@ -41,7 +41,6 @@ class OptionLabel : public QLabel {
 
   QString whole_;
   QString extraTip_;
-  bool shortened_ = false;
 };
 
 // A group's header, a button that folds the group: its text ends in "…" where the width is short (the whole
@@ -50,7 +49,6 @@ class SectionHeader : public QToolButton {
  public:
   SectionHeader(QString const& whole, QWidget* parent);
 
-  QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
  protected:
@@ -59,6 +57,7 @@ class SectionHeader : public QToolButton {
   void changeEvent(QEvent* event) override;
 
  private:
+  int chrome() const;  // the width beside the text: arrow, margins
   QString shown() const;
   void updateTip();
 
