@@ -23,6 +23,10 @@
         <source>Applies when “%1” is not “%2”</source>
         <translation>Wirksam, wenn „%1“ nicht „%2“ ist</translation>
     </message>
+    <message>
+        <source>“%1”: %2</source>
+        <translation>„%1“: %2</translation>
+    </message>
 </context>
 <context>
     <name>ValueText</name>

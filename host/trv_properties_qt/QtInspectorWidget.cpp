@@ -5,74 +5,28 @@
 #include <utility>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPointer>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
 #include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include "host/trv_properties_qt/inspector_parts.h"
 #include "host/trv_qt2/ValueText.h"
 
 namespace trv::properties {
 namespace {
 
-// A label that shows as much of its text as fits, ending in "…", with the whole text in its tooltip then. Its
-// size hint is that of the whole text in bold, so a label turning bold moves nothing.
-class ElidedLabel : public QLabel {
- public:
-  ElidedLabel(QString const& text, QWidget* parent) : QLabel(text, parent) {}
-
-  // The tooltip beside the label's own text (the property's tooltip).
-  void setExtraTip(QString const& tip) {
-    extraTip_ = tip;
-    updateTip();
-  }
-
-  QSize sizeHint() const override {
-    QFont bold = font();
-    bold.setBold(true);
-    int const margins = contentsMargins().left() + contentsMargins().right();
-    return {QFontMetrics(bold).horizontalAdvance(text()) + margins, QLabel::sizeHint().height()};
-  }
-  QSize minimumSizeHint() const override {
-    return {fontMetrics().horizontalAdvance(QStringLiteral("Mm…")), QLabel::minimumSizeHint().height()};
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    QRect const area = contentsRect();
-    QString const shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
-    style()->drawItemText(&painter, area, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(), shown,
-                          foregroundRole());
-  }
-  void resizeEvent(QResizeEvent* event) override {
-    QLabel::resizeEvent(event);
-    updateTip();
-  }
-  void changeEvent(QEvent* event) override {
-    QLabel::changeEvent(event);
-    if (event->type() == QEvent::FontChange) updateTip();
-  }
-
- private:
-  void updateTip() {
-    bool const elided = fontMetrics().horizontalAdvance(text()) > contentsRect().width();
-    if (!elided)
-      setToolTip(extraTip_);
-    else
-      setToolTip(extraTip_.isEmpty() ? text() : text() + QLatin1Char('\n') + extraTip_);
-  }
-
-  QString extraTip_;
-};
+using detail::OptionLabel;
+using detail::SectionHeader;
 
 // The property of `properties` with the id `id`, or null.
 Property const* findProperty(Properties const& properties, std::string const& id) {
@@ -107,25 +61,23 @@ QtInspectorWidget::QtInspectorWidget(QWidget* parent, std::shared_ptr<Properties
 
 QtInspectorWidget::~QtInspectorWidget() = default;
 
-// A scrolling grid of label, editor and reset button; sections in the order in which their categories first
-// appear, rows in property order within them.
+// A scrolling grid; columns: label, editor, check box, reset button (an editor spans the check box's column,
+// a check box's label the editor's). Sections in the order in which their categories first appear, rows in
+// property order within them.
 void QtInspectorWidget::build() {
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(0, 0, 0, 0);
-  auto* scroll = new QScrollArea(this);
-  scroll->setWidgetResizable(true);
-  scroll->setFrameShape(QFrame::NoFrame);
-  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  outer->addWidget(scroll);
-  auto* content = new QWidget(scroll);
+  scroll_ = new QScrollArea(this);
+  scroll_->setWidgetResizable(true);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  outer->addWidget(scroll_);
+  auto* content = new QWidget(scroll_);
   content->setObjectName(QStringLiteral("grid"));
-  auto* column = new QVBoxLayout(content);
-  auto* grid = new QGridLayout;
-  // Labels take what they need while there is room; below that they give way (elided) beside the editors.
-  grid->setColumnStretch(1, 1);
-  column->addLayout(grid);
-  column->addStretch(1);
-  scroll->setWidget(content);
+  scroll_->installEventFilter(this);
+  grid_ = new QGridLayout(content);
+  grid_->setColumnStretch(1, 1);
+  scroll_->setWidget(content);
   if (!properties_ || properties_->list().empty()) {
     // An empty grid would look like a fault: say why there is nothing to set.
     auto* none = new QLabel(QCoreApplication::translate(
@@ -133,7 +85,8 @@ void QtInspectorWidget::build() {
                             content);
     none->setObjectName(QStringLiteral("no-options"));
     none->setWordWrap(true);
-    grid->addWidget(none, 0, 0, 1, 3);
+    grid_->addWidget(none, 0, 0, 1, 4);
+    grid_->setRowStretch(1, 1);
     return;
   }
   std::vector<std::string> categories;
@@ -141,24 +94,28 @@ void QtInspectorWidget::build() {
     if (std::find(categories.begin(), categories.end(), property->category) == categories.end())
       categories.push_back(property->category);
   int gridRow = 0;
-  for (auto const& category : categories) addSection(category, *grid, gridRow);
+  for (auto const& category : categories) addSection(category, gridRow);
+  grid_->setRowStretch(gridRow, 1);
+  split_ = new detail::SplitHandle(content, [this](int x) {
+    userLabelWidth_ = x - grid_->contentsMargins().left() - grid_->horizontalSpacing() / 2;
+    shareWidth();
+  });
 }
 
-void QtInspectorWidget::addSection(std::string const& category, QGridLayout& grid, int& gridRow) {
+void QtInspectorWidget::addSection(std::string const& category, int& gridRow) {
   Section section{nullptr, {}};
   if (!category.empty()) {
-    section.header = new QToolButton(grid.parentWidget());
-    section.header->setText(QString::fromStdString(category));
+    section.header = new SectionHeader(QString::fromStdString(category), grid_->parentWidget());
     section.header->setObjectName(QString::fromStdString("section:" + category));
     section.header->setCheckable(true);
     section.header->setChecked(true);
     section.header->setArrowType(Qt::DownArrow);
     section.header->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     section.header->setAutoRaise(true);
-    grid.addWidget(section.header, gridRow++, 0, 1, 3);
+    grid_->addWidget(section.header, gridRow++, 0, 1, 4, Qt::AlignLeft);
   }
   for (auto const& property : properties_->list())
-    if (property->category == category) addRow(property, grid, gridRow, section);
+    if (property->category == category) addRow(property, gridRow, section);
   sections_.push_back(section);
   if (section.header) {
     std::size_t const index = sections_.size() - 1;
@@ -167,22 +124,28 @@ void QtInspectorWidget::addSection(std::string const& category, QGridLayout& gri
   }
 }
 
-void QtInspectorWidget::addRow(std::shared_ptr<Property> const& property, QGridLayout& grid, int& gridRow,
-                               Section& section) {
-  QWidget* parent = grid.parentWidget();
+void QtInspectorWidget::addRow(std::shared_ptr<Property> const& property, int& gridRow, Section& section) {
+  QWidget* parent = grid_->parentWidget();
   QString const tooltip = QString::fromStdString(property->tooltip);
-  auto* label = new ElidedLabel(QString::fromStdString(property->displayName), parent);
-  label->setExtraTip(tooltip);
+  auto* label = new OptionLabel(QString::fromStdString(property->displayName), parent);
   std::weak_ptr<Property> const weak = property;
   qt::Editor editor;
-  if (editorFactory_)
+  if (editorFactory_) {
     editor = editorFactory_->create(*property->meta, parent, [this, weak](boost::any const& value) {
       if (auto p = weak.lock()) commit(*p, value);
     });
-  else
-    editor = {new QLabel(parent), [](boost::any const&) {}, [] {}};
+  } else {
+    auto* none = new QLabel(parent);
+    editor = {
+        none, [](boost::any const&) {}, [] {}, [none](QString const& tip) { none->setToolTip(tip); }, {}};
+  }
   editor.widget->setObjectName(QString::fromStdString(property->id));
-  editor.widget->setMinimumWidth(editor.widget->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
+  // Focus by click or Tab only: a wheel over an editor without the focus scrolls the grid (eventFilter).
+  editor.widget->setFocusPolicy(Qt::StrongFocus);
+  editor.widget->installEventFilter(this);
+  bool const checkBox = qobject_cast<QCheckBox*>(editor.widget) != nullptr;
+  if (!checkBox)
+    editor.widget->setMinimumWidth(editor.widget->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
   // "Reset to default": a button beside the editor of a changed option, and in the context menus.
   auto* reset = new QAction(QCoreApplication::translate("QtInspectorWidget", "Reset to default"), this);
   reset->setObjectName(QString::fromStdString("reset:" + property->id));
@@ -200,46 +163,121 @@ void QtInspectorWidget::addRow(std::shared_ptr<Property> const& property, QGridL
   resetButton->setDefaultAction(reset);
   resetButton->setAutoRaise(true);
   resetButton->setObjectName(QString::fromStdString("reset-button:" + property->id));
-  QSizePolicy keepPlace = resetButton->sizePolicy();
-  keepPlace.setRetainSizeWhenHidden(true);  // showing or hiding it moves nothing
-  resetButton->setSizePolicy(keepPlace);
   resetButton->hide();
-  grid.addWidget(label, gridRow, 0);
-  grid.addWidget(editor.widget, gridRow, 1);
-  grid.addWidget(resetButton, gridRow, 2);
+  if (checkBox) {
+    grid_->addWidget(label, gridRow, 0, 1, 2);
+    grid_->addWidget(editor.widget, gridRow, 2);
+  } else {
+    grid_->addWidget(label, gridRow, 0);
+    grid_->addWidget(editor.widget, gridRow, 1, 1, 2);
+  }
+  grid_->addWidget(resetButton, gridRow, 3);
   ++gridRow;
   section.rows.push_back(rows_.size());
   rows_.push_back({property, label, std::move(editor), reset, resetButton, tooltip});
+  showRowWidgets(rows_.back(), true);
+}
+
+void QtInspectorWidget::showRowWidgets(Row& row, bool shown) {
+  row.label->setVisible(shown);
+  row.editor.widget->setVisible(shown);
+  // While the row is shown its reset button keeps its place hidden, so that showing it moves nothing.
+  QSizePolicy keepPlace = row.resetButton->sizePolicy();
+  keepPlace.setRetainSizeWhenHidden(shown);
+  row.resetButton->setSizePolicy(keepPlace);
+  row.resetButton->setVisible(shown && row.changed);
 }
 
 void QtInspectorWidget::setSectionExpanded(Section const& section, bool expanded) {
   section.header->setArrowType(expanded ? Qt::DownArrow : Qt::RightArrow);
-  for (std::size_t const index : section.rows) {
-    Row& row = rows_[index];
-    row.label->setVisible(expanded);
-    row.editor.widget->setVisible(expanded);
-    row.resetButton->setVisible(expanded && row.reset->isEnabled());
+  for (std::size_t const index : section.rows) showRowWidgets(rows_[index], expanded);
+  markHeader(section);
+}
+
+void QtInspectorWidget::markHeader(Section const& section) {
+  if (!section.header) return;
+  bool const holdsChanged = std::any_of(section.rows.begin(), section.rows.end(),
+                                        [this](std::size_t index) { return rows_[index].changed; });
+  QFont font = section.header->font();
+  font.setBold(!section.header->isChecked() && holdsChanged);
+  section.header->setFont(font);
+}
+
+QtInspectorWidget::Widths QtInspectorWidget::widths() const {
+  QMargins const margins = grid_->contentsMargins();
+  int const spacing = grid_->horizontalSpacing();
+  Widths w{margins.left() + margins.right() + 3 * spacing,  0, 0, 0, 0,
+           scroll_->verticalScrollBar()->sizeHint().width()};
+  for (auto const& row : rows_) {
+    QFont bold = row.label->font();
+    bold.setBold(true);
+    w.label = std::max(w.label, row.label->minimumSizeHint().width());
+    w.wholeLabel = std::max(w.wholeLabel, QFontMetrics(bold).horizontalAdvance(row.label->wholeText()) +
+                                              row.label->contentsMargins().left() +
+                                              row.label->contentsMargins().right());
+    // An editor's least width is the one it was given; a check box has none but its own.
+    QWidget const* editor = row.editor.widget;
+    int const least = editor->minimumWidth() > 0 ? editor->minimumWidth() : editor->minimumSizeHint().width();
+    w.value = std::max(w.value, least);
+    w.wholeValue = std::max(w.wholeValue, editor->sizeHint().width());
   }
+  if (!rows_.empty()) w.fixed += rows_.front().resetButton->sizeHint().width();
+  return w;
 }
 
 QSize QtInspectorWidget::sizeHint() const {
-  auto const* scroll = findChild<QScrollArea*>();
-  QSize const content = scroll->widget()->sizeHint();
-  return {content.width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent), content.height()};
+  Widths const w = widths();
+  int width = w.fixed + w.wholeLabel + w.wholeValue;
+  for (auto const& section : sections_)
+    if (section.header) width = std::max(width, section.header->sizeHint().width());
+  return {width + w.scrollBar, scroll_->widget()->sizeHint().height()};
+}
+
+QSize QtInspectorWidget::minimumSizeHint() const {
+  Widths const w = widths();
+  return {w.fixed + w.label + w.value + w.scrollBar, QWidget::minimumSizeHint().height()};
 }
 
 bool QtInspectorWidget::event(QEvent* event) {
   if (event->type() == QEvent::DynamicPropertyChange) bindUndoKeys();
-  if (event->type() == QEvent::Resize) shareWidth();
   return QWidget::event(event);
 }
 
+bool QtInspectorWidget::eventFilter(QObject* watched, QEvent* event) {
+  // Before the scroll area sizes the grid, so that the grid's height is that of the labels' new width.
+  if (watched == scroll_ && event->type() == QEvent::Resize) shareWidth();
+  if (event->type() == QEvent::Wheel && watched != scroll_ && !static_cast<QWidget*>(watched)->hasFocus()) {
+    // Not taken: the wheel goes on to the grid, which scrolls.
+    event->ignore();
+    return true;
+  }
+  return false;
+}
+
+int QtInspectorWidget::labelWidth(int width) const {
+  Widths const w = widths();
+  // The grid's width beside a scroll bar, whether or not one is shown.
+  int const room = width - w.scrollBar - w.fixed;  // for the labels and the editors
+  int const most = std::max(w.label, room - w.value);
+  int label = userLabelWidth_;
+  if (label < 0) label = std::min(w.wholeLabel, room - std::max(w.value, std::min(w.wholeValue, room / 2)));
+  return std::clamp(label, w.label, most);
+}
+
 void QtInspectorWidget::shareWidth() {
-  auto* grid = findChild<QGridLayout*>();
-  if (!grid) return;
-  int widest = 0;
-  for (auto const& row : rows_) widest = std::max(widest, row.editor.widget->sizeHint().width());
-  grid->setColumnMinimumWidth(1, std::min(widest, width() * 2 / 5));
+  if (rows_.empty()) return;
+  int const label = labelWidth(scroll_->width());
+  if (grid_->columnMinimumWidth(0) != label) grid_->setColumnMinimumWidth(0, label);
+  split_->place(grid_->contentsMargins().left() + label + grid_->horizontalSpacing() / 2);
+}
+
+int QtInspectorWidget::heightForWidth(int width) const {
+  if (rows_.empty()) return scroll_->widget()->sizeHint().height();
+  int const shown = grid_->columnMinimumWidth(0);
+  grid_->setColumnMinimumWidth(0, labelWidth(width));
+  int const height = grid_->totalHeightForWidth(width - widths().scrollBar);
+  grid_->setColumnMinimumWidth(0, shown);
+  return height;
 }
 
 void QtInspectorWidget::bindUndoKeys() {
@@ -271,6 +309,7 @@ void QtInspectorWidget::refresh() {
   ObjectKey const* key = nullptr;
   if (selectionManager_ && !selectionManager_->selected.empty()) key = &*selectionManager_->selected.begin();
   for (auto& row : rows_) showRow(row, key);
+  for (auto const& section : sections_) markHeader(section);
 }
 
 QString QtInspectorWidget::switchedOffText(Property const& property) const {
@@ -289,7 +328,7 @@ QString QtInspectorWidget::switchedOffText(Property const& property) const {
 }
 
 // A property that reports no value (an option switched off, or one that cannot be read) is shown as neither
-// value and cannot be edited; a switched-off one says what switches it off.
+// value and cannot be edited, its row greyed; a switched-off one says what switches it off.
 void QtInspectorWidget::showRow(Row& row, ObjectKey const* key) {
   Property const& property = *row.property;
   boost::any value;
@@ -306,19 +345,33 @@ void QtInspectorWidget::showRow(Row& row, ObjectKey const* key) {
     row.editor.show(value);
   else
     row.editor.showNone();
-  row.editor.widget->setToolTip(off.isEmpty() ? row.tooltip : off);
-  static_cast<ElidedLabel*>(row.label)->setExtraTip(off.isEmpty() ? row.tooltip : off);
+  row.editor.setTip(off.isEmpty() ? row.tooltip : off);
+  row.label->setExtraTip(off.isEmpty() ? row.tooltip : off);
   bool const readOnly = !property.setValue || (key && property.isReadOnly && property.isReadOnly(*key));
   row.editor.widget->setEnabled(hasValue && !readOnly);
-  // An option away from its default is marked by a bold label, and only such an option can be reset. A reset
-  // button shown for a changed option stays in sight, disabled, while the option is switched off.
-  bool const changed = hasValue && property.meta && qt::differsFromDefault(*property.meta, value);
+  row.label->setEnabled(hasValue);
+  // An option away from its default is marked by a bold label and a reset button, and only such an option
+  // can be reset. The mark follows the value the property reports, so the same record always looks the same,
+  // however it was reached: an option switched off reports none, and is not marked.
+  row.changed = hasValue && property.meta && qt::differsFromDefault(*property.meta, value);
   QFont font = row.label->font();
-  font.setBold(changed);
+  font.setBold(row.changed);
   row.label->setFont(font);
-  row.reset->setEnabled(changed && !readOnly);
-  bool const shown = changed || (!hasValue && !row.resetButton->isHidden());
-  row.resetButton->setVisible(!row.label->isHidden() && shown);
+  row.reset->setEnabled(row.changed && !readOnly);
+  row.resetButton->setVisible(!row.label->isHidden() && row.changed);
+}
+
+bool QtInspectorWidget::storePendingEntry(QString* reason) {
+  for (auto& row : rows_) {
+    QString why;
+    if (!row.editor.store || row.editor.store(&why)) continue;
+    row.editor.widget->setFocus();
+    scroll_->ensureWidgetVisible(row.editor.widget);
+    if (reason)
+      *reason = QCoreApplication::translate("QtInspectorWidget", "“%1”: %2").arg(row.label->wholeText(), why);
+    return false;
+  }
+  return true;
 }
 
 // Writes the value to the first selected object; a refused or failed write shows the stored value again.

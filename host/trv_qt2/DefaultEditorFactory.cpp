@@ -6,9 +6,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 
 #include "host/trv_properties_qt/PropertyMeta.h"
 #include "host/trv_properties_qt/label_language.h"
@@ -45,11 +48,43 @@ Editor checkBox(QWidget* parent, DefaultEditorFactory::Commit commit) {
           [box] {
             QSignalBlocker const blocker(box);
             box->setCheckState(Qt::PartiallyChecked);
-          }};
+          },
+          [box](QString const& tip) { box->setToolTip(tip); },
+          {}};
 }
 
+// A choice list whose value ends in "…" where the box is too narrow for it. Its tooltip is the whole value,
+// or without a value the option's tooltip.
+class ChoiceBox : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+
+  void setTip(QString const& tip) {
+    tip_ = tip;
+    updateTip();
+  }
+  void updateTip() { setToolTip(currentIndex() < 0 ? tip_ : currentText()); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    // The styles draw the value into the edit field less a pixel or two at each side.
+    int const room =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this).width() - 4;
+    option.currentText = fontMetrics().elidedText(option.currentText, Qt::ElideRight, room);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+  }
+
+ private:
+  QString tip_;
+};
+
 Editor comboBox(properties::Meta const& meta, QWidget* parent, DefaultEditorFactory::Commit commit) {
-  auto* combo = new QComboBox(parent);
+  auto* combo = new ChoiceBox(parent);
   auto const entries = boost::any_cast<properties::EnumEntries>(meta.get_child("editor.entries").data());
   for (auto const& entry : entries) combo->addItem(entry.first);
   QObject::connect(combo, QOverload<int>::of(&QComboBox::activated), combo, [entries, commit](int index) {
@@ -58,13 +93,16 @@ Editor comboBox(properties::Meta const& meta, QWidget* parent, DefaultEditorFact
   auto show = [combo, meta](boost::any const& value) {
     QSignalBlocker const blocker(combo);
     combo->setCurrentIndex(entryIndex(meta, value));
+    combo->updateTip();
   };
-  return {combo, show, [show] { show(boost::any()); }};
+  return {
+      combo, show, [show] { show(boost::any()); }, [combo](QString const& tip) { combo->setTip(tip); }, {}};
 }
 
 // A line edit's entry is never silently kept: Return stores a readable entry and marks an unreadable or
 // out-of-bounds one (a red frame, the reason as tooltip) without storing it; Escape, and leaving the field
-// with an entry that cannot be stored, bring back the stored value.
+// for another with an entry that cannot be stored, bring back the stored value. When the window loses the
+// focus (another window, a menu, a message) the entry stays as typed.
 class EntryGuard : public QObject {
  public:
   EntryGuard(QLineEdit* edit, properties::Meta meta, DefaultEditorFactory::Commit commit)
@@ -73,6 +111,8 @@ class EntryGuard : public QObject {
         meta_(std::move(meta)),
         locale_(numberLocale(properties::labelLanguage())),
         commit_(std::move(commit)) {
+    // The red frame does not change the field's height, so the rows below do not move.
+    edit->setFixedHeight(edit->sizeHint().height());
     edit->installEventFilter(this);
     QObject::connect(edit, &QLineEdit::textEdited, this, [this](QString const& text) {
       QString reason;
@@ -86,6 +126,26 @@ class EntryGuard : public QObject {
     edit_->setText(valueText(meta_, value, locale_));
     edit_->setModified(false);
     mark({});
+  }
+
+  void setTip(QString const& tip) {
+    tip_ = tip;
+    if (!edit_->property("invalid").toBool()) edit_->setToolTip(tip);
+  }
+
+  // Stores a changed entry that reads as a value; false when it does not (it is marked then), and why.
+  bool store(QString* why = nullptr) {
+    if (!edit_->isModified()) return true;
+    QString reason;
+    auto const value = parseText(meta_, edit_->text(), locale_, &reason);
+    mark(value ? QString() : reason);
+    if (!value) {
+      if (why) *why = reason;
+      return false;
+    }
+    edit_->setModified(false);
+    commit_(*value);
+    return true;
   }
 
   // No value at all: an empty field with a dash.
@@ -110,7 +170,7 @@ class EntryGuard : public QObject {
         show(stored_);
         return true;
       }
-    } else if (event->type() == QEvent::FocusOut && !store()) {
+    } else if (event->type() == QEvent::FocusOut && !store() && !windowLeft(event)) {
       show(stored_);
     }
     return false;
@@ -123,23 +183,17 @@ class EntryGuard : public QObject {
            (key->modifiers() == Qt::ControlModifier && key->key() == Qt::Key_Y);
   }
 
-  // Stores a changed entry that reads as a value; false when it does not (it is marked then).
-  bool store() {
-    if (!edit_->isModified()) return true;
-    QString reason;
-    auto const value = parseText(meta_, edit_->text(), locale_, &reason);
-    mark(value ? QString() : reason);
-    if (!value) return false;
-    edit_->setModified(false);
-    commit_(*value);
-    return true;
+  // The focus went to another window, a menu or a message, and comes back to the field.
+  static bool windowLeft(QEvent* event) {
+    Qt::FocusReason const reason = static_cast<QFocusEvent*>(event)->reason();
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
   }
 
   void mark(QString const& reason) {
     edit_->setProperty("invalid", !reason.isEmpty());
     edit_->setStyleSheet(reason.isEmpty() ? QString()
                                           : QStringLiteral("QLineEdit { border: 1px solid red; }"));
-    edit_->setToolTip(reason);
+    edit_->setToolTip(reason.isEmpty() ? tip_ : reason);
   }
 
   QLineEdit* edit_;
@@ -147,6 +201,7 @@ class EntryGuard : public QObject {
   QLocale locale_;
   DefaultEditorFactory::Commit commit_;
   boost::any stored_;
+  QString tip_;
 };
 
 Editor lineEdit(properties::Meta const& meta, QWidget* parent, DefaultValidatorFactory const* validators,
@@ -164,7 +219,8 @@ Editor lineEdit(properties::Meta const& meta, QWidget* parent, DefaultValidatorF
             edit->setPlaceholderText(placeholder);
             guard->show(value);
           },
-          [guard] { guard->showNone(); }};
+          [guard] { guard->showNone(); }, [guard](QString const& tip) { guard->setTip(tip); },
+          [guard](QString* reason) { return guard->store(reason); }};
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "host/trv_properties_qt/Property.h"
 #include "host/trv_qt2/DefaultValidatorFactory.h"
 
+class QString;
 class QWidget;
 
 namespace trv::qt {
@@ -21,6 +22,12 @@ struct Editor {
   QWidget* widget = nullptr;
   std::function<void(boost::any const&)> show;
   std::function<void()> showNone;
+  // Gives the editor the option's tooltip (or why it shows no value). The editor shows it unless it has more
+  // to say: a refused entry its reason, a choice list its whole value.
+  std::function<void(QString const&)> setTip;
+  // Stores the entry being typed, as Return does: true when there is none or it was stored; false when it
+  // cannot be stored (the entry stays, marked), with the reason. Empty where each change is stored at once.
+  std::function<bool(QString* reason)> store;
 };
 
 class DefaultEditorFactory {
@@ -32,8 +39,9 @@ class DefaultEditorFactory {
 
   std::shared_ptr<DefaultValidatorFactory> const& validatorFactory() const { return validatorFactory_; }
 
-  // A check box where "is_bool" is set, a combo box of the entries for "named_value_list", else a line edit
-  // with the validator of the settings. `commit` receives each value the user enters.
+  // A check box where "is_bool" is set, a combo box of the entries for "named_value_list" (its value ending
+  // in "…" where the box is too narrow), else a line edit with the validator of the settings, as high whether
+  // or not it is framed red. `commit` receives each value the user enters.
   Editor create(properties::Meta const& meta, QWidget* parent, Commit commit) const;
 
  private:

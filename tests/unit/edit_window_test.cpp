@@ -2,9 +2,12 @@
 // the chosen text of a file, and closing with unsaved changes asks first.
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QApplication>
 #include <QFile>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -28,11 +31,13 @@ class Window : public EditWindow {
   using EditWindow::EditWindow;
   QMessageBox::StandardButton answer = QMessageBox::Cancel;
   int asked = 0;
+  QStringList refusals;  // of the questions asked about an entry that cannot be stored
   QStringList errors;
 
  protected:
-  QMessageBox::StandardButton askToSave() override {
+  QMessageBox::StandardButton askToSave(QString const& refusal) override {
     ++asked;
+    if (!refusal.isEmpty()) refusals << refusal;
     return answer;
   }
   void sayError(QString const& message) override { errors << message; }
@@ -76,8 +81,9 @@ TEST(EditWindow, TypedEditsShowInTheKelmarPaneAndTheHistory) {
   EXPECT_FALSE(window.isWindowModified());
 
   type(window, "1.5");
-  EXPECT_EQ(window.kelmarLines(), QStringList{"STEU OPT GEN  WERT 1.5"});
+  EXPECT_EQ(window.kelmarLines(), (QStringList{"STEU OPT GEN  WERT 2", "STEU OPT GEN  WERT 1.5"}));
   EXPECT_EQ(window.highlightedLines(), QStringList{"STEU OPT GEN  WERT 1.5"});
+  EXPECT_EQ(window.struckLines(), QStringList{"STEU OPT GEN  WERT 2"});
   EXPECT_TRUE(window.isWindowModified());
   QAction* undo = menuAction(window, "Undo");
   ASSERT_NE(undo, nullptr);
@@ -87,10 +93,12 @@ TEST(EditWindow, TypedEditsShowInTheKelmarPaneAndTheHistory) {
   undo->trigger();
   EXPECT_EQ(window.kelmarLines(), QStringList{"STEU OPT GEN  WERT 2"});
   EXPECT_TRUE(window.highlightedLines().isEmpty());
+  EXPECT_TRUE(window.struckLines().isEmpty());
   EXPECT_FALSE(window.isWindowModified());
   menuAction(window, "Redo")->trigger();
   menuAction(window, "Reset all")->trigger();
-  EXPECT_EQ(window.kelmarLines(), QStringList{""});
+  EXPECT_EQ(window.kelmarLines(), (QStringList{"no lines", "STEU OPT GEN  WERT 2"}));
+  EXPECT_EQ(window.struckLines(), QStringList{"STEU OPT GEN  WERT 2"});
   EXPECT_EQ(task.data.undoStack()->count(), 2);
 
   // Without a file the text goes to the output, and the window is clean.
@@ -184,6 +192,82 @@ TEST(EditWindow, ClosingWithUnsavedChangesAsksFirst) {
     EXPECT_EQ(window.close(), c.closed);
     EXPECT_EQ(window.asked, 1);
     EXPECT_EQ(out.str(), c.written);
+  }
+}
+
+// Save and closing store the entry being typed first (Ctrl+S, Ctrl+Q without Return): a readable one is saved
+// or asked about; one that cannot be stored stops the save with its reason and stays as typed (also when the
+// message takes the focus), and closing asks whether to discard it.
+TEST(EditWindow, TheEntryBeingTypedIsStoredBeforeSaveAndClose) {
+  struct Case {
+    char const* text;
+    Qt::Key key;
+    QMessageBox::StandardButton answer;
+    bool closed;
+    std::string written;
+    QStringList said;  // errors and questions about the entry
+  };
+  QString const why =
+      "“Tolerance for forces and displacements [%]”: Not a number – use the decimal point: 1.5";
+  std::string const saved = std::string(kGen15) + "\n";
+  Case const cases[] = {{"1.5", Qt::Key_S, QMessageBox::Cancel, false, saved, {}},
+                        {"1,5", Qt::Key_S, QMessageBox::Cancel, false, "", {why}},
+                        {"1.5", Qt::Key_Q, QMessageBox::Save, true, saved, {}},
+                        {"1,5", Qt::Key_Q, QMessageBox::Cancel, false, "", {why}},
+                        {"1,5", Qt::Key_Q, QMessageBox::Discard, true, "", {why}}};
+  for (Case const& c : cases) {
+    SCOPED_TRACE(std::string(c.text) + (c.key == Qt::Key_S ? " Ctrl+S" : " Ctrl+Q"));
+    Task task;
+    std::ostringstream out;
+    Window window(task.data, 0, SaveTarget{{}, 0, 0, {}, &out}, "text");
+    window.answer = c.answer;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    auto* field = qobject_cast<QLineEdit*>(window.inspector()->editor("gen"));
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, c.text);
+    QTest::keyClick(field, c.key, Qt::ControlModifier);
+    EXPECT_EQ(window.isVisible(), !c.closed);
+    EXPECT_EQ(window.asked, c.key == Qt::Key_Q ? 1 : 0);
+    EXPECT_EQ(out.str(), c.written);
+    EXPECT_EQ(window.errors + window.refusals, c.said);
+    if (!c.closed) {  // the entry stays as typed, also while a message has the focus
+      QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+      QApplication::sendEvent(field, &away);
+      EXPECT_EQ(field->text(), c.text);
+    }
+  }
+}
+
+// The window takes the width it is given, down to what the inspector needs: where the panes do not both fit,
+// the KELMAR pane folds away and comes back with the width, or by View › KELMAR lines. Shown, the window is
+// never larger than the screen's room.
+TEST(EditWindow, TheWindowFitsItsWidthAndTheScreen) {
+  Task task;
+  std::ostringstream out;
+  Window window(task.data, 0, SaveTarget{{}, 0, 0, {}, &out}, "text");
+  window.resize(5000, 5000);
+  window.show();
+  QSize const room = window.screen()->availableGeometry().size();
+  EXPECT_LE(window.width(), room.width());
+  EXPECT_LE(window.height(), room.height());
+  struct Step {
+    int width;
+    bool viewEntry;  // View › KELMAR lines is chosen
+    bool shown;
+  };
+  Step const steps[] = {{360, false, false}, {700, false, true},  {700, true, false},
+                        {360, false, false}, {700, false, false}, {700, true, true}};
+  for (Step const& step : steps) {
+    window.resize(step.width, 400);
+    QApplication::processEvents();
+    if (step.viewEntry) menuAction(window, "&KELMAR lines")->trigger();
+    EXPECT_EQ(window.width(), step.width);
+    EXPECT_EQ(window.kelmarShown(), step.shown) << step.width;
+    if (!step.shown) {
+      EXPECT_GE(window.inspector()->width(), step.width - 10);
+    }
   }
 }
 

@@ -1,14 +1,22 @@
 // The property grid: editors chosen by the settings, edits reaching the record through the properties, and
 // two widgets on one task following each other.
 #include <gtest/gtest.h>
+
+#include <map>
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include "host/trv_dbo/dbo.h"
 #include "host/trv_properties_qt/QtInspectorWidget.h"
@@ -134,8 +142,7 @@ TEST(InspectorWidget, EditorsFollowTheSettingsAndEditsReachTheRecordAndTheOtherW
 }
 
 // An option away from its default has a bold label and a "Reset to default" in its context menu and as a
-// button beside it. At dock width the grid fits: long labels are elided with their full text as tooltip, and
-// a label turning bold moves nothing.
+// button beside it. At dock width the grid fits, and a label turning bold moves nothing.
 TEST(InspectorWidget, ChangedOptionsAreBoldAndResetFromTheirContextMenuOrButton) {
   Data data(BRAX_A, kHandle);
   data.insertXMLData("{\"cast\":true,\"version_id\":1}");
@@ -144,8 +151,6 @@ TEST(InspectorWidget, ChangedOptionsAreBoldAndResetFromTheirContextMenuOrButton)
   widget->show();
   QApplication::processEvents();
   EXPECT_LE(widget->findChild<QWidget*>("grid")->width(), 360);
-  auto* castLabel = qobject_cast<QLabel*>(widget->findChild<QAction*>("reset:cast")->associatedWidgets()[0]);
-  EXPECT_EQ(castLabel->toolTip(), castLabel->text());
   auto* button = widget->findChild<QToolButton*>("reset-button:cast");
   EXPECT_TRUE(button->isVisible());
   EXPECT_FALSE(widget->findChild<QToolButton*>("reset-button:stor")->isVisible());
@@ -175,7 +180,8 @@ TEST(InspectorWidget, ChangedOptionsAreBoldAndResetFromTheirContextMenuOrButton)
 }
 
 // Numbers are typed in the labels' convention, never with group separators; an entry that cannot be stored is
-// marked with its reason and not stored, and Escape or leaving the field shows the stored value again.
+// marked with its reason (the rows below stay where they are) and not stored, and Escape or leaving the field
+// shows the stored value again.
 TEST(InspectorWidget, NumberEntriesInTheLabelLocaleAndRefusedEntriesShownAsSuch) {
   struct Row {
     char const* locale;
@@ -218,7 +224,10 @@ TEST(InspectorWidget, NumberEntriesInTheLabelLocaleAndRefusedEntriesShownAsSuch)
       properties::chooseLabelLanguage(locale = row.locale);
       module = data::createModule(ORIN_B, kHandle);
       widget = widgetOf(*module);
+      widget->resize(900, 600);  // labels of one line: the fields set the rows' height
+      QApplication::processEvents();
     }
+    int const below = widget->editor("spri")->y();
     auto* edit = editorOf<QLineEdit>(*widget, row.id);
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
@@ -229,6 +238,8 @@ TEST(InspectorWidget, NumberEntriesInTheLabelLocaleAndRefusedEntriesShownAsSuch)
     } else {
       QTest::keyClick(edit, row.key);
     }
+    QApplication::processEvents();
+    EXPECT_EQ(widget->editor("spri")->y(), below);
     EXPECT_EQ(edit->text().toStdString(), row.shown);
     EXPECT_EQ(edit->toolTip().toStdString(), row.reason);
     EXPECT_EQ(edit->property("invalid").toBool(), *row.reason != 0);
@@ -259,8 +270,16 @@ TEST(InspectorWidget, SwitchedOffOptionsShowNoValueAndSayWhyInGerman) {
   EXPECT_EQ(moments->checkState(), Qt::PartiallyChecked);
   EXPECT_FALSE(moments->isEnabled());
   EXPECT_EQ(moments->toolTip(), QStringLiteral("Wirksam, wenn „Benutzerdefiniert“ eingeschaltet ist"));
-  auto* reset = widget->findChild<QToolButton*>("reset-button:moments");
-  EXPECT_TRUE(!reset->isHidden() && !reset->isEnabled());
+  auto const label = [](QtInspectorWidget& w) {
+    return qobject_cast<QLabel*>(w.findChild<QAction*>("reset:moments")->associatedWidgets()[0]);
+  };
+  EXPECT_FALSE(label(*widget)->isEnabled());  // the row greyed as a whole
+  // The same record looks the same, whether the option was switched off while shown or before.
+  std::unique_ptr<QtInspectorWidget> later(orin.createPropertyInspector(nullptr));
+  for (QtInspectorWidget* w : {widget.get(), later.get()}) {
+    EXPECT_TRUE(w->findChild<QToolButton*>("reset-button:moments")->isHidden());
+    EXPECT_FALSE(label(*w)->font().bold());
+  }
   EXPECT_EQ(widget->findChild<QAction*>("reset:warp")->text(),
             QStringLiteral("Auf Standardwert zurücksetzen"));
   Data pelu(PELU_A, kHandle);
@@ -273,6 +292,121 @@ TEST(InspectorWidget, SwitchedOffOptionsShowNoValueAndSayWhyInGerman) {
   EXPECT_EQ(empty->findChild<QLabel*>("no-options")->text(),
             QStringLiteral("Für das Analysemodell dieser Aufgabe gilt keine Option."));
   properties::chooseLabelLanguage("");
+}
+
+// An editor without the focus leaves the wheel to the grid (which scrolls: the event goes on to it); with the
+// focus a choice takes it.
+TEST(InspectorWidget, AWheelOverAnEditorWithoutTheFocusIsLeftToTheGrid) {
+  dbo::standin::setModel(kHandle, {true, true, true, true, true});
+  Data data(ORIN_B, kHandle);
+  std::unique_ptr<QtInspectorWidget> widget(data.createPropertyInspector(nullptr));
+  widget->show();
+  QApplication::setActiveWindow(widget.get());
+  QString const stored = data.getXMLData();
+  auto const wheel = [](QWidget* target) {
+    QWheelEvent event(QPointF(5, 5), QPointF(target->mapToGlobal(QPoint(5, 5))), {}, {0, -120}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &event);
+    return event.isAccepted();
+  };
+  for (char const* id : {"solv", "cabl"}) {
+    EXPECT_FALSE(wheel(widget->editor(id))) << id;
+    EXPECT_EQ(data.getXMLData(), stored) << id;
+  }
+  widget->editor("solv")->setFocus();
+  EXPECT_TRUE(wheel(widget->editor("solv")));
+  EXPECT_NE(data.getXMLData(), stored);
+}
+
+// A folded group takes no room, and its header is bold while it holds a changed option. The split between
+// labels and editors is where the user drags it, also after the widget was resized.
+TEST(InspectorWidget, FoldedGroupsTakeNoRoomAndTheSplitStaysWhereDragged) {
+  dbo::standin::setModel(kHandle, {true, true, true, true, true});
+  Data data(ORIN_B, kHandle);
+  data.insertXMLData("{\"spri_direction\":false}");
+  std::unique_ptr<QtInspectorWidget> widget(data.createPropertyInspector(nullptr));
+  widget->resize(360, 600);
+  widget->show();
+  QApplication::processEvents();
+  auto* springs = widget->findChild<QToolButton*>("section:Spring options");
+  auto* tBeams = widget->findChild<QToolButton*>("section:T-beam components");
+  for (QToolButton* header : {springs, tBeams}) QTest::mouseClick(header, Qt::LeftButton);
+  QApplication::processEvents();
+  EXPECT_EQ(tBeams->y(),
+            springs->geometry().bottom() + 1 + widget->findChild<QGridLayout*>()->verticalSpacing());
+  EXPECT_TRUE(springs->font().bold());
+  EXPECT_FALSE(tBeams->font().bold());
+  QTest::mouseClick(springs, Qt::LeftButton);
+  EXPECT_FALSE(springs->font().bold());
+
+  QWidget* label = widget->findChild<QAction*>("reset:warp")->associatedWidgets()[0];
+  int const dragged = label->width() - 40;
+  QMouseEvent drag(QEvent::MouseMove, QPointF(3 - 40, 3), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(widget->findChild<QWidget*>("split"), &drag);
+  for (int const width : {360, 600, 360}) {
+    widget->resize(width, 600);
+    QApplication::processEvents();
+    EXPECT_EQ(label->width(), dragged) << width;
+  }
+}
+
+// At dock width, for every program type, without and with every element kind, in German and English: every
+// editor and reset button within the grid's view, every shortened label, header and choice whole in its
+// tooltip, no two labels alike, and a check box's label reaching past the other editors' left edge.
+TEST(InspectorWidget, EveryGridFitsADock) {
+  for (char const* locale : {"de_DE.UTF-8", "en_US.UTF-8"})
+    for (bool const all : {false, true})
+      for (int type = 0; type < kProgrammTypeCount; ++type) {
+        SCOPED_TRACE(std::string(locale) + (all ? " all " : " none ") + kProgrammTypeNames[type]);
+        properties::chooseLabelLanguage(locale);
+        dbo::standin::setModel(kHandle, {all, all, all, all, all});
+        Data data(static_cast<ProgrammTypes>(type), kHandle);
+        std::unique_ptr<QtInspectorWidget> widget(data.createPropertyInspector(nullptr));
+        widget->resize(360, 400);
+        widget->show();
+        QApplication::processEvents();
+        QWidget* view = widget->findChild<QScrollArea*>()->viewport();
+        auto const place = [view](QWidget* w) { return QRect(w->mapTo(view, QPoint()), w->size()); };
+        int editorsLeft = view->width();
+        std::map<QString, QString> labels;  // shown text, whole text
+        for (auto* label : view->findChildren<QLabel*>()) {
+          if (label->isVisible() && !labels.emplace(label->text(), label->accessibleName()).second)
+            ADD_FAILURE() << "two labels show " << label->text().toStdString();
+          // Shortened: more than a break between lines missing.
+          if (QString(label->text()).remove(QRegExp("\\s")) !=
+                  QString(label->accessibleName()).remove(QRegExp("\\s")) &&
+              label->objectName() != "no-options") {
+            EXPECT_TRUE(label->toolTip().startsWith(label->accessibleName())) << label->text().toStdString();
+          }
+        }
+        for (auto* editor : view->findChildren<QWidget*>()) {
+          if (!editor->isVisible()) continue;
+          bool const isEditor = qobject_cast<QComboBox*>(editor) || qobject_cast<QLineEdit*>(editor) ||
+                                qobject_cast<QCheckBox*>(editor) || editor->objectName().startsWith("reset-");
+          if (isEditor) {
+            EXPECT_LE(place(editor).right(), view->width() - 1) << editor->objectName().toStdString();
+          }
+          if (qobject_cast<QComboBox*>(editor) || qobject_cast<QLineEdit*>(editor))
+            editorsLeft = std::min(editorsLeft, place(editor).left());
+          if (auto* combo = qobject_cast<QComboBox*>(editor); combo && combo->currentIndex() >= 0) {
+            EXPECT_EQ(combo->toolTip(), combo->currentText());
+          }
+          auto* header = qobject_cast<QToolButton*>(editor);
+          if (header && header->objectName().startsWith("section:") &&
+              header->fontMetrics().horizontalAdvance(header->text()) > header->width()) {
+            EXPECT_EQ(header->toolTip(), header->text());
+          }
+        }
+        for (auto* box : view->findChildren<QCheckBox*>()) {
+          auto* label = qobject_cast<QLabel*>(
+              widget->findChild<QAction*>("reset:" + box->objectName())->associatedWidgets()[0]);
+          if (box->isVisible()) {
+            EXPECT_GT(place(label).right(), editorsLeft) << label->text().toStdString();
+          }
+        }
+      }
+  properties::chooseLabelLanguage("");
+  dbo::standin::setModel(kHandle, {});
 }
 
 }  // namespace

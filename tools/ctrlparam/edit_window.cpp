@@ -1,6 +1,9 @@
 #include "tools/ctrlparam/edit_window.h"
 
+#include <algorithm>
+#include <functional>
 #include <stdexcept>
+#include <utility>
 
 #include <QAction>
 #include <QCloseEvent>
@@ -8,8 +11,10 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSplitter>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -34,6 +39,26 @@ QString translated(WriteError const& error) {
   return error.reason.empty() ? message.arg(name) : message.arg(name, QString::fromStdString(error.reason));
 }
 
+// The inspector and the KELMAR pane; the window may be as narrow as the inspector allows.
+class PaneSplitter : public QSplitter {
+ public:
+  explicit PaneSplitter(std::function<void()> resized) : resized_(std::move(resized)) {}
+
+  QSize minimumSizeHint() const override {
+    return {widget(0)->minimumSizeHint().width() + handleWidth(), QSplitter::minimumSizeHint().height()};
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QSplitter::resizeEvent(event);
+    resized_();
+  }
+
+ private:
+  std::function<void()> resized_;
+};
+
+
 }  // namespace
 
 EditWindow::EditWindow(trv::control_param::Data& data, int language, SaveTarget target, QString const& source)
@@ -42,7 +67,9 @@ EditWindow::EditWindow(trv::control_param::Data& data, int language, SaveTarget 
       target_(std::move(target)),
       stack_(data.undoStack()),
       inspector_(data.createPropertyInspector(nullptr)),
-      kelmar_(new QPlainTextEdit) {
+      kelmar_(new QPlainTextEdit),
+      pane_(new QWidget),
+      splitter_(new PaneSplitter([this] { fitPanes(); })) {
   if (!target_.file.empty()) readTarget();
   setWindowTitle(QStringLiteral("%1[*] – ctrlparam edit").arg(source));
   // The Edit menu carries the undo keys for the whole window.
@@ -57,38 +84,24 @@ EditWindow::EditWindow(trv::control_param::Data& data, int language, SaveTarget 
   kelmar_->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(32, QLatin1Char('M'))) +
                            2 * kelmar_->frameWidth() + 2 * int(kelmar_->document()->documentMargin()));
   kelmar_->setObjectName(QStringLiteral("kelmar"));
-  auto* pane = new QWidget;
-  auto* paneLayout = new QVBoxLayout(pane);
+  auto* paneLayout = new QVBoxLayout(pane_);
   paneLayout->setContentsMargins(0, 0, 0, 0);
   auto* heading = new QLabel(
       QCoreApplication::translate("ctrlparam", "KELMAR lines (changed since opening: highlighted)"));
   heading->setWordWrap(true);
   paneLayout->addWidget(heading);
   paneLayout->addWidget(kelmar_, 1);
-  auto* splitter = new QSplitter;
-  splitter->addWidget(inspector_);
-  splitter->addWidget(pane);
-  splitter->setStretchFactor(0, 1);
-  splitter->setStretchFactor(1, 0);
-  setCentralWidget(splitter);
-
-  QMenu* file = menuBar()->addMenu(QCoreApplication::translate("ctrlparam", "&File"));
-  QAction* saveAction =
-      file->addAction(QCoreApplication::translate("ctrlparam", "&Save"), this, [this] { save(); });
-  saveAction->setShortcut(QKeySequence::Save);
-  file->addSeparator();
-  QAction* quit = file->addAction(QCoreApplication::translate("ctrlparam", "&Quit"), this, &QWidget::close);
-  quit->setShortcut(QKeySequence::Quit);
-  QMenu* edit = menuBar()->addMenu(QCoreApplication::translate("ctrlparam", "&Edit"));
-  QAction* undo = stack_->createUndoAction(this);
-  undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  QAction* redo = stack_->createRedoAction(this);
-  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-  edit->addAction(undo);
-  edit->addAction(redo);
-  edit->addSeparator();
-  edit->addAction(QCoreApplication::translate("ctrlparam", "Reset all"), this,
-                  [this] { data_.resetToDefaults(); });
+  splitter_->addWidget(inspector_);
+  splitter_->addWidget(pane_);
+  splitter_->setStretchFactor(0, 1);
+  splitter_->setStretchFactor(1, 0);
+  splitter_->setCollapsible(0, false);
+  setCentralWidget(splitter_);
+  buildMenus();
+  connect(splitter_, &QSplitter::splitterMoved, this, [this] {
+    folded_ = false;
+    paneAction_->setChecked(kelmarShown());
+  });
 
   connect(stack_, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
   setWindowModified(!stack_->isClean());
@@ -104,19 +117,113 @@ EditWindow::EditWindow(trv::control_param::Data& data, int language, SaveTarget 
 
 EditWindow::~EditWindow() = default;
 
+void EditWindow::buildMenus() {
+  QMenu* file = menuBar()->addMenu(QCoreApplication::translate("ctrlparam", "&File"));
+  QAction* saveAction =
+      file->addAction(QCoreApplication::translate("ctrlparam", "&Save"), this, [this] { save(); });
+  saveAction->setShortcut(QKeySequence::Save);
+  file->addSeparator();
+  QAction* quit = file->addAction(QCoreApplication::translate("ctrlparam", "&Quit"), this, &QWidget::close);
+  quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));  // also where the platform binds no key to quitting
+  QMenu* edit = menuBar()->addMenu(QCoreApplication::translate("ctrlparam", "&Edit"));
+  QAction* undo = stack_->createUndoAction(this);
+  undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  QAction* redo = stack_->createRedoAction(this);
+  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  edit->addAction(undo);
+  edit->addAction(redo);
+  edit->addSeparator();
+  edit->addAction(QCoreApplication::translate("ctrlparam", "Reset all"), this,
+                  [this] { data_.resetToDefaults(); });
+  QMenu* view = menuBar()->addMenu(QCoreApplication::translate("ctrlparam", "&View"));
+  paneAction_ = view->addAction(QCoreApplication::translate("ctrlparam", "&KELMAR lines"));
+  paneAction_->setCheckable(true);
+  paneAction_->setChecked(true);
+  connect(paneAction_, &QAction::triggered, this, [this](bool shown) {
+    folded_ = false;
+    showPane(shown);
+  });
+}
+
+bool EditWindow::kelmarShown() const {
+  return splitter_->sizes().value(1) > 0;
+}
+
+void EditWindow::showPane(bool shown) {
+  int const room = splitter_->width() - splitter_->handleWidth();
+  int const pane = shown ? std::max(pane_->minimumSizeHint().width(), pane_->sizeHint().width()) : 0;
+  splitter_->setSizes({std::max(room - pane, 0), pane});
+  paneAction_->setChecked(shown);
+}
+
+int EditWindow::bothPanesWidth() const {
+  // The inspector keeps its least width, and no less than the pane's.
+  int const pane = pane_->minimumSizeHint().width();
+  return std::max(inspector_->minimumSizeHint().width(), pane) + splitter_->handleWidth() + pane;
+}
+
+void EditWindow::fitPanes() {
+  bool const narrow = splitter_->width() < bothPanesWidth();
+  if (narrow && kelmarShown()) {
+    folded_ = true;
+    showPane(false);
+  } else if (!narrow && folded_) {
+    folded_ = false;
+    showPane(true);
+  }
+}
+
+void EditWindow::setVisible(bool visible) {
+  if (visible && !isVisible()) {
+    // Tall enough for every option at the inspector's width, the KELMAR pane folded or beside it.
+    int const pane = pane_->minimumSizeHint().width();
+    int const inspectorWidth = width() - splitter_->handleWidth() - (width() < bothPanesWidth() ? 0 : pane);
+    resize(width(),
+           std::max(height(), menuBar()->sizeHint().height() + inspector_->heightForWidth(inspectorWidth)));
+    // Never larger than the screen's room for windows (a window drawn off the screen has no screen).
+    QScreen const* shownOn = testAttribute(Qt::WA_DontShowOnScreen) ? nullptr : screen();
+    if (shownOn) resize(size().boundedTo(shownOn->availableGeometry().size()));
+  }
+  QMainWindow::setVisible(visible);
+}
+
+// The lines as they are, in the order of the lines when the window opened: a line not there then is
+// highlighted, one gone since is shown struck through where it stood.
 void EditWindow::showKelmar() {
   QStringList lines;
   for (QString const& line : data_.getKELMAR(language_)) lines << line;
-  kelmar_->setPlainText(lines.join(QLatin1Char('\n')));
+  kelmar_->clear();
+  QTextCursor cursor(kelmar_->document());
+  QTextCharFormat const plain;
+  QTextCharFormat note;
+  note.setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+  QTextCharFormat removed = note;
+  removed.setFontStrikeOut(true);
+  note.setFontItalic(true);
   QList<QTextEdit::ExtraSelection> changed;
-  for (QTextBlock block = kelmar_->document()->begin(); block.isValid(); block = block.next()) {
-    if (opened_.contains(block.text())) continue;
+  auto add = [&](QString const& text, QTextCharFormat const& format) {
+    if (!kelmar_->document()->isEmpty()) cursor.insertBlock();
+    cursor.insertText(text, format);
+  };
+  auto addLine = [&](QString const& line) {
+    add(line, plain);
+    if (opened_.contains(line)) return;
     QTextEdit::ExtraSelection selection;
-    selection.cursor = QTextCursor(block);
+    selection.cursor = QTextCursor(cursor.block());
     selection.format.setBackground(kChangedLine);
     selection.format.setProperty(QTextFormat::FullWidthSelection, true);
     changed << selection;
+  };
+  if (lines.isEmpty()) add(QCoreApplication::translate("ctrlparam", "no lines"), note);
+  int next = 0;  // the first line not yet shown
+  for (QString const& old : opened_) {
+    int const at = lines.indexOf(old, next);
+    if (at >= 0)
+      while (next <= at) addLine(lines[next++]);
+    else if (!lines.contains(old))
+      add(old, removed);
   }
+  while (next < lines.size()) addLine(lines[next++]);
   kelmar_->setExtraSelections(changed);
 }
 
@@ -127,6 +234,14 @@ QStringList EditWindow::kelmarLines() const {
 QStringList EditWindow::highlightedLines() const {
   QStringList lines;
   for (auto const& selection : kelmar_->extraSelections()) lines << selection.cursor.block().text();
+  return lines;
+}
+
+QStringList EditWindow::struckLines() const {
+  QStringList lines;
+  for (QTextBlock block = kelmar_->document()->begin(); block.isValid(); block = block.next())
+    if (block.begin() != block.end() && block.begin().fragment().charFormat().fontStrikeOut())
+      lines << block.text();
   return lines;
 }
 
@@ -144,6 +259,11 @@ void EditWindow::readTarget() {
 }
 
 bool EditWindow::save() {
+  QString refusal;
+  if (!inspector_->storePendingEntry(&refusal)) {
+    sayError(refusal);
+    return false;
+  }
   QByteArray stored = data_.getXMLData().toUtf8();
   try {
     if (target_.file.empty()) {
@@ -170,8 +290,10 @@ bool EditWindow::save() {
 }
 
 void EditWindow::closeEvent(QCloseEvent* event) {
-  if (stack_->isClean()) return event->accept();
-  switch (askToSave()) {
+  QString refusal;
+  bool const stored = inspector_->storePendingEntry(&refusal);
+  if (stored && stack_->isClean()) return event->accept();
+  switch (askToSave(stored ? QString() : refusal)) {
     case QMessageBox::Save:
       return save() ? event->accept() : event->ignore();
     case QMessageBox::Discard:
@@ -181,7 +303,12 @@ void EditWindow::closeEvent(QCloseEvent* event) {
   }
 }
 
-QMessageBox::StandardButton EditWindow::askToSave() {
+QMessageBox::StandardButton EditWindow::askToSave(QString const& refusal) {
+  if (!refusal.isEmpty())
+    return QMessageBox::question(
+        this, QCoreApplication::translate("ctrlparam", "Entry not stored"),
+        QCoreApplication::translate("ctrlparam", "%1\n\nClose without saving?").arg(refusal),
+        QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel);
   return QMessageBox::question(
       this, QCoreApplication::translate("ctrlparam", "Unsaved changes"),
       QCoreApplication::translate("ctrlparam",

@@ -140,8 +140,7 @@ int edit(Context const& context) {
       target.first = loaded->text().line;
       target.last = loaded->text().lastLine;
       target.text = loaded->text().text;
-      source = QFileInfo(context.options->mid(1)).fileName();
-      if (loaded->texts.size() > 1) source += QStringLiteral(":%1").arg(target.first);
+      source = QFileInfo(context.options->mid(1)).fileName() + QStringLiteral(":%1").arg(target.first);
     }
   }
   source += QStringLiteral(" (%1)").arg(

@@ -91,5 +91,29 @@
         <source>cannot keep the owner and group of %1: %2</source>
         <translation>Eigentümer und Gruppe von %1 können nicht beibehalten werden: %2</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;KELMAR lines</source>
+        <translation>&amp;KELMAR-Zeilen</translation>
+    </message>
+    <message>
+        <source>no lines</source>
+        <translation>keine Zeilen</translation>
+    </message>
+    <message>
+        <source>Entry not stored</source>
+        <translation>Eingabe nicht übernommen</translation>
+    </message>
+    <message>
+        <source>%1
+
+Close without saving?</source>
+        <translation>%1
+
+Ohne Speichern schließen?</translation>
+    </message>
 </context>
 </TS>
