@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iostream>
 
+#include "tools/ctrlparam/model_kinds.h"
+
 namespace ctrlparam {
 namespace {
 
@@ -12,15 +14,15 @@ struct Option {
   char const* name;   // the long name
   char letter;        // the short name, or 0
   char const* value;  // what it takes, or null for a switch
-  char const* help;
+  std::string help;
 };
 
 std::vector<Option> const& optionTable() {
   static std::vector<Option> const table{
       {"program", 'p', "P", "the program type: 0..11 or its name (ORIN_A ... BRAX_A, any case)"},
       {"model", 'm', "KINDS",
-       "what the analysis model holds: a comma list of quads, brics, beams, cables, springs, or all, "
-       "or none (the default)"},
+       "what the analysis model holds: a comma list of " + kindsText(allKinds(), ", ") +
+           ", or all, or none (the default)"},
       {"options", 'i', "TEXT",
        "the stored options text to load first: the text, - for standard input, @FILE for a file"},
       {"set", 's', "FIELD=VALUE",

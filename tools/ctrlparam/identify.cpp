@@ -4,7 +4,7 @@
 #include <set>
 
 #include "lib/properties/control_param/src/program_records.h"
-#include "tools/ctrlparam/json_writer.h"
+#include "serialization/json_writer.h"
 #include "tools/ctrlparam/record_fit.h"
 #include "tools/ctrlparam/task.h"
 
@@ -12,6 +12,7 @@ namespace ctrlparam {
 namespace {
 
 using namespace trv::control_param;
+using trv::serialization::JsonWriter;
 
 // "ORIN, PELU and BRAX".
 std::string moduleList(std::set<int> const& modules) {

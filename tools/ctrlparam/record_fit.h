@@ -4,9 +4,12 @@
 // widgets nor the library itself (the fuzz target links it).
 
 #include <array>
+#include <cstddef>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "lib/properties/control_param/src/program_records.h"
 #include "lib/properties/control_param/vocabulary/ProgrammTypes.h"
 #include "serialization/json_parser.h"
 #include "tools/ctrlparam/input_texts.h"
@@ -29,7 +32,7 @@ struct Fit {
   bool fits() const { return refused.empty() && foreign.empty(); }
 };
 
-inline constexpr int kModuleCount = 5;
+inline constexpr std::size_t kModuleCount = std::tuple_size_v<trv::control_param::Modules>;
 
 // How each module (in the order of the module table) takes the text, and whether the text holds any field.
 // A JSON text that does not parse gets no verdict (`parsed` false): the library's reader says what is wrong.

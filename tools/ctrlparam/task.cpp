@@ -31,26 +31,6 @@ std::string joined(std::vector<std::string> const& parts, char const* separator)
 
 }  // namespace
 
-trv::dbo::standin::ElementKinds parseModel(QString const& text) {
-  trv::dbo::standin::ElementKinds kinds;
-  for (QString const& word : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-    QString const kind = word.trimmed().toLower();
-    if (kind == QLatin1String("none")) continue;
-    bool const all = kind == QLatin1String("all");
-    bool known = all;
-    auto take = [&](char const* name, bool& flag) {
-      if (all || kind == QLatin1String(name)) flag = known = true;
-    };
-    take("quads", kinds.quads);
-    take("brics", kinds.brics);
-    take("beams", kinds.beams);
-    take("cables", kinds.cables);
-    take("springs", kinds.springs);
-    if (!known) throw UsageError("unknown model element kind '" + word.toStdString() + "'");
-  }
-  return kinds;
-}
-
 // The text of an input argument: "-" reads standard input, "@FILE" reads FILE, anything else is the text.
 QString inputText(QString const& argument) {
   QFile file;

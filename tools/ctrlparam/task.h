@@ -11,10 +11,9 @@
 #include "lib/properties/control_param/src/Data.h"
 #include "tools/ctrlparam/context.h"
 #include "tools/ctrlparam/input_texts.h"
+#include "tools/ctrlparam/model_kinds.h"
 
 namespace ctrlparam {
-
-trv::dbo::standin::ElementKinds parseModel(QString const& text);
 
 // The text of an input argument: "-" standard input, "@FILE" the file, anything else the text itself.
 QString inputText(QString const& argument);
