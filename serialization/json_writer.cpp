@@ -1,6 +1,7 @@
 #include "serialization/json_writer.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace trv::serialization {
@@ -9,6 +10,11 @@ std::string realText(double value) {
   char buffer[32];
   auto const result = std::to_chars(buffer, buffer + sizeof buffer, value);
   return std::string(buffer, result.ptr);
+}
+
+std::string jsonNumber(double value) {
+  if (value == 0 && std::signbit(value)) return "-0.0";
+  return realText(value);
 }
 
 void JsonWriter::Key(std::string_view name) {

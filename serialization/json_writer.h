@@ -14,6 +14,10 @@ namespace trv::serialization {
 // The shortest text that reads back as the same double.
 std::string realText(double value);
 
+// A finite real as a JSON number that reads back as the same double, its sign included: the shortest text,
+// a negative zero as "-0.0" (readers take "-0" for the integer 0).
+std::string jsonNumber(double value);
+
 class JsonWriter {
  public:
   void StartObject() { open('{'); }
@@ -23,7 +27,7 @@ class JsonWriter {
   void Key(std::string_view name);
   void String(std::string_view value);
   void Int(std::int32_t value) { raw(std::to_string(value)); }
-  void Double(double value) { raw(realText(value)); }  // finite values only
+  void Double(double value) { raw(jsonNumber(value)); }  // finite values only
   void Bool(bool value) { raw(value ? "true" : "false"); }
   void Null() { raw("null"); }
 

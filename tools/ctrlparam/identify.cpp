@@ -1,5 +1,7 @@
 #include "tools/ctrlparam/identify.h"
 
+#include <unistd.h>
+
 #include <iostream>
 #include <set>
 
@@ -76,6 +78,10 @@ void printJson(std::vector<ProgrammTypes> const& types, bool ambiguous, bool isD
 }  // namespace
 
 int identify(Context const& context) {
+  if (!context.options && isatty(STDIN_FILENO))
+    throw UsageError(
+        "identify reads standard input without -i, and standard input is a terminal; give the "
+        "text as -i TEXT, -i @FILE or through a pipe");
   LoadedText const loaded = loadText(context.options.value_or(QStringLiteral("-")), context, "");
   std::string const where = loaded.where(loaded.text.line);
   Fits const fits = fitsOfText(loaded, context, where);

@@ -58,6 +58,15 @@ std::string recordLines(Data& data, ProgrammTypes type, bool changedOnly) {
   return lines;
 }
 
+std::vector<std::string> changedOptions(Data& data, ProgrammTypes type) {
+  std::vector<std::string> names;
+  withRecordType(type, [&](auto tag) {
+    forShownFields(readRecord<typename decltype(tag)::type>(data), true,
+                   [&](auto field, auto const&, bool) { names.push_back(decltype(field)::metadata.name); });
+  });
+  return names;
+}
+
 std::string recordLinesJson(Data& data, ProgrammTypes type, bool changedOnly) {
   JsonWriter out;
   beginDocument(out, type);

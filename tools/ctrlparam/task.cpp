@@ -3,10 +3,10 @@
 
 #include "tools/ctrlparam/task.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <algorithm>
 
 #include "host/trv_properties_qt/label_language.h"
+#include "tools/ctrlparam/file_names.h"
 #include "tools/ctrlparam/property_values.h"
 #include "tools/ctrlparam/record_fit.h"
 
@@ -17,10 +17,17 @@ using trv::control_param::kProgrammTypeNames;
 
 constexpr int kDatabaseHandle = 1;
 
-QString readAll(QFile& file, QString const& name) {
-  QByteArray const bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) throw Failure("cannot read " + name.toStdString());
-  return QString::fromUtf8(bytes.constData(), bytes.size());
+// Whether the bytes are UTF-16 rather than UTF-8: a UTF-16 byte order mark, or NUL bytes on the same side of
+// each pair, as in UTF-16 without one (looked at in the first few characters).
+bool isUtf16(QByteArray const& bytes) {
+  if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) return true;
+  int const pairs = std::min(bytes.size(), 64) / 2;
+  bool first = pairs > 0, second = pairs > 0;
+  for (int i = 0; i < pairs; ++i) {
+    first = first && bytes[2 * i] == '\0';
+    second = second && bytes[2 * i + 1] == '\0';
+  }
+  return first || second;
 }
 
 std::string joined(std::vector<std::string> const& parts, char const* separator) {
@@ -31,17 +38,19 @@ std::string joined(std::vector<std::string> const& parts, char const* separator)
 
 }  // namespace
 
-// The text of an input argument: "-" reads standard input, "@FILE" reads FILE, anything else is the text.
+QByteArray inputBytes(QString const& argument) {
+  if (argument == QLatin1String("-")) return readStandardInput();
+  if (argument.startsWith(QLatin1Char('@'))) return readFile(argument.mid(1));
+  return systemBytes(argument);
+}
+
 QString inputText(QString const& argument) {
-  QFile file;
-  if (argument == QLatin1String("-")) {
-    if (!file.open(stdin, QIODevice::ReadOnly)) throw Failure("cannot read standard input");
-    return readAll(file, QStringLiteral("standard input"));
-  }
-  if (!argument.startsWith(QLatin1Char('@'))) return argument;
-  file.setFileName(argument.mid(1));
-  if (!file.open(QIODevice::ReadOnly)) throw Failure("cannot open " + argument.mid(1).toStdString());
-  return readAll(file, argument.mid(1));
+  QByteArray const bytes = inputBytes(argument);
+  if (argument.startsWith(QLatin1Char('@')) && isUtf16(bytes))
+    throw Failure(readableName(argument.mid(1)) + " is UTF-16; save it as UTF-8");
+  if (argument == QLatin1String("-") && isUtf16(bytes))
+    throw Failure("standard input is UTF-16; give it as UTF-8");
+  return QString::fromUtf8(bytes.constData(), bytes.size());
 }
 
 std::string LoadedText::where(int line) const {
@@ -51,15 +60,15 @@ std::string LoadedText::where(int line) const {
 }
 
 LoadedText loadText(QString const& argument, Context const& context, std::string const& label) {
-  if (argument != QLatin1String("-") && !argument.startsWith(QLatin1Char('@')) &&
-      QFileInfo(argument).isFile())
-    throw UsageError("'" + argument.toStdString() + "' is a file name; give it as @" +
-                     argument.toStdString());
+  if (argument != QLatin1String("-") && !argument.startsWith(QLatin1Char('@')) && isFile(argument))
+    throw UsageError("'" + readableName(argument) + "' is a file name; give it as @" +
+                     readableName(argument));
   LoadedText loaded;
   loaded.named = argument == QLatin1String("-") || argument.startsWith(QLatin1Char('@'));
   loaded.source = argument == QLatin1String("-") ? "standard input"
-                  : loaded.named                 ? argument.mid(1).toStdString()
+                  : loaded.named                 ? readableName(argument.mid(1))
                                                  : label;
+  if (argument.startsWith(QLatin1Char('@'))) loaded.fileName = systemBytes(argument.mid(1));
   std::string const whole = loaded.source.empty() ? "" : loaded.source + ": ";
   QString const input = inputText(argument);
   std::vector<OptionsText> texts;

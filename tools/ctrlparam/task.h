@@ -15,7 +15,10 @@
 
 namespace ctrlparam {
 
-// The text of an input argument: "-" standard input, "@FILE" the file, anything else the text itself.
+// The bytes of an input argument: "-" standard input, "@FILE" the file, anything else the argument itself.
+QByteArray inputBytes(QString const& argument);
+
+// The same as text (UTF-8); a file or standard input in UTF-16 is refused.
 QString inputText(QString const& argument);
 
 // The options text an input argument holds, picked by --line (the first, with a warning, when it holds
@@ -23,6 +26,7 @@ QString inputText(QString const& argument);
 struct LoadedText {
   OptionsText text;
   std::string source;                 // the file, "standard input", or the label of a text given as it is
+  QByteArray fileName;                // the file's name as the system has it (empty: no file)
   bool named = false;                 // a file or standard input: messages always name the line
   bool several = false;               // the input holds several texts
   std::string where(int line) const;  // "FILE:3: ", "line 3: ", "A: " or ""
