@@ -2,13 +2,11 @@
 // The option record of a task as the tool handles it: read back through the stored form, its values as text
 // and as JSON, and its field names.
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
 #include <type_traits>
 
-#include <QByteArray>
 #include <QString>
 
 #include "lib/properties/control_param/src/Data.h"
