@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <iostream>
 
+#include <QLocale>
+
+#include "tools/ctrlparam/model_kinds.h"
+
 namespace ctrlparam {
 namespace {
 
@@ -12,15 +16,15 @@ struct Option {
   char const* name;   // the long name
   char letter;        // the short name, or 0
   char const* value;  // what it takes, or null for a switch
-  char const* help;
+  std::string help;
 };
 
 std::vector<Option> const& optionTable() {
   static std::vector<Option> const table{
       {"program", 'p', "P", "the program type: 0..11 or its name (ORIN_A ... BRAX_A, any case)"},
       {"model", 'm', "KINDS",
-       "what the analysis model holds: a comma list of quads, brics, beams, cables, springs, or all, "
-       "or none (the default)"},
+       "what the analysis model holds: a comma list of " + kindsText(allKinds(), ", ") +
+           ", or all, or none (the default)"},
       {"options", 'i', "TEXT",
        "the stored options text to load first: the text, - for standard input, @FILE for a file"},
       {"set", 's', "FIELD=VALUE",
@@ -85,6 +89,14 @@ int parseLine(QString const& text) {
   return line;
 }
 
+// Whether a locale name ("de_DE.UTF-8", "fr", "C") names a language; its codeset and modifier are not
+// looked at.
+bool namesLanguage(QString const& name) {
+  QString const base = name.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+  if (base == QLatin1String("C") || base == QLatin1String("POSIX")) return true;
+  return QLocale(base).language() != QLocale::C;
+}
+
 // Stores the option's value (or switch) into the context.
 void apply(Option const& option, QString const& value, Context& context) {
   std::string const name = option.name;
@@ -96,7 +108,11 @@ void apply(Option const& option, QString const& value, Context& context) {
   if (name == "options") context.options = value;
   if (name == "set") context.settings << value;
   if (name == "lang") context.language = parseLanguage(value);
-  if (name == "locale") context.locale = value;
+  if (name == "locale") {
+    context.locale = value;
+    if (!namesLanguage(value))
+      warn("unknown locale '" + value.toStdString() + "': labels and messages are shown in English");
+  }
   if (name == "line") context.line = parseLine(value);
   if (name == "strict") context.strict = true;
   if (name == "lenient") context.lenient = true;
@@ -160,8 +176,9 @@ struct Given {
   }
 };
 
-// Reads the option at `arguments[i]` and its value (moving `i` past a value of its own) into the context.
-Option const& readOption(QStringList const& arguments, int& i, Context& context) {
+// Reads the option at `arguments[i]` and its value (moving `i` past a value of its own) into the context;
+// `given` holds the options read before it.
+Option const& readOption(QStringList const& arguments, int& i, Context& context, Given const& given) {
   QString const argument = arguments[i];
   bool const isLong = argument.startsWith(QLatin1String("--"));
   int const equals = argument.indexOf(QLatin1Char('='));
@@ -179,6 +196,9 @@ Option const& readOption(QStringList const& arguments, int& i, Context& context)
       throw UsageError(std::string("--") + option->name + " needs a value " + option->value);
     value = arguments[i];
   }
+  // --set repeats; every other option takes one value.
+  if (option->value && std::string(option->name) != "set" && given.named(option->name))
+    throw UsageError(std::string("--") + option->name + " is given twice; it takes one value");
   apply(*option, value.value_or(QString()), context);
   return *option;
 }
@@ -194,7 +214,7 @@ Given readOptions(QStringList const& arguments, Context& context) {
     if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-"))
       given.positional << argument;
     else
-      given.options.push_back(&readOption(arguments, i, context));
+      given.options.push_back(&readOption(arguments, i, context, given));
   }
   return given;
 }

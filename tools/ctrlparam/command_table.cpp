@@ -20,6 +20,7 @@ std::vector<char const*> taskOptions(std::vector<char const*> more) {
 
 void addRecordCommands(std::vector<Command>& table) {
   table.push_back(Command("programs", programs)
+                      .takes({"locale"})
                       .summary("the twelve program types: value<TAB>name<TAB>module")
                       .describes("The twelve program types, one a line: value<TAB>name<TAB>module.")
                       .example("ctrlparam programs"));
@@ -68,7 +69,7 @@ void addOptionCommands(std::vector<Command>& table) {
   table.push_back(
       Command("reset", reset)
           .operandsAre("[FIELD...]", 1 << 20)
-          .takes({"program", "options", "line", "strict", "lenient"})
+          .takes({"program", "options", "locale", "line", "strict", "lenient"})
           .summary("the stored text with the named options (all when none is named) at their defaults")
           .describes(
               "The stored text after the named options, or every option when none is named, are set back to\n"
@@ -81,7 +82,7 @@ void addCheckCommands(std::vector<Command>& table) {
       Command("diff", diff)
           .statusAs(Command::Status::diffLike)
           .operandsAre("A B", 2)
-          .takes({"program", "line", "strict", "lenient", "json"})
+          .takes({"program", "locale", "line", "strict", "lenient", "json"})
           .summary("the fields that differ between two stored texts: name<TAB>A<TAB>B")
           .describes(
               "One line per field that differs between the stored texts A and B (each a text, - or @FILE):\n"
@@ -99,13 +100,14 @@ void addCheckCommands(std::vector<Command>& table) {
                       .example("ctrlparam upgrade -p BRAX_A -i @options.txt --check"));
   table.push_back(
       Command("identify", identify)
-          .takes({"options", "line", "json"})
+          .takes({"options", "locale", "line", "json"})
           .summary("the program types whose record can hold every field of a text")
           .describes(
               "The program types whose record can hold every field of the text (id, wire type, choices), one "
               "a\n"
               "line: value<TAB>name<TAB>module. Says on standard error when the text fits several modules\n"
-              "(ambiguous) or holds no field (a default text). Without --options it reads standard input.")
+              "(ambiguous) or holds no field (a default text). Without --options it reads standard input (not a\n"
+              "terminal).")
           .example("ctrlparam identify -i @options.txt"));
   table.push_back(Command("explain", explain)
                       .withWidgets()
@@ -123,11 +125,13 @@ void addCheckCommands(std::vector<Command>& table) {
 void addOtherCommands(std::vector<Command>& table) {
   table.push_back(Command("help", help)
                       .operandsAre("[COMMAND]", 1)
+                      .takes({"locale"})
                       .summary("this overview, or one command's arguments and an example")
                       .describes("The overview of the commands, or one command's arguments and an example.")
                       .example("ctrlparam help diff"));
   table.push_back(Command("calc-method", calcMethod)
                       .operandsAre("[FILE|-]", 1)
+                      .takes({"locale"})
                       .summary("the calculation method of an older XML task form, or -1")
                       .describes("The calculation method that an older XML task form holds, or -1.")
                       .example("ctrlparam calc-method task.xml"));

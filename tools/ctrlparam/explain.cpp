@@ -12,8 +12,8 @@
 #include "host/trv_properties_qt/PropertyMeta.h"
 #include "host/trv_properties_qt/QtInspectorWidget.h"
 #include "host/trv_qt2/ValueText.h"
+#include "serialization/json_writer.h"
 #include "tools/ctrlparam/explain.h"
-#include "tools/ctrlparam/json_writer.h"
 #include "tools/ctrlparam/records.h"
 #include "tools/ctrlparam/task.h"
 
@@ -21,11 +21,7 @@ namespace ctrlparam {
 namespace {
 
 using namespace trv::control_param;
-using Kinds = trv::dbo::standin::ElementKinds;
-
-Kinds allKinds() {
-  return Kinds{true, true, true, true, true};
-}
+using trv::control_param::data::encodeRecord;
 
 // A task holding a stored text, its inspector and the property of one field (null when it has none).
 struct Probe {
@@ -42,12 +38,28 @@ struct Probe {
   }
 };
 
-std::unique_ptr<Probe> probe(Context const& context, Kinds kinds, QString const& text,
+std::unique_ptr<Probe> probe(Context const& context, ElementKinds kinds, QString const& text,
                              std::string const& field) {
   auto result = std::make_unique<Probe>(makeTask(context, kinds, text));
   for (auto const& property : result->inspector->properties()->list())
     if (property->id == field) result->property = property;
   return result;
+}
+
+// The field's property in the inspector of another program type of the same module that has one (a model
+// with every kind), or null: the inspector labels an option the same for every program type of a module.
+std::unique_ptr<Probe> moduleProbe(Context const& context, QString const& defaults, std::string const& name) {
+  std::unique_ptr<Probe> found;
+  visitModule(context.requireProgram(), [&](auto row) {
+    for (ProgrammTypes type : decltype(row)::types) {
+      if (found) return;
+      Context other = context;
+      other.program = type;
+      auto candidate = probe(other, allKinds(), defaults, name);
+      if (candidate->property) found = std::move(candidate);
+    }
+  });
+  return found;
 }
 
 // The values an option is tried with: its default first, then each other choice, the other switch
@@ -93,19 +105,6 @@ char const* rangeText() {
   return "";
 }
 
-std::string kindsText(Kinds const& kinds) {
-  std::string text;
-  auto add = [&](bool has, char const* name) {
-    if (has) text += (text.empty() ? "" : " and ") + std::string(name);
-  };
-  add(kinds.quads, "quads");
-  add(kinds.brics, "brics");
-  add(kinds.beams, "beams");
-  add(kinds.cables, "cables");
-  add(kinds.springs, "springs");
-  return text;
-}
-
 struct KelmarRow {
   std::string value;
   std::vector<std::string> german, english;  // the lines that differ from those of the default
@@ -137,15 +136,12 @@ std::string appliesText(Context const& context, Probe const& everything, QString
   if (!everything.property)
     return std::string("never: the inspector of ") + kProgrammTypeNames[context.requireProgram()] +
            " has no property for it";
-  if (probe(context, Kinds{}, defaults, name)->property) return "always";
-  Kinds needed;
-  bool* flags[] = {&needed.quads, &needed.brics, &needed.beams, &needed.cables, &needed.springs};
-  for (int i = 0; i < 5; ++i) {
-    Kinds lacking = allKinds();
-    bool* lackingFlags[] = {&lacking.quads, &lacking.brics, &lacking.beams, &lacking.cables,
-                            &lacking.springs};
-    *lackingFlags[i] = false;
-    *flags[i] = !probe(context, lacking, defaults, name)->property;
+  if (probe(context, ElementKinds{}, defaults, name)->property) return "always";
+  ElementKinds needed;
+  for (ModelKind const& row : kModelKinds) {
+    ElementKinds lacking = allKinds();
+    lacking.*row.has = false;
+    needed.*row.has = !probe(context, lacking, defaults, name)->property;
   }
   return "when the model holds " + kindsText(needed);
 }
@@ -183,19 +179,20 @@ void describeChoices(trv::properties::Property const* labelled, Explanation& res
 // What switches the field off: another option with values at which its property shows no value. `base`
 // receives a record with each such option at a value that switches it on.
 template <typename Record>
-std::string offText(Context const& context, Kinds const& model, std::string const& name, Record& base) {
+std::string offText(Context const& context, ElementKinds const& model, std::string const& name,
+                    Record& base) {
   std::string off;
   reflection::for_each_field<Record>([&](auto other) {
     using Other = decltype(other);
     using U = typename Other::value_type;
     if constexpr (hasChoices<U>()) {
-      if (Other::metadata.name == name || !isOption<Other>()) return;
+      if (Other::metadata.name == name || !reflection::is_option(Other::metadata)) return;
       std::vector<std::string> offAt;
       std::optional<U> onAt;
       for (U const& value : samples<U>(Other::default_value)) {
         Record record{};
         Other::member(record) = value;
-        if (probe(context, model, storedText(record), name)->shows())
+        if (probe(context, model, encodeRecord(record), name)->shows())
           onAt = onAt.value_or(value);
         else
           offAt.push_back(valueText(value));
@@ -213,13 +210,13 @@ std::string offText(Context const& context, Kinds const& model, std::string cons
 // The KELMAR lines the field changes, from `base` (the switching options on): for each value the lines that
 // the default does not write, for the default those the last value does not; none when no value changes any.
 template <typename Record, typename Field>
-std::vector<KelmarRow> kelmarRows(Context const& context, Kinds const& model, Record const& base) {
+std::vector<KelmarRow> kelmarRows(Context const& context, ElementKinds const& model, Record const& base) {
   using T = typename Field::value_type;
   std::vector<KelmarRow> full;
   for (T const& value : samples<T>(Field::default_value)) {
     Record record = base;
     Field::member(record) = value;
-    Data task = makeTask(context, model, storedText(record));
+    Data task = makeTask(context, model, encodeRecord(record));
     full.push_back(KelmarRow{valueText(value) + (full.empty() ? ", the default" : ""), linesOf(task, 0),
                              linesOf(task, 1)});
   }
@@ -236,7 +233,7 @@ std::vector<KelmarRow> kelmarRows(Context const& context, Kinds const& model, Re
 }
 
 template <typename Record, typename Field>
-Explanation explainField(Context const& context, Kinds const& model) {
+Explanation explainField(Context const& context, ElementKinds const& model) {
   using T = typename Field::value_type;
   std::string const name = Field::metadata.name;
   Explanation result;
@@ -244,15 +241,18 @@ Explanation explainField(Context const& context, Kinds const& model) {
   result.type = typeText<T>();
   result.defaultValue = valueText(Field::default_value);
   result.range = rangeText<T>();
-  QString const defaults = storedText(Record{});
+  QString const defaults = encodeRecord(Record{});
   auto const everything = probe(context, allKinds(), defaults, name);
   result.applies = appliesText(context, *everything, defaults, name);
 
-  // Label, group and the labels of the choices, from the property where there is one.
+  // Label, group and the labels of the choices in the label language, from the inspector's property.
   auto const shown = probe(context, model, defaults, name);
-  auto const& labelled = shown->property ? shown->property : everything->property;
-  std::string const* english = Field::metadata.attribute("DisplayName");
-  result.label = labelled ? labelled->displayName : english ? *english : "";
+  auto const other = shown->property || everything->property ? nullptr : moduleProbe(context, defaults, name);
+  std::shared_ptr<trv::properties::Property> const labelled = shown->property        ? shown->property
+                                                              : everything->property ? everything->property
+                                                              : other                ? other->property
+                                                                                     : nullptr;
+  result.label = labelled ? labelled->displayName : "";
   result.group = labelled ? labelled->category : "";
   if (labelled) describeBounds(*labelled, result);
   if constexpr (reflection::is_schema_enum_v<T>) describeChoices<T>(labelled.get(), result);
@@ -338,7 +338,7 @@ int explain(Context const& context) {
   ProgrammTypes const type = context.requireProgram();
   std::string const name = context.arguments.first().toStdString();
   requireField(type, context.arguments.first());
-  Kinds const model = context.modelGiven ? parseModel(context.model) : allKinds();
+  ElementKinds const model = context.modelGiven ? parseModel(context.model) : allKinds();
   applyLocale(context);
   Explanation explanation;
   visitRecordType(type, [&](auto tag) {

@@ -1,11 +1,13 @@
 #include "tools/ctrlparam/identify.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <iostream>
 #include <set>
 
 #include "lib/properties/control_param/src/program_records.h"
-#include "tools/ctrlparam/json_writer.h"
+#include "serialization/json_writer.h"
 #include "tools/ctrlparam/task.h"
 #include "tools/ctrlparam/text_reading.h"
 
@@ -13,6 +15,7 @@ namespace ctrlparam {
 namespace {
 
 using namespace trv::control_param;
+using trv::serialization::JsonWriter;
 
 // "ORIN, PELU and BRAX".
 std::string moduleList(std::set<std::size_t> const& modules) {
@@ -72,6 +75,10 @@ void printJson(std::vector<ProgrammTypes> const& types, bool ambiguous, bool isD
 }  // namespace
 
 int identify(Context const& context) {
+  if (!context.options && isatty(STDIN_FILENO))
+    throw UsageError(
+        "identify reads standard input without -i, and standard input is a terminal; give the "
+        "text as -i TEXT, -i @FILE or through a pipe");
   LoadedText const loaded = loadText(context.options.value_or(QStringLiteral("-")), context, "");
   std::string const where = loaded.where(loaded.text().line);
   judgeAnyType(loaded, context);

@@ -36,8 +36,8 @@ int help(Context const& context) {
 
 int calcMethod(Context const& context) {
   QString const source = context.arguments.isEmpty() ? QStringLiteral("-") : context.arguments.first();
-  QString const xml = inputText(source == QLatin1String("-") ? source : QLatin1Char('@') + source);
-  std::cout << Data::getCalculationMethod(xml) << '\n';
+  QByteArray const xml = inputBytes(source == QLatin1String("-") ? source : QLatin1Char('@') + source);
+  std::cout << Data::getCalculationMethod(QString::fromUtf8(xml)) << '\n';
   return 0;
 }
 

@@ -1,9 +1,11 @@
 #include "tools/ctrlparam/inspector_commands.h"
 
+#include <algorithm>
 #include <iostream>
 #include <memory>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLineEdit>
@@ -17,8 +19,11 @@
 #include "host/trv_properties_qt/QtInspectorWidget.h"
 #include "host/trv_properties_qt/label_language.h"
 #include "host/trv_qt2/ValueText.h"
+#include "tools/ctrlparam/application.h"
 #include "tools/ctrlparam/edit_window.h"
+#include "tools/ctrlparam/file_names.h"
 #include "tools/ctrlparam/property_values.h"
+#include "tools/ctrlparam/record_text.h"
 #include "tools/ctrlparam/records.h"
 #include "tools/ctrlparam/task.h"
 
@@ -46,9 +51,24 @@ int showWindow(QWidget& window, Context const& context, int width) {
   }
   window.setAttribute(Qt::WA_DontShowOnScreen);
   window.show();
-  if (!window.grab().save(*context.screenshot, "PNG"))
-    throw Failure("cannot write " + context.screenshot->toStdString());
+  QByteArray png;
+  QBuffer buffer(&png);
+  if (!buffer.open(QIODevice::WriteOnly) || !window.grab().save(&buffer, "PNG"))
+    throw Failure("cannot make the screenshot " + readableName(*context.screenshot));
+  writeFile(*context.screenshot, png);
   return 0;
+}
+
+// The task of a window command: its text loaded (and refused) before the application is made on the
+// display, then its --set edits applied unless `withSettings` is false.
+trv::control_param::Data windowTask(Context const& context, std::optional<LoadedText>* loaded,
+                                    bool withSettings) {
+  Context opened = context;
+  opened.settings.clear();
+  trv::control_param::Data data = makeTask(opened, loaded);
+  startApplication(context.screenshot ? Platform::offScreen : Platform::display);
+  if (withSettings) applySettings(context, data);
+  return data;
 }
 
 // The value as the inspector shows it (numbers in the tool's one convention); "(off)" when another option
@@ -61,8 +81,10 @@ QString shownValue(trv::properties::Property const& property, trv::ObjectKey con
 
 }  // namespace
 
+// `*` marks an option away from its default, shown or switched off by another option (as show --changed).
 int properties(Context const& context) {
   trv::control_param::Data data = makeTask(context);
+  std::vector<std::string> const changedNames = changedOptions(data, context.requireProgram());
   auto const inspector = makeInspector(data);
   trv::ObjectKey const& key = shownKey(*inspector);
   JsonWriter out;
@@ -74,7 +96,8 @@ int properties(Context const& context) {
   for (auto const& property : inspector->properties()->list()) {
     boost::any value;
     bool const shown = property->getValue && property->getValue(key, value);
-    bool const changed = shown && trv::qt::differsFromDefault(*property->meta, value);
+    bool const changed =
+        std::find(changedNames.begin(), changedNames.end(), property->id) != changedNames.end();
     QString const text = shownValue(*property, key);
     if (!context.json) {
       QString const line = QString::fromStdString(property->id) + QLatin1Char('\t') +
@@ -110,7 +133,7 @@ int properties(Context const& context) {
 // The inspector in a window of its own, as a host shows it: the grid, a "Reset all" button, and undo (Ctrl+Z)
 // and redo (Ctrl+Shift+Z, Ctrl+Y), which the grid binds itself, while the focus is within it.
 int inspector(Context const& context) {
-  trv::control_param::Data data = makeTask(context);
+  trv::control_param::Data data = windowTask(context, nullptr, true);
   QWidget window;
   window.setWindowTitle(QStringLiteral("ctrlparam: ") +
                         QLatin1String(trv::control_param::kProgrammTypeNames[context.requireProgram()]));
@@ -124,11 +147,10 @@ int inspector(Context const& context) {
   return showWindow(window, context, std::max(window.sizeHint().width(), 560));
 }
 
+// --set changes are made once the window is open, as if typed: they can be undone and are not yet saved.
 int edit(Context const& context) {
   std::optional<LoadedText> loaded;
-  Context opened = context;
-  opened.settings.clear();
-  trv::control_param::Data data = makeTask(opened, &loaded);
+  trv::control_param::Data data = windowTask(context, &loaded, false);
   installQtCatalogue();
   SaveTarget target;
   target.out = &std::cout;
@@ -136,11 +158,12 @@ int edit(Context const& context) {
   if (loaded) {
     source = QString::fromStdString(loaded->source.empty() ? "text" : loaded->source);
     if (context.options->startsWith(QLatin1Char('@'))) {
-      target.file = QFile::encodeName(context.options->mid(1)).toStdString();
+      target.file = loaded->fileName.toStdString();
       target.first = loaded->text().line;
       target.last = loaded->text().lastLine;
       target.text = loaded->text().text;
-      source = QFileInfo(context.options->mid(1)).fileName() + QStringLiteral(":%1").arg(target.first);
+      source = QString::fromStdString(readableName(QFileInfo(context.options->mid(1)).fileName())) +
+               QStringLiteral(":%1").arg(target.first);
     }
   }
   source += QStringLiteral(" (%1)").arg(

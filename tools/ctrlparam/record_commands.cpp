@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "lib/properties/control_param/src/kelmar_values.h"
 #include "tools/ctrlparam/record_text.h"
 #include "tools/ctrlparam/records.h"
 #include "tools/ctrlparam/task.h"
@@ -13,6 +14,7 @@ namespace ctrlparam {
 namespace {
 
 using namespace trv::control_param;
+using trv::control_param::data::encodeRecord;
 
 void print(QString const& text) {
   std::cout << text.toStdString();
@@ -34,17 +36,17 @@ void kelmarWarnings(Context const& context, Data& data, std::vector<QString> con
     reflection::for_each_field<Record>([&](auto field) {
       using Field = decltype(field);
       auto const& value = Field::member(record);
-      if (!isOption<Field>() || value == Field::default_value) return;
+      if (!reflection::is_option(Field::metadata) || value == Field::default_value) return;
       Record atDefault = record;
       Field::member(atDefault) = Field::default_value;
-      Data other = makeTask(context, kinds, storedText(atDefault));
+      Data other = makeTask(context, kinds, encodeRecord(atDefault));
       std::string const name = Field::metadata.name;
       if (kelmarLines(other, context.language) == lines) {
         unwritten += (unwritten.empty() ? "" : ", ") + name;
         return;
       }
       if constexpr (std::is_same_v<std::decay_t<decltype(value)>, nullable<double>>) {
-        QString const written = QString::number(*value, 'g', 6);
+        QString const written = trv::control_param::data::valueText(*value);
         if (std::isfinite(*value) && written.toDouble() != *value)
           warn(name + ' ' + realText(*value) + " is written as " + written.toStdString());
       }

@@ -7,20 +7,19 @@ namespace {
 
 using namespace trv::control_param;
 
-// The Simple JSON text of a value. Field and enumerator names are plain identifiers, so nothing needs
-// escaping.
+// A value in Simple JSON, as --options reads it back: an optional value as [] or [value], a choice by its
+// enumerator name (its number when it is none).
 template <typename T>
-std::string jsonText(T const& value) {
+void writeSimpleJson(JsonWriter& out, T const& value) {
   if constexpr (reflection::is_nullable_v<T>) {
-    return value ? '[' + jsonText(*value) + ']' : "[]";
-  } else if constexpr (reflection::is_schema_enum_v<T>) {
-    std::string const* name = reflection::enumerator_name(value);
-    return name ? '"' + *name + '"' : std::to_string(static_cast<std::int32_t>(value));
+    out.StartArray();
+    if (value) writeSimpleJson(out, *value);
+    out.EndArray();
   } else if constexpr (std::is_same_v<T, double>) {
     if (!std::isfinite(value)) throw Failure("a value that is not finite has no Simple JSON form");
-    return realText(value);
+    out.Double(value);
   } else {
-    return valueText(value);
+    writeValue(out, value);
   }
 }
 
@@ -35,7 +34,7 @@ void forShownFields(Record const& record, bool changedOnly, F&& f) {
   reflection::for_each_field<Record>([&](auto field) {
     using Field = decltype(field);
     auto const& value = Field::member(record);
-    bool const changed = isOption<Field>() && !(value == Field::default_value);
+    bool const changed = reflection::is_option(Field::metadata) && !(value == Field::default_value);
     if (!changedOnly || changed) f(field, value, changed);
   });
 }
@@ -57,6 +56,15 @@ std::string recordLines(Data& data, ProgrammTypes type, bool changedOnly) {
     });
   });
   return lines;
+}
+
+std::vector<std::string> changedOptions(Data& data, ProgrammTypes type) {
+  std::vector<std::string> names;
+  withRecordType(type, [&](auto tag) {
+    forShownFields(readRecord<typename decltype(tag)::type>(data), true,
+                   [&](auto field, auto const&, bool) { names.push_back(decltype(field)::metadata.name); });
+  });
+  return names;
 }
 
 std::string recordLinesJson(Data& data, ProgrammTypes type, bool changedOnly) {
@@ -120,16 +128,19 @@ std::string recordDiff(Data& a, Data& b, ProgrammTypes type, bool json) {
 }
 
 std::string recordJson(Data& data, ProgrammTypes type) {
-  std::string json;
+  JsonWriter out;
+  out.StartObject();
   withRecordType(type, [&](auto tag) {
     using Record = typename decltype(tag)::type;
     Record const record = readRecord<Record>(data);
     reflection::for_each_field<Record>([&](auto field) {
       using Field = decltype(field);
-      json += (json.empty() ? "{\"" : ",\"") + Field::metadata.name + "\":" + jsonText(Field::member(record));
+      out.Key(Field::metadata.name);
+      writeSimpleJson(out, Field::member(record));
     });
   });
-  return json + '}';
+  out.EndObject();
+  return out.text();
 }
 
 }  // namespace ctrlparam

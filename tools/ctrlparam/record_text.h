@@ -3,6 +3,7 @@
 // (`json`), the fields that differ between two tasks (`diff`), and the JSON documents of --json.
 
 #include <string>
+#include <vector>
 
 #include "lib/properties/control_param/src/Data.h"
 
@@ -17,6 +18,10 @@ std::string recordLines(trv::control_param::Data& data, trv::control_param::Prog
 // choices also with their "number".
 std::string recordLinesJson(trv::control_param::Data& data, trv::control_param::ProgrammTypes type,
                             bool changedOnly = false);
+
+// The names of the options whose value differs from the schema default, in schema order.
+std::vector<std::string> changedOptions(trv::control_param::Data& data,
+                                        trv::control_param::ProgrammTypes type);
 
 // One "name<TAB>value in a<TAB>value in b" line per field whose values differ, in schema order; or, with
 // `json`, {"program", "differences": [{"name", "a", "b"}, ...]}. Empty text when nothing differs.

@@ -1,44 +1,29 @@
 #pragma once
-// The option record of a task as the tool handles it: read back through the stored form, written into a
-// new task, its values as text and as JSON, and the one test of whether a field is an option.
+// The option record of a task as the tool handles it: read back through the stored form, its values as text
+// and as JSON, and its field names.
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
 #include <type_traits>
 
-#include <QByteArray>
 #include <QString>
 
 #include "lib/properties/control_param/src/Data.h"
 #include "lib/properties/control_param/src/program_records.h"
-#include "serialization/compact_binary.h"
+#include "lib/properties/control_param/src/stored_form.h"
+#include "serialization/json_writer.h"
 #include "tools/ctrlparam/context.h"
-#include "tools/ctrlparam/json_writer.h"
 
 namespace ctrlparam {
 
-// Whether the field is an option: it has an inspector property, shown or not (`version_id` has none).
-template <typename Field>
-bool isOption() {
-  return Field::metadata.attribute("DisplayName") != nullptr;
-}
+using trv::serialization::JsonWriter;
+using trv::serialization::realText;
 
 // The task's record, read back from its stored text.
 template <typename Record>
 Record readRecord(trv::control_param::Data& data) {
-  QByteArray const bytes = QByteArray::fromBase64(data.getXMLData().trimmed().toLatin1());
-  Record record{};
-  trv::serialization::fromCompactBinary(std::string_view(bytes.constData(), bytes.size()), record);
-  return record;
-}
-
-// The stored text of a record, as a task would store it.
-template <typename Record>
-QString storedText(Record const& record) {
-  std::string const bytes = trv::serialization::toCompactBinary(record);
-  return QString::fromLatin1(QByteArray(bytes.data(), static_cast<int>(bytes.size())).toBase64());
+  return trv::control_param::data::decodeRecord<Record>(data.getXMLData());
 }
 
 // A value as `show` prints it: choices as "Name (number)" (the number alone when it is no enumerator),

@@ -3,10 +3,10 @@
 
 #include "tools/ctrlparam/task.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <algorithm>
 
 #include "host/trv_properties_qt/label_language.h"
+#include "tools/ctrlparam/file_names.h"
 #include "tools/ctrlparam/property_values.h"
 
 namespace ctrlparam {
@@ -16,45 +16,34 @@ using trv::control_param::kProgrammTypeNames;
 
 constexpr int kDatabaseHandle = 1;
 
-QString readAll(QFile& file, QString const& name) {
-  QByteArray const bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) throw Failure("cannot read " + name.toStdString());
-  return QString::fromUtf8(bytes.constData(), bytes.size());
+// Whether the bytes are UTF-16 rather than UTF-8: a UTF-16 byte order mark, or NUL bytes on the same side of
+// each pair, as in UTF-16 without one (looked at in the first few characters).
+bool isUtf16(QByteArray const& bytes) {
+  if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) return true;
+  int const pairs = std::min(bytes.size(), 64) / 2;
+  bool first = pairs > 0, second = pairs > 0;
+  for (int i = 0; i < pairs; ++i) {
+    first = first && bytes[2 * i] == '\0';
+    second = second && bytes[2 * i + 1] == '\0';
+  }
+  return first || second;
 }
 
 }  // namespace
 
-trv::dbo::standin::ElementKinds parseModel(QString const& text) {
-  trv::dbo::standin::ElementKinds kinds;
-  for (QString const& word : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-    QString const kind = word.trimmed().toLower();
-    if (kind == QLatin1String("none")) continue;
-    bool const all = kind == QLatin1String("all");
-    bool known = all;
-    auto take = [&](char const* name, bool& flag) {
-      if (all || kind == QLatin1String(name)) flag = known = true;
-    };
-    take("quads", kinds.quads);
-    take("brics", kinds.brics);
-    take("beams", kinds.beams);
-    take("cables", kinds.cables);
-    take("springs", kinds.springs);
-    if (!known) throw UsageError("unknown model element kind '" + word.toStdString() + "'");
-  }
-  return kinds;
+QByteArray inputBytes(QString const& argument) {
+  if (argument == QLatin1String("-")) return readStandardInput();
+  if (argument.startsWith(QLatin1Char('@'))) return readFile(argument.mid(1));
+  return systemBytes(argument);
 }
 
-// The text of an input argument: "-" reads standard input, "@FILE" reads FILE, anything else is the text.
-QString inputText(QString const& argument) {
-  QFile file;
-  if (argument == QLatin1String("-")) {
-    if (!file.open(stdin, QIODevice::ReadOnly)) throw Failure("cannot read standard input");
-    return readAll(file, QStringLiteral("standard input"));
-  }
-  if (!argument.startsWith(QLatin1Char('@'))) return argument;
-  file.setFileName(argument.mid(1));
-  if (!file.open(QIODevice::ReadOnly)) throw Failure("cannot open " + argument.mid(1).toStdString());
-  return readAll(file, argument.mid(1));
+std::string optionsInput(QString const& argument) {
+  QByteArray const bytes = inputBytes(argument);
+  if (argument.startsWith(QLatin1Char('@')) && isUtf16(bytes))
+    throw Failure(readableName(argument.mid(1)) + " is UTF-16; save it as UTF-8");
+  if (argument == QLatin1String("-") && isUtf16(bytes))
+    throw Failure("standard input is UTF-16; give it as UTF-8");
+  return bytes.toStdString();
 }
 
 std::string LoadedText::where(int line) const {
@@ -66,15 +55,15 @@ std::string LoadedText::where(int line) const {
 
 LoadedText loadText(QString const& argument, Context const& context, std::string const& label) {
   bool const isStdin = argument == QLatin1String("-");
-  if (!isStdin && !argument.startsWith(QLatin1Char('@')) && QFileInfo(argument).isFile())
-    throw UsageError("'" + argument.toStdString() + "' is a file name; give it as @" +
-                     argument.toStdString());
+  if (!isStdin && !argument.startsWith(QLatin1Char('@')) && isFile(argument))
+    throw UsageError("'" + readableName(argument) + "' is a file name; give it as @" + readableName(argument));
   LoadedText loaded;
   loaded.named = isStdin || argument.startsWith(QLatin1Char('@'));
   loaded.asGiven = !loaded.named;
-  loaded.source = isStdin ? "standard input" : loaded.named ? argument.mid(1).toStdString() : label;
+  loaded.source = isStdin ? "standard input" : loaded.named ? readableName(argument.mid(1)) : label;
+  if (argument.startsWith(QLatin1Char('@'))) loaded.fileName = systemBytes(argument.mid(1));
   std::string const whole = loaded.source.empty() ? "" : loaded.source + ": ";
-  loaded.input = inputText(argument).toStdString();
+  loaded.input = optionsInput(argument);
   loaded.texts = cutInput(loaded.input);
   if (loaded.texts.empty()) throw Failure(whole + "the options text is empty");
   if (context.line) {

@@ -11,14 +11,16 @@
 #include "lib/properties/control_param/src/Data.h"
 #include "tools/ctrlparam/context.h"
 #include "tools/ctrlparam/input_texts.h"
+#include "tools/ctrlparam/model_kinds.h"
 #include "tools/ctrlparam/text_reading.h"
 
 namespace ctrlparam {
 
-trv::dbo::standin::ElementKinds parseModel(QString const& text);
+// The bytes of an input argument: "-" standard input, "@FILE" the file, anything else the argument itself.
+QByteArray inputBytes(QString const& argument);
 
-// The text of an input argument: "-" standard input, "@FILE" the file, anything else the text itself.
-QString inputText(QString const& argument);
+// The same as an options input: a file or standard input in UTF-16 is refused.
+std::string optionsInput(QString const& argument);
 
 // The options text an input argument holds, picked by --line (the first, with a warning, when it holds
 // several), what the strict reading finds in it, and how messages about it name where it stands.
@@ -28,6 +30,7 @@ struct LoadedText {
   std::size_t chosen = 0;        // the one used
   TextReading reading;           // of the chosen text
   std::string source;            // the file, "standard input", or the label of a text given as it is
+  QByteArray fileName;           // the file's name as the system has it (empty: no file)
   bool named = false;            // a file or standard input: messages always name the line
   bool asGiven = false;          // the text itself was the argument
 

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include "lib/properties/control_param/vocabulary/export.h"
+
 namespace trv::control_param::data {
 
 // A value's text, Latin-1, in a buffer of its own (no heap).
@@ -21,9 +23,10 @@ ValueChars valueChars(std::int64_t value);
 ValueChars valueChars(double value);
 ValueChars valueChars(bool value);
 
-QString valueText(std::int32_t value);
-QString valueText(std::int64_t value);
-QString valueText(double value);
-QString valueText(bool value);
+// The same as a QString; exported, so that a host tool says what a value's line holds exactly as written.
+TRV_CONTROL_PARAM_EXPORT QString valueText(std::int32_t value);
+TRV_CONTROL_PARAM_EXPORT QString valueText(std::int64_t value);
+TRV_CONTROL_PARAM_EXPORT QString valueText(double value);
+TRV_CONTROL_PARAM_EXPORT QString valueText(bool value);
 
 }  // namespace trv::control_param::data

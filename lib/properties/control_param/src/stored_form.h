@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include "lib/properties/control_param/vocabulary/export.h"
 #include "serialization/compact_binary.h"
 #include "serialization/simple_json.h"
 #include "serialization/stored_text.h"
@@ -17,8 +18,9 @@ namespace trv::control_param::data {
 
 namespace stored_form_detail {
 
-// Reports an empty stored text to the host's assertion reporter.
-void reportEmptyText();
+// Reports an empty stored text to the host's assertion reporter. Exported, so that the stored-form functions
+// can be used outside the library (the command-line tool reads and writes records through them).
+TRV_CONTROL_PARAM_EXPORT void reportEmptyText();
 
 // Stored texts of Base64 lines: each line's bytes are one Compact Binary record.
 struct Base64Lines {
