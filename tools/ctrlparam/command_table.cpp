@@ -106,7 +106,8 @@ void addCheckCommands(std::vector<Command>& table) {
               "The program types whose record can hold every field of the text (id, wire type, choices), one "
               "a\n"
               "line: value<TAB>name<TAB>module. Says on standard error when the text fits several modules\n"
-              "(ambiguous) or holds no field (a default text). Without --options it reads standard input (not a\n"
+              "(ambiguous) or holds no field (a default text). Without --options it reads standard input "
+              "(not a\n"
               "terminal).")
           .example("ctrlparam identify -i @options.txt"));
   table.push_back(Command("explain", explain)

@@ -58,7 +58,6 @@ class PaneSplitter : public QSplitter {
   std::function<void()> resized_;
 };
 
-
 }  // namespace
 
 EditWindow::EditWindow(trv::control_param::Data& data, int language, SaveTarget target, QString const& source)

@@ -4,11 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 #include "tools/ctrlparam/context.h"
+#include "tools/ctrlparam/file_write.h"
 
 namespace ctrlparam {
 namespace {
@@ -47,8 +49,9 @@ bool isEscapedByte(QString const& text, int i) {
   return u >= kEscapedByte && u <= 0xDCFF;
 }
 
-// Appends everything up to the end of the file to `content`; false on an error (errno says which).
-bool readAll(int file, QByteArray& content) {
+}  // namespace
+
+bool readAllFrom(int file, QByteArray& content) {
   char buffer[65536];
   for (;;) {
     ssize_t const count = ::read(file, buffer, sizeof buffer);
@@ -58,6 +61,8 @@ bool readAll(int file, QByteArray& content) {
     content.append(buffer, static_cast<int>(count));
   }
 }
+
+namespace {
 
 std::string reason() {
   return std::strerror(errno);
@@ -92,25 +97,26 @@ QByteArray systemBytes(QString const& text) {
 }
 
 std::string readableName(QString const& name) {
-  std::string shown;
-  for (int i = 0; i < name.size(); i += characterLength(name, i)) {
-    ushort const u = name[i].unicode();
-    if (!isEscapedByte(name, i) && u >= 0x20 && u != 0x7F) {
-      shown += name.mid(i, characterLength(name, i)).toStdString();
-      continue;
-    }
-    char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "\\x%02X", isEscapedByte(name, i) ? u - kEscapedByte : u);
-    shown += buffer;
+  QByteArray const bytes = systemBytes(name);
+  return readableName(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+bool isUtf16(std::string_view bytes) {
+  if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF") return true;
+  std::size_t const pairs = std::min<std::size_t>(bytes.size(), 64) / 2;
+  bool first = pairs > 0, second = pairs > 0;
+  for (std::size_t i = 0; i < pairs; ++i) {
+    first = first && bytes[2 * i] == '\0';
+    second = second && bytes[2 * i + 1] == '\0';
   }
-  return shown;
+  return first || second;
 }
 
 QByteArray readFile(QString const& name) {
   int const file = ::open(systemBytes(name).constData(), O_RDONLY | O_CLOEXEC);
   if (file < 0) throw Failure("cannot open " + readableName(name) + ": " + reason());
   QByteArray content;
-  bool const read = readAll(file, content);
+  bool const read = readAllFrom(file, content);
   std::string const why = reason();
   ::close(file);
   if (!read) throw Failure("cannot read " + readableName(name) + ": " + why);
@@ -119,7 +125,7 @@ QByteArray readFile(QString const& name) {
 
 QByteArray readStandardInput() {
   QByteArray content;
-  if (!readAll(STDIN_FILENO, content)) throw Failure("cannot read standard input: " + reason());
+  if (!readAllFrom(STDIN_FILENO, content)) throw Failure("cannot read standard input: " + reason());
   return content;
 }
 

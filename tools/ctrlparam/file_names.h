@@ -5,6 +5,7 @@
 // system's calls, and messages show such a byte as \xNN.
 
 #include <string>
+#include <string_view>
 
 #include <QByteArray>
 #include <QString>
@@ -17,9 +18,16 @@ QString argumentText(QByteArray const& bytes);
 // The bytes an argument was given as (for a file name: the name the system knows).
 QByteArray systemBytes(QString const& text);
 
-// A name as messages show it: its text, with \xNN for each byte that is not valid UTF-8 and for control
-// characters.
+// A name as messages show it (readableName of its bytes).
 std::string readableName(QString const& name);
+
+// Appends everything up to the end of the open file `file` to `content`; false on an error (errno says
+// which).
+bool readAllFrom(int file, QByteArray& content);
+
+// Whether the bytes are UTF-16 rather than UTF-8: a UTF-16 byte order mark, or NUL bytes on the same side of
+// each pair, as in UTF-16 without one (looked at in the first few characters).
+bool isUtf16(std::string_view bytes);
 
 // The content of the file `name`; throws Failure "cannot open NAME: REASON" or "cannot read NAME: REASON"
 // with the system's reason.

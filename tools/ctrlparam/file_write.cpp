@@ -14,6 +14,8 @@
 #include <QtGlobal>
 #include <boost/locale/utf.hpp>
 
+#include "tools/ctrlparam/file_names.h"
+
 namespace ctrlparam {
 
 char const kChangedSinceRead[] = QT_TRANSLATE_NOOP("ctrlparam", "%1 has changed since it was read");
@@ -46,13 +48,6 @@ struct Descriptor {
   }
   int fd;
 };
-
-// Whether the bytes are UTF-16: a byte order mark, or a NUL beside an ASCII character at the start.
-bool isUtf16(std::string_view content) {
-  if (content.size() < 2) return false;
-  std::string_view const start = content.substr(0, 2);
-  return start == "\xFF\xFE" || start == "\xFE\xFF" || (start[0] == '\0') != (start[1] == '\0');
-}
 
 std::string folderOf(std::string const& path) {
   std::size_t const slash = path.rfind('/');
@@ -108,17 +103,9 @@ std::optional<struct stat> checkTarget(std::string const& target, std::string co
 
 std::string readAll(std::string const& path, std::string const& file) {
   Descriptor const in(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (in.fd < 0) throw WriteError(kCannotRead, file, systemReason());
-  std::string bytes;
-  char buffer[65536];
-  for (;;) {
-    ssize_t const count = ::read(in.fd, buffer, sizeof buffer);
-    if (count == 0) return bytes;
-    if (count > 0)
-      bytes.append(buffer, static_cast<std::size_t>(count));
-    else if (errno != EINTR)
-      throw WriteError(kCannotRead, file, systemReason());
-  }
+  QByteArray bytes;
+  if (in.fd < 0 || !readAllFrom(in.fd, bytes)) throw WriteError(kCannotRead, file, systemReason());
+  return bytes.toStdString();
 }
 
 bool writeAll(int fd, std::string_view bytes) {

@@ -16,19 +16,6 @@ using trv::control_param::kProgrammTypeNames;
 
 constexpr int kDatabaseHandle = 1;
 
-// Whether the bytes are UTF-16 rather than UTF-8: a UTF-16 byte order mark, or NUL bytes on the same side of
-// each pair, as in UTF-16 without one (looked at in the first few characters).
-bool isUtf16(QByteArray const& bytes) {
-  if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) return true;
-  int const pairs = std::min(bytes.size(), 64) / 2;
-  bool first = pairs > 0, second = pairs > 0;
-  for (int i = 0; i < pairs; ++i) {
-    first = first && bytes[2 * i] == '\0';
-    second = second && bytes[2 * i + 1] == '\0';
-  }
-  return first || second;
-}
-
 }  // namespace
 
 QByteArray inputBytes(QString const& argument) {
@@ -39,9 +26,11 @@ QByteArray inputBytes(QString const& argument) {
 
 std::string optionsInput(QString const& argument) {
   QByteArray const bytes = inputBytes(argument);
-  if (argument.startsWith(QLatin1Char('@')) && isUtf16(bytes))
+  if (argument.startsWith(QLatin1Char('@')) &&
+      isUtf16(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
     throw Failure(readableName(argument.mid(1)) + " is UTF-16; save it as UTF-8");
-  if (argument == QLatin1String("-") && isUtf16(bytes))
+  if (argument == QLatin1String("-") &&
+      isUtf16(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
     throw Failure("standard input is UTF-16; give it as UTF-8");
   return bytes.toStdString();
 }
@@ -56,7 +45,8 @@ std::string LoadedText::where(int line) const {
 LoadedText loadText(QString const& argument, Context const& context, std::string const& label) {
   bool const isStdin = argument == QLatin1String("-");
   if (!isStdin && !argument.startsWith(QLatin1Char('@')) && isFile(argument))
-    throw UsageError("'" + readableName(argument) + "' is a file name; give it as @" + readableName(argument));
+    throw UsageError("'" + readableName(argument) + "' is a file name; give it as @" +
+                     readableName(argument));
   LoadedText loaded;
   loaded.named = isStdin || argument.startsWith(QLatin1Char('@'));
   loaded.asGiven = !loaded.named;
