@@ -170,15 +170,17 @@ void checkRecord(ctrlparam::InputText const& text, ctrlparam::ModuleReading cons
 extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size) {
   std::string_view const input(reinterpret_cast<char const*>(data), size);
   std::vector<ctrlparam::InputText> const texts = ctrlparam::cutInput(input);
-  for (std::size_t i = 0; i < texts.size(); ++i) {
+  ctrlparam::InputReadings readings(texts);
+  // The whole input is cut; its first texts are read (an input of many texts says no more, and reads slowly).
+  for (std::size_t i = 0; i < texts.size() && i < 8; ++i) {
     ctrlparam::InputText const& text = texts[i];
     require(text.range.begin < text.range.end && text.range.end <= size, "a text stands outside the input");
     require(text.line >= 1 && text.line <= text.lastLine, "a text's lines are out of order");
-    ctrlparam::TextReading const reading = ctrlparam::readText(text);
+    ctrlparam::TextReading const& reading = readings.of(i);
     std::size_t index = 0;
     forEachModule(
         [&](auto row) { checkRecord<typename decltype(row)::RecordType>(text, reading.modules[index++]); });
-    ctrlparam::wrappedAround(texts, i);
+    readings.wrappedAround(i);
   }
   return 0;
 }

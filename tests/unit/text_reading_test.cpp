@@ -25,8 +25,13 @@ using trv::serialization::Observation;
 
 char const* const kVerdicts[] = {"taken", "taken, no enumerator", "used up without effect", "taken as zero",
                                  "passed over"};
-char const* const kReasons[] = {"",          " (no field)",     " (out of order)", " (wrong type)",
-                                " (duplicate)", " (later elements)", " (after a base stop)"};
+char const* const kReasons[] = {"",
+                                " (no field)",
+                                " (out of order)",
+                                " (wrong type)",
+                                " (duplicate)",
+                                " (later elements)",
+                                " (after a base stop)"};
 char const* const kSkips[] = {"outside the alphabet", "padding inside", "extra padding", "lone character"};
 
 // What the readers tell, one line each.
@@ -47,7 +52,9 @@ struct Told final : trv::serialization::ReadObserver {
   void afterRecord(std::size_t offset, std::size_t count) override {
     out << "  read: " << count << " bytes after the record at " << offset << '\n';
   }
-  void endsInside(std::size_t offset) override { out << "  read: ends inside the field at " << offset << '\n'; }
+  void endsInside(std::size_t offset) override {
+    out << "  read: ends inside the field at " << offset << '\n';
+  }
   void secondObject(std::size_t offset) override { out << "  read: a second object at " << offset << '\n'; }
   void jsonFault(std::size_t offset) override { out << "  read: no JSON from " << offset << '\n'; }
   void base64(trv::serialization::Base64Skip what, std::size_t column, char16_t) override {
@@ -60,6 +67,7 @@ char const* const kKinds[] = {"bad", "refused", "foreign", "trailing"};
 std::string readings(ProgrammTypes type, std::string const& input) {
   std::ostringstream out;
   std::vector<ctrlparam::InputText> const texts = ctrlparam::cutInput(input);
+  ctrlparam::InputReadings all(texts);
   for (std::size_t i = 0; i < texts.size(); ++i) {
     ctrlparam::InputText const& text = texts[i];
     out << " text on lines " << text.line << "-" << text.lastLine << (text.json ? ", JSON" : ", Base64")
@@ -74,12 +82,13 @@ std::string readings(ProgrammTypes type, std::string const& input) {
       }
     });
     out << told.out.str();
-    ctrlparam::TextReading const reading = ctrlparam::readText(text);
+    ctrlparam::TextReading const& reading = all.of(i);
     for (ctrlparam::Finding const& finding : reading.of(type).findings)
-      out << "  finds, " << kKinds[static_cast<int>(finding.kind)] << (finding.kept ? " (kept)" : "") << ", line "
-          << finding.at.line << ": " << finding.message << '\n';
-    out << "  fits: " << ctrlparam::programList(reading.fitting()) << (reading.empty ? " (no field)" : "") << '\n';
-    if (auto const wrapped = ctrlparam::wrappedAround(texts, i))
+      out << "  finds, " << kKinds[static_cast<int>(finding.kind)] << (finding.kept ? " (kept)" : "")
+          << ", line " << finding.at.line << ": " << finding.message << '\n';
+    out << "  fits: " << ctrlparam::programList(reading.fitting()) << (reading.empty ? " (no field)" : "")
+        << '\n';
+    if (auto const wrapped = all.wrappedAround(i))
       out << "  wrapped over lines " << wrapped->first << "-" << wrapped->last << '\n';
   }
   return out.str();

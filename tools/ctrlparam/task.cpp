@@ -63,14 +63,15 @@ LoadedText loadText(QString const& argument, Context const& context, std::string
                     (loaded.texts.size() > 1 ? "s " : " ") + startLines(loaded.texts));
     loaded.chosen = static_cast<std::size_t>(index);
   }
-  if (auto const wrapped = wrappedAround(loaded.texts, loaded.chosen))
+  InputReadings readings(loaded.texts);
+  if (auto const wrapped = readings.wrappedAround(loaded.chosen))
     throw Failure(loaded.where(loaded.text().line) + "the text seems wrapped over lines " +
                   std::to_string(wrapped->first) + "\u2013" + std::to_string(wrapped->last) + "; join them");
   if (!context.line && loaded.texts.size() > 1)
     warn((loaded.source.empty() ? "the options text" : loaded.source) + " holds " +
          std::to_string(loaded.texts.size()) + " texts, on lines " + startLines(loaded.texts) +
          "; the first is used (choose one with --line N)");
-  loaded.reading = readText(loaded.text());
+  loaded.reading = readings.of(loaded.chosen);
   return loaded;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 #include "lib/properties/control_param/src/stored_form.h"
 #include "serialization/errors.h"
@@ -128,6 +129,7 @@ class FindingsOf final : public trv::serialization::ReadObserver {
   FindingsOf(InputText const& text, ModuleReading& reading) : text_(text), reading_(reading) {}
 
   bool sawField() const { return sawField_; }
+  bool foreignCharacters() const { return foreignCharacters_; }
 
   void field(Observation const& seen) override {
     sawField_ = true;
@@ -150,6 +152,9 @@ class FindingsOf final : public trv::serialization::ReadObserver {
         object + " is passed over";
   }
   void base64(Base64Skip what, std::size_t column, char16_t c) override {
+    foreignCharacters_ = foreignCharacters_ || what == Base64Skip::OutsideAlphabet;
+    // The first character the decoding passed over is the one to name.
+    if (std::exchange(sawBase64_, true)) return;
     std::string const at = " at column " + std::to_string(text_.place(column).column);
     std::string const shown = shownCharacter(c);
     switch (what) {
@@ -295,13 +300,15 @@ class FindingsOf final : public trv::serialization::ReadObserver {
   InputText const& text_;
   ModuleReading& reading_;
   bool sawField_ = false;
+  bool sawBase64_ = false;
+  bool foreignCharacters_ = false;
   std::uint16_t maxId_ = 0;
   std::size_t endsInside_ = 0;
   std::optional<std::size_t> jsonFault_;
 };
 
 template <typename Record>
-void readAs(InputText const& text, ModuleReading& reading, bool& sawField) {
+void readAs(InputText const& text, ModuleReading& reading, TextReading& whole, bool& sawField) {
   FindingsOf<Record> findings(text, reading);
   if (!text.fault.empty()) {
     Finding& fault = reading.findings.emplace_back();
@@ -317,6 +324,7 @@ void readAs(InputText const& text, ModuleReading& reading, bool& sawField) {
     findings.failed(error);
   }
   sawField = sawField || findings.sawField();
+  whole.foreignCharacters = findings.foreignCharacters();
 }
 
 }  // namespace
@@ -364,32 +372,47 @@ TextReading readText(InputText const& text) {
   bool sawField = false;
   std::size_t index = 0;
   forEachModule([&](auto row) {
-    readAs<typename decltype(row)::RecordType>(text, reading.modules[index++], sawField);
+    readAs<typename decltype(row)::RecordType>(text, reading.modules[index++], reading, sawField);
   });
   reading.empty = !sawField && !reading.modules[0].first(Finding::Kind::Bad);
   return reading;
 }
 
-std::optional<Wrapped> wrappedAround(std::vector<InputText> const& texts, std::size_t index) {
-  // A mail program wraps a long line into a few: the head is looked for a few lines above.
-  constexpr std::size_t kMostLines = 8;
+// A mail program wraps a long line into a few: a wrapped text's head is looked for a few lines above.
+constexpr std::size_t kWrappedLines = 8;
+
+InputReadings::InputReadings(std::vector<InputText> const& texts)
+    : texts_(texts), readings_(texts.size()), wrapped_(texts.size()) {}
+
+TextReading const& InputReadings::of(std::size_t index) {
+  if (!readings_[index]) readings_[index] = readText(texts_[index]);
+  return *readings_[index];
+}
+
+std::optional<std::size_t> InputReadings::wrappedFrom(std::size_t first) {
+  if (wrapped_[first]) return *wrapped_[first];
+  std::optional<std::size_t> found;
   auto adjacent = [&](std::size_t k) {
-    return !texts[k].json && !texts[k + 1].json && texts[k + 1].line == texts[k].lastLine + 1;
+    return !texts_[k].json && !texts_[k + 1].json && texts_[k + 1].line == texts_[k].lastLine + 1;
   };
-  std::size_t first = index;
-  while (first > 0 && index - first + 1 < kMostLines && adjacent(first - 1)) --first;
-  for (; first <= index; ++first) {
-    if (texts[first].json || readText(texts[first]).fitting().size() > 0) continue;
-    InputText joined = texts[first];
-    for (std::size_t last = first;
-         last + 1 < texts.size() && last + 1 - first < kMostLines && adjacent(last);) {
-      ++last;
-      joined.text += texts[last].text;
-      joined.lastLine = texts[last].lastLine;
-      if (last >= index && !readText(joined).fitting().empty())
-        return Wrapped{texts[first].line, texts[last].line};
+  // Each piece of a wrapped text holds only the alphabet (what else a piece holds was not wrapped in).
+  auto piece = [&](std::size_t k) { return !texts_[k].json && !of(k).foreignCharacters; };
+  if (piece(first) && of(first).fitting().empty()) {
+    InputText joined = texts_[first];
+    for (std::size_t last = first; !found && last + 1 < texts_.size() && last + 1 - first < kWrappedLines &&
+                                   adjacent(last) && piece(last + 1);) {
+      joined.text += texts_[++last].text;
+      if (!readText(joined).fitting().empty()) found = last;
     }
   }
+  wrapped_[first] = found;
+  return found;
+}
+
+std::optional<Wrapped> InputReadings::wrappedAround(std::size_t index) {
+  for (std::size_t first = index + 1 > kWrappedLines ? index + 1 - kWrappedLines : 0; first <= index; ++first)
+    if (auto const last = wrappedFrom(first); last && *last >= index)
+      return Wrapped{texts_[first].line, texts_[*last].line};
   return std::nullopt;
 }
 

@@ -47,6 +47,7 @@ struct ModuleReading {
 struct TextReading {
   std::array<ModuleReading, kModuleCount> modules;  // in the order of the module table
   bool empty = false;                               // no field or member at all: every record its defaults
+  bool foreignCharacters = false;                   // Base64 holding characters outside its alphabet
 
   ModuleReading const& of(trv::control_param::ProgrammTypes type) const;
   // The program types, in their order, whose record holds the text as it is.
@@ -58,13 +59,31 @@ struct TextReading {
 // Reads the text with each module's record, as the library's stored-form function reads it.
 TextReading readText(InputText const& text);
 
-// Lines `first` to `last` of a Base64 text wrapped over lines, when the text `index` of `texts` is a part of
-// one: the first line alone fits no module, and the lines joined read cleanly for one.
+// Lines `first` to `last` of a Base64 text wrapped over lines (by a mail program, say).
 struct Wrapped {
   int first = 0;
   int last = 0;
 };
-std::optional<Wrapped> wrappedAround(std::vector<InputText> const& texts, std::size_t index);
+
+// The readings of an input's texts, each made when first asked for, and the texts wrapped over lines among
+// them.
+class InputReadings {
+ public:
+  explicit InputReadings(std::vector<InputText> const& texts);
+
+  TextReading const& of(std::size_t index);
+  // The wrapped text that text `index` is a part of, if it is one: its first line alone fits no module, and
+  // it joined with the lines after it reads cleanly for one.
+  std::optional<Wrapped> wrappedAround(std::size_t index);
+
+ private:
+  // The last text of the wrapped text that text `first` starts, or none.
+  std::optional<std::size_t> wrappedFrom(std::size_t first);
+
+  std::vector<InputText> const& texts_;
+  std::vector<std::optional<TextReading>> readings_;
+  std::vector<std::optional<std::optional<std::size_t>>> wrapped_;
+};
 
 // The index of the program type's module in the module table.
 std::size_t moduleOf(trv::control_param::ProgrammTypes type);
