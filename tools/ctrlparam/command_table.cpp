@@ -82,7 +82,7 @@ void addCheckCommands(std::vector<Command>& table) {
       Command("diff", diff)
           .statusAs(Command::Status::diffLike)
           .operandsAre("A B", 2)
-          .takes({"program", "locale", "line", "strict", "lenient", "json"})
+          .takes({"program", "locale", "strict", "lenient", "json"})
           .summary("the fields that differ between two stored texts: name<TAB>A<TAB>B")
           .describes(
               "One line per field that differs between the stored texts A and B (each a text, - or @FILE):\n"

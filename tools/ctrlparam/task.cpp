@@ -42,7 +42,20 @@ std::string LoadedText::where(int line) const {
   return source.empty() ? "" : source + ": ";
 }
 
-LoadedText loadText(QString const& argument, Context const& context, std::string const& label) {
+InputArgument inputArgument(QString const& argument) {
+  if (!argument.startsWith(QLatin1Char('@')) || isFile(argument.mid(1))) return {argument, std::nullopt};
+  int const colon = argument.lastIndexOf(QLatin1Char(':'));
+  bool isNumber = false;
+  int const line = colon > 1 ? argument.mid(colon + 1).toInt(&isNumber) : 0;
+  if (!isNumber || line < 1 || !argument.mid(colon + 1).front().isDigit()) return {argument, std::nullopt};
+  return {argument.left(colon), line};
+}
+
+LoadedText loadText(QString const& given, Context const& context, std::string const& label) {
+  auto const [argument, lineOfName] = inputArgument(given);
+  if (lineOfName && context.line)
+    throw UsageError("the line is given twice, as " + readableName(given) + " and as --line; give one");
+  std::optional<int> const line = lineOfName ? lineOfName : context.line;
   bool const isStdin = argument == QLatin1String("-");
   if (!isStdin && !argument.startsWith(QLatin1Char('@')) && isFile(argument))
     throw UsageError("'" + readableName(argument) + "' is a file name; give it as @" +
@@ -56,10 +69,10 @@ LoadedText loadText(QString const& argument, Context const& context, std::string
   loaded.input = optionsInput(argument);
   loaded.texts = cutInput(loaded.input);
   if (loaded.texts.empty()) throw Failure(whole + "the options text is empty");
-  if (context.line) {
-    int const index = textOnLine(loaded.texts, *context.line);
+  if (line) {
+    int const index = textOnLine(loaded.texts, *line);
     if (index < 0)
-      throw Failure(whole + "line " + std::to_string(*context.line) + " holds no text; texts start on line" +
+      throw Failure(whole + "line " + std::to_string(*line) + " holds no text; texts start on line" +
                     (loaded.texts.size() > 1 ? "s " : " ") + startLines(loaded.texts));
     loaded.chosen = static_cast<std::size_t>(index);
   }
@@ -67,7 +80,7 @@ LoadedText loadText(QString const& argument, Context const& context, std::string
   if (auto const wrapped = readings.wrappedAround(loaded.chosen))
     throw Failure(loaded.where(loaded.text().line) + "the text seems wrapped over lines " +
                   std::to_string(wrapped->first) + "\u2013" + std::to_string(wrapped->last) + "; join them");
-  if (!context.line && loaded.texts.size() > 1)
+  if (!line && loaded.texts.size() > 1)
     warn((loaded.source.empty() ? "the options text" : loaded.source) + " holds " +
          std::to_string(loaded.texts.size()) + " texts, on lines " + startLines(loaded.texts) +
          "; the first is used (choose one with --line N)");

@@ -22,6 +22,14 @@ QByteArray inputBytes(QString const& argument);
 // The same as an options input: a file or standard input in UTF-16 is refused.
 std::string optionsInput(QString const& argument);
 
+// An input argument and the line it names: "@FILE:N" is "@FILE" and line N, unless a file of the whole name
+// exists.
+struct InputArgument {
+  QString argument;
+  std::optional<int> line;
+};
+InputArgument inputArgument(QString const& argument);
+
 // The options text an input argument holds, picked by --line (the first, with a warning, when it holds
 // several), what the strict reading finds in it, and how messages about it name where it stands.
 struct LoadedText {
