@@ -130,7 +130,7 @@ std::string synopsis(Command const& command) {
     Option const& option = *findOption(QLatin1String(name), false);
     std::string word = option.letter ? std::string("-") + option.letter : std::string("--") + option.name;
     if (option.value) word += std::string(" ") + option.value;
-    bool const required = std::string(name) == "program";
+    bool const required = std::string(name) == "program" && !command.programOptional;
     text += required ? ' ' + word : " [" + word + ']';
     if (std::string(name) == "set") text += "...";
   }

@@ -1,10 +1,12 @@
 #include "tools/ctrlparam/command_table.h"
 
+#include "tools/ctrlparam/decode.h"
 #include "tools/ctrlparam/diff.h"
 #include "tools/ctrlparam/explain.h"
 #include "tools/ctrlparam/identify.h"
 #include "tools/ctrlparam/info_commands.h"
 #include "tools/ctrlparam/inspector_commands.h"
+#include "tools/ctrlparam/list.h"
 #include "tools/ctrlparam/record_commands.h"
 #include "tools/ctrlparam/upgrade.h"
 
@@ -110,6 +112,36 @@ void addCheckCommands(std::vector<Command>& table) {
               "(not a\n"
               "terminal).")
           .example("ctrlparam identify -i @options.txt"));
+  table.push_back(
+      Command("list", list)
+          .statusAs(Command::Status::diffLike)
+          .takes({"options", "locale", "json"})
+          .summary("every text of a file, one a line: line<TAB>kind<TAB>fits<TAB>state")
+          .describes(
+              "Every text of the input, one a line in file order: the line it starts on, base64 or json, "
+              "the\n"
+              "program types whose record holds it (comma-separated; default for a text without fields, - "
+              "for\n"
+              "none), and ok or what the strict reading finds wrong with it, '; '-separated; upgrade "
+              "pending for\n"
+              "a construction-stage text the upgrade would change. Exit status 0 when every text is ok, 1 "
+              "when one\n"
+              "is not, 2 trouble. Without --options it reads standard input (not a terminal).")
+          .example("ctrlparam list -i @tasks.txt"));
+  table.push_back(
+      Command("decode", decode)
+          .programIfGiven()
+          .takes({"program", "options", "locale", "line", "json"})
+          .summary("a text field by field without a program type: offset<TAB>id<TAB>wire type<TAB>value")
+          .describes(
+              "The text read field by field without a program type: offset<TAB>id<TAB>wire type<TAB>value, "
+              "the\n"
+              "elements of a list indented under their field, then the bytes after the record. A JSON text "
+              "member\n"
+              "by member: line:column<TAB>name<TAB>kind<TAB>value. With --program, what its record's "
+              "reader did\n"
+              "with each, in one more column. Without --options it reads standard input (not a terminal).")
+          .example("ctrlparam decode -p BRAX_A -i @tasks.txt --line 3"));
   table.push_back(Command("explain", explain)
                       .withWidgets()
                       .operandsAre("FIELD", 1)

@@ -25,6 +25,7 @@ struct Command {
   bool gui = false;                  // needs a QApplication with a platform
   bool window = false;               // shows a window (unless --screenshot): needs a display
   Status status = Status::plain;     // how trouble shows in the exit status
+  bool programOptional = false;      // takes --program without needing it
   int arguments = 0;                 // how many positional arguments it takes at most
   char const* operands = "";         // its positional arguments as the synopsis shows them
   std::vector<char const*> options;  // the long names of the options it takes
@@ -38,6 +39,10 @@ struct Command {
   }
   Command& showingWindow() {
     gui = window = true;
+    return *this;
+  }
+  Command& programIfGiven() {
+    programOptional = true;
     return *this;
   }
   Command& statusAs(Status kind) {

@@ -1,7 +1,5 @@
 #include "tools/ctrlparam/identify.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <iostream>
 #include <set>
@@ -75,11 +73,7 @@ void printJson(std::vector<ProgrammTypes> const& types, bool ambiguous, bool isD
 }  // namespace
 
 int identify(Context const& context) {
-  if (!context.options && isatty(STDIN_FILENO))
-    throw UsageError(
-        "identify reads standard input without -i, and standard input is a terminal; give the "
-        "text as -i TEXT, -i @FILE or through a pipe");
-  LoadedText const loaded = loadText(context.options.value_or(QStringLiteral("-")), context, "");
+  LoadedText const loaded = loadText(optionsOrStandardInput(context), context, "");
   std::string const where = loaded.where(loaded.text().line);
   judgeAnyType(loaded, context);
   std::vector<ProgrammTypes> const types = loaded.reading.fitting();

@@ -3,6 +3,8 @@
 
 #include "tools/ctrlparam/task.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 
 #include "host/trv_properties_qt/label_language.h"
@@ -51,11 +53,10 @@ InputArgument inputArgument(QString const& argument) {
   return {argument.left(colon), line};
 }
 
-LoadedText loadText(QString const& given, Context const& context, std::string const& label) {
+LoadedText readInput(QString const& given, Context const& context, std::string const& label) {
   auto const [argument, lineOfName] = inputArgument(given);
   if (lineOfName && context.line)
     throw UsageError("the line is given twice, as " + readableName(given) + " and as --line; give one");
-  std::optional<int> const line = lineOfName ? lineOfName : context.line;
   bool const isStdin = argument == QLatin1String("-");
   if (!isStdin && !argument.startsWith(QLatin1Char('@')) && isFile(argument))
     throw UsageError("'" + readableName(argument) + "' is a file name; give it as @" +
@@ -65,9 +66,16 @@ LoadedText loadText(QString const& given, Context const& context, std::string co
   loaded.asGiven = !loaded.named;
   loaded.source = isStdin ? "standard input" : loaded.named ? readableName(argument.mid(1)) : label;
   if (argument.startsWith(QLatin1Char('@'))) loaded.fileName = systemBytes(argument.mid(1));
-  std::string const whole = loaded.source.empty() ? "" : loaded.source + ": ";
   loaded.input = optionsInput(argument);
   loaded.texts = cutInput(loaded.input);
+  loaded.line = lineOfName ? lineOfName : context.line;
+  return loaded;
+}
+
+LoadedText loadText(QString const& given, Context const& context, std::string const& label) {
+  LoadedText loaded = readInput(given, context, label);
+  std::optional<int> const line = loaded.line;
+  std::string const whole = loaded.source.empty() ? "" : loaded.source + ": ";
   if (loaded.texts.empty()) throw Failure(whole + "the options text is empty");
   if (line) {
     int const index = textOnLine(loaded.texts, *line);
@@ -78,14 +86,21 @@ LoadedText loadText(QString const& given, Context const& context, std::string co
   }
   InputReadings readings(loaded.texts);
   if (auto const wrapped = readings.wrappedAround(loaded.chosen))
-    throw Failure(loaded.where(loaded.text().line) + "the text seems wrapped over lines " +
-                  std::to_string(wrapped->first) + "\u2013" + std::to_string(wrapped->last) + "; join them");
+    throw Failure(loaded.where(loaded.text().line) + "the text seems " + wrapped->text() + "; join them");
   if (!line && loaded.texts.size() > 1)
     warn((loaded.source.empty() ? "the options text" : loaded.source) + " holds " +
          std::to_string(loaded.texts.size()) + " texts, on lines " + startLines(loaded.texts) +
          "; the first is used (choose one with --line N)");
   loaded.reading = readings.of(loaded.chosen);
   return loaded;
+}
+
+QString optionsOrStandardInput(Context const& context) {
+  if (!context.options && isatty(STDIN_FILENO))
+    throw UsageError(context.command.toStdString() +
+                     " reads standard input without -i, and standard input is a terminal; give the "
+                     "text as -i TEXT, -i @FILE or through a pipe");
+  return context.options.value_or(QStringLiteral("-"));
 }
 
 void judge(LoadedText const& loaded, Context const& context) {

@@ -41,14 +41,22 @@ struct LoadedText {
   QByteArray fileName;           // the file's name as the system has it (empty: no file)
   bool named = false;            // a file or standard input: messages always name the line
   bool asGiven = false;          // the text itself was the argument
+  std::optional<int> line;       // the line that "@FILE:N" or --line names
 
   InputText const& text() const { return texts[chosen]; }
   std::string where(int line) const;  // "FILE:3: ", "line 3: ", "A: " or ""
   std::string where(Finding const& finding) const { return where(finding.at.line); }
 };
-// `label` names a text given as it is (diff's "A" and "B"); refuses a bare file name, an empty input, a
-// line that holds no text and a text wrapped over lines.
+// The input an argument names, cut into its texts, and the line that it or --line names; `label` names a text
+// given as it is (diff's "A" and "B"). Refuses a bare file name and a line named twice; chooses no text.
+LoadedText readInput(QString const& argument, Context const& context, std::string const& label);
+
+// The same with the text chosen; refuses an empty input, a line that holds no text and a text wrapped over
+// lines.
 LoadedText loadText(QString const& argument, Context const& context, std::string const& label);
+
+// The input argument of a command that reads standard input when --options is missing; refuses a terminal.
+QString optionsOrStandardInput(Context const& context);
 
 // Refuses what the strict reading of the text refuses for the context's program type and warns of the
 // rest (--strict and --lenient as the context has them); `fits` names the program types the text fits.

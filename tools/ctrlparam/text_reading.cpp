@@ -128,6 +128,12 @@ class FindingsOf final : public trv::serialization::ReadObserver {
  public:
   FindingsOf(InputText const& text, ModuleReading& reading) : text_(text), reading_(reading) {}
 
+  // "column 7", or "line 3, column 7" on another line than the text's first.
+  std::string placeText(Place at) const {
+    return (at.line == text_.line ? "" : "line " + std::to_string(at.line) + ", ") + "column " +
+           std::to_string(at.column);
+  }
+
   bool sawField() const { return sawField_; }
   bool foreignCharacters() const { return foreignCharacters_; }
 
@@ -141,49 +147,55 @@ class FindingsOf final : public trv::serialization::ReadObserver {
     add(Finding::Kind::Trailing,
         bytes + " the end of the record at offset " + std::to_string(offset) +
             ": a second text glued on, or a damaged one?",
-        "after the record", {text_.line, 0});
+        "after the record", {text_.line, 0})
+        .phrase = std::to_string(count) + (count == 1 ? " byte" : " bytes") + " after the record";
   }
   void endsInside(std::size_t offset) override { endsInside_ = offset; }
   void jsonFault(std::size_t offset) override { jsonFault_ = offset; }
   void secondObject(std::size_t offset) override {
     Place const at = text_.place(offset);
     std::string const object = "a second JSON object at column " + std::to_string(at.column);
-    add(Finding::Kind::Refused, object + "; a text holds one object", "second object", at).lenient =
-        object + " is passed over";
+    Finding& finding = add(Finding::Kind::Refused, object + "; a text holds one object", "second object", at);
+    finding.lenient = object + " is passed over";
+    finding.phrase = "a second JSON object at " + placeText(at);
   }
   void base64(Base64Skip what, std::size_t column, char16_t c) override {
     foreignCharacters_ = foreignCharacters_ || what == Base64Skip::OutsideAlphabet;
     // The first character the decoding passed over is the one to name.
     if (std::exchange(sawBase64_, true)) return;
-    std::string const at = " at column " + std::to_string(text_.place(column).column);
+    Place const place = text_.place(column);
+    std::string const at = " at column " + std::to_string(place.column);
     std::string const shown = shownCharacter(c);
+    std::string const phrase = "bad Base64" + at;
     switch (what) {
       case Base64Skip::OutsideAlphabet:
-        return bad(shown + at + " is no Base64 character (A-Z, a-z, 0-9, +, / and = at the end)");
+        return bad(shown + at + " is no Base64 character (A-Z, a-z, 0-9, +, / and = at the end)", phrase, place);
       case Base64Skip::PaddingInside:
-        return bad("the padding '='" + at + " stands inside the text; it only ends a Base64 text");
+        return bad("the padding '='" + at + " stands inside the text; it only ends a Base64 text", phrase,
+                   place);
       case Base64Skip::ExtraPadding:
-        return bad("too much padding: '='" + at);
+        return bad("too much padding: '='" + at, phrase, place);
       case Base64Skip::LoneCharacter:
-        return bad("the Base64 text is cut short: its last group has one character (" + at.substr(4) + ')');
+        return bad("the Base64 text is cut short: its last group has one character (" + at.substr(4) + ')',
+                   "Base64 cut short" + at, place);
     }
   }
 
   // The reading failed with `error`.
   void failed(trv::serialization::StreamException const&) {
-    bad("the text ends inside the field at offset " + std::to_string(endsInside_) +
-        ": was it cut short, or wrapped over lines?");
+    std::string const field = "the field at offset " + std::to_string(endsInside_);
+    bad("the text ends inside " + field + ": was it cut short, or wrapped over lines?", "ends inside " + field);
   }
   void failed(trv::serialization::CoreException const& error) {
     std::string message = error.what();
-    if (!jsonFault_) return bad("not an options text: " + message);
+    if (!jsonFault_) return bad("not an options text: " + message, "not an options text");
     // The reader names the offset in the text it got; the user's line and column say it better.
     std::string const offset = " at offset " + std::to_string(*jsonFault_);
     if (message.size() > offset.size() &&
         message.compare(message.size() - offset.size(), offset.size(), offset) == 0)
       message.resize(message.size() - offset.size());
     Place const at = text_.place(*jsonFault_);
-    bad("column " + std::to_string(at.column) + ": " + message, at);
+    bad("column " + std::to_string(at.column) + ": " + message, "JSON fault at " + placeText(at), at);
   }
 
  private:
@@ -195,8 +207,9 @@ class FindingsOf final : public trv::serialization::ReadObserver {
     finding.at = at;
     return finding;
   }
-  void bad(std::string message, Place at = {}) {
-    add(Finding::Kind::Bad, std::move(message), "the text", at.line ? at : Place{text_.line, 0});
+  void bad(std::string message, std::string phrase, Place at = {}) {
+    add(Finding::Kind::Bad, std::move(message), "the text", at.line ? at : Place{text_.line, 0}).phrase =
+        std::move(phrase);
   }
 
   // A Compact Binary field not taken as written.
@@ -315,6 +328,7 @@ void readAs(InputText const& text, ModuleReading& reading, TextReading& whole, b
     fault.message = text.fault;
     fault.key = "the text";
     fault.at = text.faultAt;
+    fault.phrase = "JSON fault at " + findings.placeText(text.faultAt);
   }
   try {
     data::decodeRecord<Record>(text.text, findings);

@@ -32,6 +32,9 @@ struct Finding {
   std::string key;      // what it is about, named alike for every module: "id 7", "member 'warp'"
   Place at;             // where it stands (line 0: the text as a whole)
   bool kept = false;    // the record keeps it as written (a number that is no choice)
+  // A finding about the text as a whole in a few words, as `list` shows it; empty for one about a field or
+  // member (its key names it).
+  std::string phrase;
 };
 
 struct ModuleReading {
@@ -63,6 +66,11 @@ TextReading readText(InputText const& text);
 struct Wrapped {
   int first = 0;
   int last = 0;
+
+  // "wrapped over lines 3–5".
+  std::string text() const {
+    return "wrapped over lines " + std::to_string(first) + "\u2013" + std::to_string(last);
+  }
 };
 
 // The readings of an input's texts, each made when first asked for, and the texts wrapped over lines among

@@ -1,6 +1,8 @@
 // Upgrade of construction-stage records stored before `version_id` 1: the default of the formwork
 // placement changed, so such records get `cant` AddNodesSeparateTangentially.
 
+#include "lib/properties/control_param/src/brax_upgrade.h"
+
 #include <QCoreApplication>
 
 #include "lib/properties/control_param/src/module_data.h"
@@ -10,14 +12,14 @@ namespace {
 
 constexpr std::int32_t kCurrentVersion = 1;
 
-bool needsUpgrade(BRAX_Control_Properties const& record) {
+}  // namespace
+
+bool upgradePending(BRAX_Control_Properties const& record) {
   return record.version_id < kCurrentVersion;
 }
 
-}  // namespace
-
 void BraxData::test4upgrade(logging::UILogEntryCollectorSink& sink) {
-  if (!needsUpgrade(record())) return;
+  if (!upgradePending(record())) return;
   QString message = QCoreApplication::translate(
       "BraxData",
       "The default for Formwork placement has been changed from 'In System Position' to 'Add nodes separate "
@@ -32,7 +34,7 @@ void BraxData::test4upgrade(logging::UILogEntryCollectorSink& sink) {
 }
 
 void BraxData::upgrade() {
-  if (!needsUpgrade(record())) return;
+  if (!upgradePending(record())) return;
   changeRecord([](BRAX_Control_Properties& record) {
     record.cant = BRAX_CANT::AddNodesSeparateTangentially;
     record.version_id = kCurrentVersion;
