@@ -43,6 +43,22 @@ expect "identify: ambiguous" "$(q '"\(.ambiguous) \(.default)"' <<<"$identified"
 expect "identify: a default text" "$("$tool" identify -i AA== --json 2>/dev/null | q '"\(.ambiguous) \(.default)"')" \
   "false true"
 
+listed=$("$tool" list -i "@$inputs/customer.txt" --json || true)
+expect "list: the lines of list" "$(q '[.texts[].line] | join(" ")' <<<"$listed")" \
+  "$("$tool" list -i "@$inputs/customer.txt" | cut -f1 | paste -sd' ' || true)"
+expect "list: a default text" "$(q '.texts[] | select(.default) | "\(.line) \(.fits | length)"' <<<"$listed")" "12 12"
+expect "list: upgrade pending" "$(q '.texts[] | select(.upgradePending) | "\(.line) \(.fits)"' <<<"$listed")" \
+  '11 ["BRAX_A"]'
+expect "list: a problem" "$(q '.texts[] | select(.line == 13) | .problems[0]' <<<"$listed")" "2 bytes after the record"
+
+decoded=$("$tool" decode -p 1 -i "@$inputs/Aufgabe2.txt" --json)
+expect "decode: the ids of decode" "$(q '[.entries[].id] | join(" ")' <<<"$decoded")" \
+  "$("$tool" decode -i "@$inputs/Aufgabe2.txt" | grep -v '^ ' | cut -f2 | paste -sd' ')"
+expect "decode: an element" "$(q '.entries[] | select(.id == 19) | "\(.verdict) \(.inside[0].index) \(.inside[0].value)"' \
+  <<<"$decoded")" "taken: cabl 0 2.5"
+expect "decode: a member" "$("$tool" decode -p 0 -i "@$inputs/customer.txt:3" --json |
+  q '.entries[1] | "\(.line) \(.column) \(.name) \(.type) \(.verdict)"')" "5 3 solv number taken: solv"
+
 explained=$("$tool" explain -p ORIN_A moments --json)
 expect "explain: off" "$(q .off <<<"$explained")" "while t_custom is false"
 expect "explain: the English line of true" "$(q '.kelmar[] | select(.value == "true") | .en[0]' <<<"$explained")" \

@@ -25,8 +25,10 @@
 #include "host/trv_properties_qt/QtInspectorWidget.h"
 #include "host/trv_properties_qt/label_language.h"
 #include "lib/properties/control_param/src/Data.h"
+#include "lib/properties/control_param/src/brax_upgrade.h"
 #include "lib/properties/control_param/src/calculation_method.h"
 #include "lib/properties/control_param/src/module_data.h"
+#include "lib/properties/control_param/src/stored_form.h"
 #include "serialization/errors.h"
 #include "tests/unit/expect_throw_msg.h"
 #include "tests/unit/signal_positions.h"
@@ -228,6 +230,20 @@ TEST(DataFacade, UpgradeReportsOnceAndChangesTheRecordInOneModification) {
   EXPECT_TRUE(report.startsWith(QStringLiteral("Der Standardwert")));
   for (int choice : {0, cant->count() - 1})
     EXPECT_TRUE(report.contains(QStringLiteral("„%1“").arg(cant->itemText(choice)))) << report.toStdString();
+}
+
+// The upgrade's test asked of a record alone says what upgrading a task that holds the record does.
+TEST(DataFacade, UpgradePendingForARecordIsWhetherTheUpgradeChangesIt) {
+  for (std::int32_t const version : {-1, 0, 1, 2}) {
+    BRAX_Control_Properties record{};
+    record.version_id = version;
+    Data data(BRAX_A, kHandle);
+    data.insertXMLData(data::encodeRecord(record));
+    QString const before = data.getXMLData();
+    data.upgrade();
+    EXPECT_EQ(data::upgradePending(record), version < 1) << version;
+    EXPECT_EQ(data::upgradePending(record), data.getXMLData() != before) << version;
+  }
 }
 
 // The value of `field` set as the inspector sets it, through the property of that id.

@@ -61,7 +61,8 @@ class FieldTree final : public wire::ValueWalker {
     else if (type != wire::BT_STRUCT)
       entry.type += '<' + wire::wireTypeName(element) + '>';
     if (type != wire::BT_STRUCT)
-      entry.value = std::to_string(count) + (type == wire::BT_MAP ? " pairs" : " elements");
+      entry.value =
+          std::to_string(count) + (type == wire::BT_MAP ? " pair" : " element") + (count == 1 ? "" : "s");
     open_.push_back(&entry.inside);
   }
   void end() override {
@@ -123,12 +124,13 @@ std::string bytesText(std::string_view bytes) {
 std::string verdictText(Observation const& seen) {
   static char const* const verdicts[] = {"taken", "taken, no enumerator", "used up without effect",
                                          "taken as zero", "passed over"};
-  static char const* const reasons[] = {"",          "no field",         "out of order",     "wrong type",
+  static char const* const reasons[] = {"",          "no field",       "out of order",     "wrong type",
                                         "duplicate", "later elements", "after a base stop"};
   std::string text = verdicts[static_cast<int>(seen.verdict)];
   if (seen.verdict != Verdict::PassedOver) return text + ": " + std::string(seen.field);
-  text += std::string(": ") + reasons[static_cast<int>(seen.reason)];
-  if (seen.reason == PassedOver::LaterElements) text += ", " + std::to_string(seen.count);
+  text += ": ";
+  if (seen.reason == PassedOver::LaterElements) text += std::to_string(seen.count) + ' ';
+  text += reasons[static_cast<int>(seen.reason)];
   return seen.field.empty() ? text : text + " (" + std::string(seen.field) + ')';
 }
 
@@ -171,7 +173,8 @@ Walked walkJson(InputText const& text) {
     walked.fault = error.what();
   }
   for (Entry& entry : members.members)
-    if (entry.what == Entry::What::after) entry.value = utf8.mid(static_cast<int>(entry.offset)).toStdString();
+    if (entry.what == Entry::What::after)
+      entry.value = utf8.mid(static_cast<int>(entry.offset)).toStdString();
   walked.entries = std::move(members.members);
   return walked;
 }

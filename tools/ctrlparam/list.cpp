@@ -30,17 +30,13 @@ std::string joined(std::vector<std::string> const& items, char const* separator)
   return text;
 }
 
-// What the strict reading finds wrong with a text whatever its program type: its faults when it has any;
-// else what no module holds (bytes after the record, a second object, fields), or that its fields belong
-// to different modules.
+// What the strict reading finds wrong with a text whatever its program type: its first fault when it has
+// one (what follows it is read from a damaged text); else what no module holds (bytes after the record, a
+// second object, fields), or that its fields belong to different modules.
 std::vector<std::string> problemsOf(TextReading const& reading) {
-  std::vector<std::string> problems, fields;
   ModuleReading const& any = reading.modules[0];
-  for (Finding const& finding : any.findings)
-    if (finding.kind == Finding::Kind::Bad &&
-        std::find(problems.begin(), problems.end(), finding.phrase) == problems.end())
-      problems.push_back(finding.phrase);
-  if (!problems.empty()) return problems;
+  if (Finding const* bad = any.first(Finding::Kind::Bad)) return {bad->phrase};
+  std::vector<std::string> problems, fields;
   for (std::string const& key : reading.heldByNone()) {
     Finding const& finding = *std::find_if(any.findings.begin(), any.findings.end(),
                                            [&](Finding const& other) { return other.key == key; });
@@ -94,8 +90,10 @@ void printLines(std::vector<Listed> const& all) {
     std::vector<std::string> state = text.problems;
     if (text.upgradePending) state.push_back("upgrade pending");
     std::cout << text.text->line << '\t' << kindOf(*text.text) << '\t'
-              << (text.isDefault ? "default" : names.empty() ? "-" : joined(names, ",")) << '\t'
-              << (state.empty() ? "ok" : joined(state, "; ")) << '\n';
+              << (text.isDefault  ? "default"
+                  : names.empty() ? "-"
+                                  : joined(names, ","))
+              << '\t' << (state.empty() ? "ok" : joined(state, "; ")) << '\n';
   }
 }
 
@@ -140,7 +138,7 @@ int list(Context const& context) {
   std::vector<Listed> const all = listed(input.texts);
   context.json ? printJson(all) : printLines(all);
   return std::any_of(all.begin(), all.end(), [](Listed const& text) { return !text.problems.empty(); }) ? 1
-                                                                                                      : 0;
+                                                                                                        : 0;
 }
 
 }  // namespace ctrlparam

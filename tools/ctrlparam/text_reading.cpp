@@ -169,7 +169,8 @@ class FindingsOf final : public trv::serialization::ReadObserver {
     std::string const phrase = "bad Base64" + at;
     switch (what) {
       case Base64Skip::OutsideAlphabet:
-        return bad(shown + at + " is no Base64 character (A-Z, a-z, 0-9, +, / and = at the end)", phrase, place);
+        return bad(shown + at + " is no Base64 character (A-Z, a-z, 0-9, +, / and = at the end)", phrase,
+                   place);
       case Base64Skip::PaddingInside:
         return bad("the padding '='" + at + " stands inside the text; it only ends a Base64 text", phrase,
                    place);
@@ -184,7 +185,8 @@ class FindingsOf final : public trv::serialization::ReadObserver {
   // The reading failed with `error`.
   void failed(trv::serialization::StreamException const&) {
     std::string const field = "the field at offset " + std::to_string(endsInside_);
-    bad("the text ends inside " + field + ": was it cut short, or wrapped over lines?", "ends inside " + field);
+    bad("the text ends inside " + field + ": was it cut short, or wrapped over lines?",
+        "ends inside " + field);
   }
   void failed(trv::serialization::CoreException const& error) {
     std::string message = error.what();
