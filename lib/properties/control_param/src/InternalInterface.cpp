@@ -40,7 +40,7 @@ InternalInterface::InternalInterface(ProgrammTypes type, int databaseHandle)
       model(std::make_shared<container::model::Model>()),
       connections(forwardModelSignals(*model, configuration,
                                       [this] {
-                                        if (afterModification_) afterModification_(*this);
+                                        if (historyTurn_) historyTurn_(*this);
                                       })),
       thread_(QThread::currentThread()) {
   modelContent = askModelContent(databaseHandle);
@@ -60,6 +60,11 @@ QUndoStack& InternalInterface::undoStack() {
     undoStack_->setUndoLimit(kUndoLimit);
     if (!savedAtStart_) undoStack_->resetClean();
     if (undoStack_->thread() != thread_) undoStack_->moveToThread(thread_);
+    // The first slot of the new index: the stack is done with the step, so the slots of the step's commit
+    // find it in order (and may even start the history anew, freeing the step).
+    QObject::connect(
+        undoStack_.get(), &QUndoStack::indexChanged, undoStack_.get(), [this] { finishStep(); },
+        Qt::DirectConnection);
   }
   return *undoStack_;
 }
