@@ -1,13 +1,14 @@
 // Random sessions of a host whose slot calls the task back while a change is announced. The first byte picks
-// the program type (modulo 12) and, above that, whether the slot listens to the inspector's modified or
-// modifiedDone. Each following pair of bytes is a call and its variant (tests/unit/facade_session.h): the
-// low seven bits of the first pick the change, its top bit queues the call for the slot, which makes the
-// queued calls one at each announcement (inside each other's announcements too, up to a depth), instead of
-// making it now. After every call made directly the task must equal a second task that got every call
-// made so far one after another, in the order they were made: the same stored text, steps, history position
-// and clean state.
+// the program type (modulo 12) and, above that, what the slot listens to: the inspector's modifiedDone or
+// modified, or the undo stack's indexChanged or cleanChanged. Each following pair of bytes is a call and its
+// variant (tests/unit/facade_session.h): the low seven bits of the first pick the change, its top bit queues
+// the call for the slot, which makes the queued calls one at each announcement (inside each other's
+// announcements too, up to a depth), instead of making it now. After every call made directly the task must
+// equal a second task that got every call made so far one after another, in the order they were made: the
+// same stored text, steps, history position and clean state.
 
 #include <QApplication>
+#include <QUndoStack>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -65,14 +66,29 @@ extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size
     tasks.task.make(call.call, call.which);
     --depth;
   };
-  auto& signals = *tasks.task.widget->modelSignals();
-  auto& signal = (data[0] / kProgrammTypeCount) % 2 ? signals.modified : signals.modifiedDone;
-  boost::signals2::scoped_connection const slot = signal.connect([&](auto const&) {
+  auto const slot = [&] {
     if (queued.empty() || depth > kMaxDepth) return;
     Made const call = queued.front();
     queued.pop_front();
     make(call);
-  });
+  };
+  auto& signals = *tasks.task.widget->modelSignals();
+  QUndoStack* const stack = tasks.task.data.undoStack();
+  boost::signals2::scoped_connection inspectorSlot;
+  QMetaObject::Connection stackSlot;
+  switch ((data[0] / kProgrammTypeCount) % 4) {
+    case 0:
+      inspectorSlot = signals.modifiedDone.connect([&](auto const&) { slot(); });
+      break;
+    case 1:
+      inspectorSlot = signals.modified.connect([&](auto const&) { slot(); });
+      break;
+    case 2:
+      stackSlot = QObject::connect(stack, &QUndoStack::indexChanged, slot);
+      break;
+    default:
+      stackSlot = QObject::connect(stack, &QUndoStack::cleanChanged, slot);
+  }
   std::size_t replayed = 0;
   for (std::size_t i = 1; i + 1 < size && made.size() < kMaxCalls; i += 2) {
     Made const call{(data[i] & 0x7f) % callsOf(static_cast<ProgrammTypes>(type)), data[i + 1]};
@@ -85,5 +101,6 @@ extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size
     fuzz::require(tasks.task.state() == tasks.oracle.state(),
                   "the task differs from one that got the same calls one after another");
   }
+  QObject::disconnect(stackSlot);
   return 0;
 }

@@ -1,8 +1,8 @@
 // A host's slot that calls its task back while a change is announced (Data.h): for every change a host asks
-// for and every call a one-shot slot of modifiedDone makes during its announcement, over all program types,
-// the task ends as it does when the slot's call comes after the change: the same stored text, steps,
-// history position and clean state. In the sanitizer build the undo and redo rows also show that no step is
-// read after a new start of the history freed it.
+// for and every call a one-shot slot makes during its announcement (a slot of the inspector's modifiedDone or
+// of the undo stack's indexChanged), over all program types, the task ends as it does when the slot's call
+// comes after the change: the same stored text, steps, history position and clean state. In the sanitizer
+// build the undo and redo rows also show that no step is read after a new start of the history freed it.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <utility>
 
 #include <QSignalBlocker>
+#include <QUndoStack>
 
 #include "tests/unit/facade_session.h"
 
@@ -32,20 +33,29 @@ TEST(SlotCalls, EndAsTheSameCallsOneAfterTheOther) {
     Task oracle(type);
     for (int change = 0; change < callsOf(type); ++change) {
       for (int call = 0; call < callsOf(type); ++call) {
-        SCOPED_TRACE(std::string(kCallNames[change]) + ", the slot's " + kCallNames[call] + ", type " +
-                     std::to_string(number));
-        prepare(task);
-        prepare(oracle);
-        bool called = false;
-        boost::signals2::scoped_connection const slot =
-            task.widget->modelSignals()->modifiedDone.connect([&, call = call](auto const&) {
-              if (!std::exchange(called, true)) task.make(call, 1);
-            });
-        task.make(change, 0);
-        oracle.make(change, 0);
-        EXPECT_EQ(called, change != kUpgrade || type == BRAX_A);  // an upgrade of other tasks changes nothing
-        if (called) oracle.make(call, 1);
-        EXPECT_EQ(task.state(), oracle.state());
+        for (bool const onStack : {false, true}) {
+          SCOPED_TRACE(std::string(kCallNames[change]) + ", the slot's " + kCallNames[call] +
+                       (onStack ? " (stack)" : "") + ", type " + std::to_string(number));
+          prepare(task);
+          prepare(oracle);
+          bool called = false;
+          auto const slot = [&, call = call] {
+            if (!std::exchange(called, true)) task.make(call, 1);
+          };
+          boost::signals2::scoped_connection inspectorSlot;
+          QMetaObject::Connection stackSlot;
+          if (onStack)
+            stackSlot = QObject::connect(task.data.undoStack(), &QUndoStack::indexChanged, slot);
+          else
+            inspectorSlot = task.widget->modelSignals()->modifiedDone.connect([&](auto const&) { slot(); });
+          task.make(change, 0);
+          QObject::disconnect(stackSlot);
+          oracle.make(change, 0);
+          EXPECT_EQ(called,
+                    change != kUpgrade || type == BRAX_A);  // an upgrade of other tasks changes nothing
+          if (called) oracle.make(call, 1);
+          EXPECT_EQ(task.state(), oracle.state());
+        }
       }
     }
   }

@@ -69,14 +69,20 @@ QUndoStack& InternalInterface::undoStack() {
   return *undoStack_;
 }
 
+// clear() empties the stack and makes it clean before it announces that, and leaves an empty stack alone. A
+// slot of its announcement may push a step or start the history anew itself, both after this start: a start
+// of the slot's stands, a step keeps its place, and only the clean state that clear() did not set is set.
 void InternalInterface::startHistory(bool saved) {
   savedAtStart_ = saved;
   if (!undoStack_) return;
-  undoStack_->clear();  // leaves the clean state alone when there is no step
-  if (saved)
-    undoStack_->setClean();
-  else
+  unsigned const start = ++starts_;
+  bool const hadSteps = undoStack_->count() != 0;
+  undoStack_->clear();
+  if (starts_ != start) return;
+  if (!saved)
     undoStack_->resetClean();
+  else if (!hadSteps)
+    undoStack_->setClean();
 }
 
 void InternalInterface::test4upgrade(logging::UILogEntryCollectorSink&) {}

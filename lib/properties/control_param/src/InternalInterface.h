@@ -62,6 +62,7 @@ class InternalInterface {
   std::unique_ptr<QUndoStack> undoStack_;
   QThread* thread_;           // the thread that made the task
   bool savedAtStart_ = true;  // whether a history made later starts clean
+  unsigned starts_ = 0;       // new starts of the history so far
 
   InternalInterface(ProgrammTypes type, int databaseHandle);
   ~InternalInterface();

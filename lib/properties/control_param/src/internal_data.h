@@ -10,7 +10,6 @@
 #include <QCoreApplication>
 #include <QUndoStack>
 
-#include "container/model/Errors.h"
 #include "container/model/Transaction.h"
 #include "container/model/change.h"
 #include "lib/properties/control_param/src/InternalInterface.h"
@@ -44,13 +43,11 @@ class ModuleData : public InternalInterface {
 
   void resetToDefaults(std::vector<std::string> const& fields) override;
 
-  // Starts the history anew (`saved`: as stored, else changed) and commits `with` as the record it starts
-  // from: a load, the upgrade, a construction-stage setter. The history starts before the commit is
-  // announced, so what a slot writes during the announcement is a step after it. Throws
-  // "Transaction in progress" before anything changes while a transaction of the task is open.
+  // Commits `with` as the record a new history starts from (`saved`: as stored, else changed): a load, the
+  // upgrade, a construction-stage setter. The history starts in the commit's turn, before anybody hears of
+  // the commit, so what a slot writes meanwhile is a step after it; a commit that fails leaves it alone.
   void startOver(bool saved, Record const& with) {
-    if (model->current()) container::model::errors::transactionInProgress();
-    startHistory(saved);
+    Guard<Start> const guard(starting_, saved ? Start::saved : Start::changed);
     restore(with);
   }
   // The same with the record as `change(Record&)` leaves a copy of it.
@@ -74,6 +71,8 @@ class ModuleData : public InternalInterface {
   }
 
  private:
+  enum class Start { none, saved, changed };  // whether and how a commit starts the history anew
+
   // Sets a flag for its lifetime.
   template <typename Flag>
   struct Guard {
@@ -97,6 +96,7 @@ class ModuleData : public InternalInterface {
   container::model::Place<Record> place_;  // the record's, which stays in the model for the task's life
   Record last_;                            // the record as the history last saw it
   Record const* restoring_ = nullptr;      // the record of a commit that is no step, until its turn
+  Start starting_ = Start::none;           // and whether it starts the history anew
   bool resetting_ = false;                 // a reset to defaults, until its turn
   Record const* stepped_ = nullptr;        // the record an undone or redone step left, until committed
 };
@@ -132,9 +132,10 @@ void ModuleData<Record>::resetToDefaults(std::vector<std::string> const& fields)
 // Re-entrancy: a host's slot may call any function of the task while a commit is announced (Data.h). Two
 // rules keep the history right whatever such a slot does:
 // - The history takes each commit first, before the inspector's signals, so no slot runs between a commit
-//   and its history turn: the turn reads the record the commit left, and a slot's own write is a later
-//   commit, its step (or its new start) after this one. Each turn takes the flags of its own commit
-//   (restoring_, resetting_), which a slot's commit therefore never sees.
+//   and its history turn: the turn reads the record the commit left, and a slot's own write (also one made
+//   by a slot of the stack's signals during the turn) is a later commit, its step or new start after this
+//   one. Each turn takes the flags of its own commit (restoring_, starting_, resetting_), which a slot's
+//   commit therefore never sees.
 // - Undo and redo commit their record only once the stack has finished the step (its new index announced,
 //   the first slot of indexChanged), so a slot of that commit never meets a stack in the middle of a step
 //   or a step it has freed (a new start of the history deletes every step).
@@ -155,11 +156,14 @@ ModuleData<Record>::ModuleData(ProgrammTypes type, int databaseHandle)
 }
 
 // A commit that is no step is the one record being restored: it is taken as the history's view without a
-// look into the model or a comparison. Any other commit that changed the record is a step.
+// look into the model or a comparison (and then the history starts anew from it, where it is to). Any other
+// commit that changed the record is a step.
 template <typename Record>
 void ModuleData<Record>::historyTurn() {
   if (Record const* const restored = std::exchange(restoring_, nullptr)) {
     last_ = *restored;
+    if (Start const start = std::exchange(starting_, Start::none); start != Start::none)
+      startHistory(start == Start::saved);
     return;
   }
   bool const reset = std::exchange(resetting_, false);
