@@ -1,7 +1,7 @@
 #pragma once
-// A task as a host drives it (a Data and its inspector widget), the changes a host asks of it by number, and
-// what a task is left with: shared by the table of slots that call the task back and the fuzz target of
-// random sessions.
+// A task as a host drives it (a Data, its inspector's properties and signals), the changes a host asks of it
+// by number, and what a task is left with: shared by the table of slots that call the task back and the fuzz
+// target of random sessions.
 
 #include <memory>
 #include <string>
@@ -42,8 +42,14 @@ inline int everyElementKind() {
 }
 
 struct Task {
-  explicit Task(ProgrammTypes type)
-      : data(type, everyElementKind()), widget(data.createPropertyInspector(nullptr)) {
+  // `shown`: the task's inspector widget stays, following every change; else the host only listens to the
+  // inspector's signals (much faster).
+  Task(ProgrammTypes type, bool shown)
+      : data(type, everyElementKind()),
+        widget(data.createPropertyInspector(nullptr)),
+        properties(widget->properties()),
+        signals(widget->modelSignals()) {
+    if (!shown) widget.reset();
     visitRecordType(type, [&](auto tag) {
       fullText = data::encodeRecord(trv::bench::fullRecord<typename decltype(tag)::type>());
     });
@@ -53,9 +59,9 @@ struct Task {
     data.insertXMLData(kDefaultText);
   }
 
-  int count() const { return static_cast<int>(widget->properties()->list().size()); }
+  int count() const { return static_cast<int>(properties->list().size()); }
   trv::properties::Property& property(int which) const {
-    return *widget->properties()->list()[static_cast<std::size_t>(which % count())];
+    return *properties->list()[static_cast<std::size_t>(which % count())];
   }
   boost::any value(int which) const {
     boost::any value;
@@ -98,7 +104,9 @@ struct Task {
   }
 
   Data data;
-  std::unique_ptr<trv::properties::QtInspectorWidget> widget;
+  std::unique_ptr<trv::properties::QtInspectorWidget> widget;  // made for the two below, kept when shown
+  std::shared_ptr<trv::properties::Properties> properties;
+  std::shared_ptr<trv::properties::DataModelSignals> signals;
   QString fullText;                  // the stored text of a record with every field away from its default
   std::vector<boost::any> defaults;  // each property's value at the schema defaults, in list order
   std::vector<boost::any> fulls;     // and in that record
