@@ -27,10 +27,10 @@ struct Made {
   int which;
 };
 
-// The task of a program type that the slot calls back, shown in a widget, and the one that gets the same calls
-// in a row; made once, each input starting them from a load of the defaults.
+// The task of a program type that the slot calls back and the one that gets the same calls in a row; made
+// once, each input starting them from a load of the defaults.
 struct Tasks {
-  explicit Tasks(ProgrammTypes type) : task(type, true), oracle(type, false) {}
+  explicit Tasks(ProgrammTypes type) : task(type), oracle(type) {}
   Task task;
   Task oracle;
 };
@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size
     queued.pop_front();
     make(call);
   };
-  auto& signals = *tasks.task.signals;
+  auto& signals = *tasks.task.modelSignals;
   QUndoStack* const stack = tasks.task.data.undoStack();
   boost::signals2::scoped_connection inspectorSlot;
   QMetaObject::Connection stackSlot;

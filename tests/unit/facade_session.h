@@ -41,15 +41,13 @@ inline int everyElementKind() {
   return kHandle;
 }
 
+// The host listens to the inspector's signals without a widget open (a widget's slots would only slow the
+// calls down, about ten times): one is made for its properties and signals and let go.
 struct Task {
-  // `shown`: the task's inspector widget stays, following every change; else the host only listens to the
-  // inspector's signals (much faster).
-  Task(ProgrammTypes type, bool shown)
-      : data(type, everyElementKind()),
-        widget(data.createPropertyInspector(nullptr)),
-        properties(widget->properties()),
-        signals(widget->modelSignals()) {
-    if (!shown) widget.reset();
+  explicit Task(ProgrammTypes type) : data(type, everyElementKind()) {
+    std::unique_ptr<trv::properties::QtInspectorWidget> const widget(data.createPropertyInspector(nullptr));
+    properties = widget->properties();
+    modelSignals = widget->modelSignals();
     visitRecordType(type, [&](auto tag) {
       fullText = data::encodeRecord(trv::bench::fullRecord<typename decltype(tag)::type>());
     });
@@ -104,9 +102,8 @@ struct Task {
   }
 
   Data data;
-  std::unique_ptr<trv::properties::QtInspectorWidget> widget;  // made for the two below, kept when shown
   std::shared_ptr<trv::properties::Properties> properties;
-  std::shared_ptr<trv::properties::DataModelSignals> signals;
+  std::shared_ptr<trv::properties::DataModelSignals> modelSignals;
   QString fullText;                  // the stored text of a record with every field away from its default
   std::vector<boost::any> defaults;  // each property's value at the schema defaults, in list order
   std::vector<boost::any> fulls;     // and in that record

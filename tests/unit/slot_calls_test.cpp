@@ -29,8 +29,8 @@ void prepare(Task& task) {
 TEST(SlotCalls, EndAsTheSameCallsOneAfterTheOther) {
   for (int number = 0; number < kProgrammTypeCount; ++number) {
     auto const type = static_cast<ProgrammTypes>(number);
-    Task task(type, false);
-    Task oracle(type, false);
+    Task task(type);
+    Task oracle(type);
     for (int change = 0; change < callsOf(type); ++change) {
       for (int call = 0; call < callsOf(type); ++call) {
         for (bool const onStack : {false, true}) {
@@ -47,7 +47,7 @@ TEST(SlotCalls, EndAsTheSameCallsOneAfterTheOther) {
           if (onStack)
             stackSlot = QObject::connect(task.data.undoStack(), &QUndoStack::indexChanged, slot);
           else
-            inspectorSlot = task.signals->modifiedDone.connect([&](auto const&) { slot(); });
+            inspectorSlot = task.modelSignals->modifiedDone.connect([&](auto const&) { slot(); });
           task.make(change, 0);
           QObject::disconnect(stackSlot);
           oracle.make(change, 0);
@@ -62,7 +62,7 @@ TEST(SlotCalls, EndAsTheSameCallsOneAfterTheOther) {
 }
 
 TEST(SlotCalls, TheFacadesUndoAndRedoChangeTheOptionsAlsoWhileTheStacksSignalsAreBlocked) {
-  Task task(NEVO_B, false);
+  Task task(NEVO_B);
   prepare(task);
   QString const undone = task.data.getXMLData();
   QSignalBlocker const blocker(task.data.undoStack());
