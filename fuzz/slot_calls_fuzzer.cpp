@@ -8,7 +8,6 @@
 // same stored text, steps, history position and clean state.
 
 #include <QApplication>
-#include <QUndoStack>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -66,29 +65,12 @@ extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size
     tasks.task.make(call.call, call.which);
     --depth;
   };
-  auto const slot = [&] {
+  HostSlot const host(tasks.task, (data[0] / kProgrammTypeCount) % HostSlot::kSignalCount, [&] {
     if (queued.empty() || depth > kMaxDepth) return;
     Made const call = queued.front();
     queued.pop_front();
     make(call);
-  };
-  auto& signals = *tasks.task.modelSignals;
-  QUndoStack* const stack = tasks.task.data.undoStack();
-  boost::signals2::scoped_connection inspectorSlot;
-  QMetaObject::Connection stackSlot;
-  switch ((data[0] / kProgrammTypeCount) % 4) {
-    case 0:
-      inspectorSlot = signals.modifiedDone.connect([&](auto const&) { slot(); });
-      break;
-    case 1:
-      inspectorSlot = signals.modified.connect([&](auto const&) { slot(); });
-      break;
-    case 2:
-      stackSlot = QObject::connect(stack, &QUndoStack::indexChanged, slot);
-      break;
-    default:
-      stackSlot = QObject::connect(stack, &QUndoStack::cleanChanged, slot);
-  }
+  });
   std::size_t replayed = 0;
   for (std::size_t i = 1; i + 1 < size && made.size() < kMaxCalls; i += 2) {
     Made const call{(data[i] & 0x7f) % callsOf(static_cast<ProgrammTypes>(type)), data[i + 1]};
@@ -101,6 +83,5 @@ extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size
     fuzz::require(tasks.task.state() == tasks.oracle.state(),
                   "the task differs from one that got the same calls one after another");
   }
-  QObject::disconnect(stackSlot);
   return 0;
 }

@@ -3,6 +3,7 @@
 // by number, and what a task is left with: shared by the table of slots that call the task back and the fuzz
 // target of random sessions.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include <QString>
 #include <QUndoStack>
 #include <boost/any.hpp>
+#include <boost/signals2/connection.hpp>
 
 #include "bench/full_records.h"
 #include "host/trv_dbo/dbo.h"
@@ -107,6 +109,40 @@ struct Task {
   QString fullText;                  // the stored text of a record with every field away from its default
   std::vector<boost::any> defaults;  // each property's value at the schema defaults, in list order
   std::vector<boost::any> fulls;     // and in that record
+};
+
+// A host's slot on a task, connected while this lives: to the inspector's modifiedDone or modified, or to the
+// undo stack's indexChanged or cleanChanged.
+class HostSlot {
+ public:
+  enum Signal { kModifiedDone, kModified, kIndexChanged, kCleanChanged, kSignalCount };
+  static inline char const* const kSignalNames[] = {"modifiedDone", "modified", "indexChanged",
+                                                    "cleanChanged"};
+
+  HostSlot(Task& task, int signal, std::function<void()> slot) {
+    auto const inspector = [slot](trv::ObjectKey const&) { slot(); };
+    QUndoStack* const stack = task.data.undoStack();
+    switch (signal) {
+      case kModifiedDone:
+        inspector_ = task.modelSignals->modifiedDone.connect(inspector);
+        break;
+      case kModified:
+        inspector_ = task.modelSignals->modified.connect(inspector);
+        break;
+      case kIndexChanged:
+        stack_ = QObject::connect(stack, &QUndoStack::indexChanged, slot);
+        break;
+      default:
+        stack_ = QObject::connect(stack, &QUndoStack::cleanChanged, slot);
+    }
+  }
+  ~HostSlot() { QObject::disconnect(stack_); }
+  HostSlot(HostSlot const&) = delete;
+  HostSlot& operator=(HostSlot const&) = delete;
+
+ private:
+  boost::signals2::scoped_connection inspector_;
+  QMetaObject::Connection stack_;
 };
 
 }  // namespace facade_session
