@@ -75,6 +75,7 @@ std::vector<Listed> listed(std::vector<InputText> const& texts) {
     }
     if (texts[i].blanksBeforeBrace) text.problems.push_back("blanks before the '{'");
     all.push_back(std::move(text));
+    readings.doneWith(i);
   }
   return all;
 }

@@ -432,6 +432,11 @@ std::optional<Wrapped> InputReadings::wrappedAround(std::size_t index) {
   return std::nullopt;
 }
 
+void InputReadings::doneWith(std::size_t index) {
+  for (; released_ + kWrappedLines <= index && released_ < readings_.size(); ++released_)
+    readings_[released_].reset();
+}
+
 std::size_t moduleOf(ProgrammTypes type) {
   std::size_t module = 0, index = 0;
   forEachModule([&](auto row) {

@@ -83,6 +83,10 @@ class InputReadings {
   // The wrapped text that text `index` is a part of, if it is one: its first line alone fits no module, and
   // it joined with the lines after it reads cleanly for one.
   std::optional<Wrapped> wrappedAround(std::size_t index);
+  // Going through the texts in order, the caller is done with text `index`: lets go of the readings that
+  // looking for wrapped texts further on needs no more (made again if asked for), so that a long input's
+  // readings are not all held at once.
+  void doneWith(std::size_t index);
 
  private:
   // The last text of the wrapped text that text `first` starts, or none.
@@ -91,6 +95,7 @@ class InputReadings {
   std::vector<InputText> const& texts_;
   std::vector<std::optional<TextReading>> readings_;
   std::vector<std::optional<std::optional<std::size_t>>> wrapped_;
+  std::size_t released_ = 0;  // the readings before it were let go
 };
 
 // The index of the program type's module in the module table.
