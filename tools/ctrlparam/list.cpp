@@ -30,17 +30,25 @@ std::string joined(std::vector<std::string> const& items, char const* separator)
   return text;
 }
 
+// The phrase of what the key names, as the first module that has a phrase for it says it (a module with a
+// field of that name says what is wrong with its value), or none.
+std::string phraseOf(TextReading const& reading, std::string const& key) {
+  for (ModuleReading const& module : reading.modules)
+    for (Finding const& finding : module.findings)
+      if (finding.key == key && !finding.phrase.empty()) return finding.phrase;
+  return "";
+}
+
 // What the strict reading finds wrong with a text whatever its program type: its first fault when it has
 // one (what follows it is read from a damaged text); else what no module holds (bytes after the record, a
-// second object, fields), or that its fields belong to different modules.
+// second object, values that no record with their field takes, fields), or that its fields belong to
+// different modules.
 std::vector<std::string> problemsOf(TextReading const& reading) {
-  ModuleReading const& any = reading.modules[0];
-  if (Finding const* bad = any.first(Finding::Kind::Bad)) return {bad->phrase};
+  if (Finding const* bad = reading.modules[0].first(Finding::Kind::Bad)) return {bad->phrase};
   std::vector<std::string> problems, fields;
   for (std::string const& key : reading.heldByNone()) {
-    Finding const& finding = *std::find_if(any.findings.begin(), any.findings.end(),
-                                           [&](Finding const& other) { return other.key == key; });
-    (finding.phrase.empty() ? fields : problems).push_back(finding.phrase.empty() ? key : finding.phrase);
+    std::string phrase = phraseOf(reading, key);
+    (phrase.empty() ? fields : problems).push_back(phrase.empty() ? key : std::move(phrase));
   }
   if (!fields.empty()) problems.push_back("fields no module holds: " + joined(fields, ", "));
   if (problems.empty() && reading.fitting().empty()) problems.push_back("fields of different modules");

@@ -239,8 +239,9 @@ class FindingsOf final : public trv::serialization::ReadObserver {
       default:
         message = named + ": " + value.substr(value.find(' ') + 1) + " is no choice";
     }
-    add(Finding::Kind::Foreign, message, id, {text_.line, 0}).kept =
-        seen.verdict == Verdict::TakenNoEnumerator;
+    Finding& finding = add(Finding::Kind::Foreign, message, id, {text_.line, 0});
+    finding.kept = seen.verdict == Verdict::TakenNoEnumerator;
+    if (seen.reason != PassedOver::NoField) finding.phrase = message;
   }
 
   // A JSON member not taken as written.
@@ -249,8 +250,10 @@ class FindingsOf final : public trv::serialization::ReadObserver {
     Place const at = text_.place(seen.offset);
     if (seen.verdict == Verdict::TakenNoEnumerator) {
       std::string const value = std::string(elementText(seen.raw));
-      add(Finding::Kind::Foreign, std::string(seen.field) + ": " + value + " is no choice", member, at).kept =
-          true;
+      Finding& finding =
+          add(Finding::Kind::Foreign, std::string(seen.field) + ": " + value + " is no choice", member, at);
+      finding.kept = true;
+      finding.phrase = member + ": " + value + " is no choice";
       return;
     }
     std::string why, effect = " is passed over";
@@ -267,6 +270,10 @@ class FindingsOf final : public trv::serialization::ReadObserver {
         why = reason(seen);
     }
     Finding& finding = add(Finding::Kind::Refused, member + ": " + why, member, at);
+    if (seen.verdict == Verdict::UsedUpWithoutEffect)
+      finding.phrase = member + ": unknown choice '" + std::string(unquoted(seen.raw)) + "'";
+    else if (seen.reason != PassedOver::NoField)
+      finding.phrase = finding.message;
     if (seen.verdict == Verdict::TakenAsZero)
       finding.lenient = finding.message + "; read as " + (seen.negative ? "-0" : "0");
     else if (seen.reason == PassedOver::LaterElements)

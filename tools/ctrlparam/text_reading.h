@@ -32,8 +32,8 @@ struct Finding {
   std::string key;      // what it is about, named alike for every module: "id 7", "member 'warp'"
   Place at;             // where it stands (line 0: the text as a whole)
   bool kept = false;    // the record keeps it as written (a number that is no choice)
-  // A finding about the text as a whole in a few words, as `list` shows it; empty for one about a field or
-  // member (its key names it).
+  // The finding in a few words, as `list` shows it; empty for a field or member the record has no field
+  // for (its key names it).
   std::string phrase;
 };
 
