@@ -139,11 +139,9 @@ void printJson(std::vector<Listed> const& all) {
 }  // namespace
 
 int list(Context const& context) {
-  LoadedText const input = readInput(optionsOrStandardInput(context), context, "");
-  if (input.line) throw UsageError("list shows every text of its input; it takes no line");
-  if (input.texts.empty())
-    std::cerr << "ctrlparam: note: " << (input.source.empty() ? "the input" : input.source)
-              << " holds no options text\n";
+  InputArgument const given = inputArgument(optionsOrStandardInput(context));
+  if (given.line) throw UsageError("list shows every text of its input; it takes no line");
+  LoadedText const input = readInput(given.argument, "");
   std::vector<Listed> const all = listed(input.texts);
   context.json ? printJson(all) : printLines(all);
   return std::any_of(all.begin(), all.end(), [](Listed const& text) { return !text.problems.empty(); }) ? 1

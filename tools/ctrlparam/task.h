@@ -41,19 +41,18 @@ struct LoadedText {
   QByteArray fileName;           // the file's name as the system has it (empty: no file)
   bool named = false;            // a file or standard input: messages always name the line
   bool asGiven = false;          // the text itself was the argument
-  std::optional<int> line;       // the line that "@FILE:N" or --line names
 
   InputText const& text() const { return texts[chosen]; }
   std::string where(int line) const;  // "FILE:3: ", "line 3: ", "A: " or ""
   std::string where(Finding const& finding) const { return where(finding.at.line); }
 };
-// The input an argument names, cut into its texts, and the line that it or --line names; `label` names a text
-// given as it is (diff's "A" and "B"). Refuses a bare file name and a line named twice; chooses no text.
-LoadedText readInput(QString const& argument, Context const& context, std::string const& label);
-
-// The same with the text chosen; refuses an empty input, a line that holds no text and a text wrapped over
-// lines.
+// `label` names a text given as it is (diff's "A" and "B"); refuses a bare file name, an empty input, a
+// line that holds no text and a text wrapped over lines.
 LoadedText loadText(QString const& argument, Context const& context, std::string const& label);
+
+// The input of an argument without a line ("@FILE", "-" or a text) cut into its texts, none chosen yet;
+// refuses a bare file name and an empty input.
+LoadedText readInput(QString const& argument, std::string const& label);
 
 // The input argument of a command that reads standard input when --options is missing; refuses a terminal.
 QString optionsOrStandardInput(Context const& context);
@@ -62,7 +61,8 @@ QString optionsOrStandardInput(Context const& context);
 // rest (--strict and --lenient as the context has them); `fits` names the program types the text fits.
 void judge(LoadedText const& loaded, Context const& context);
 
-// Loads the text into the task of the context's program type, judged first.
+// Loads the text into the task of the context's program type, judged first; where the context writes the
+// text back, refuses one whose record would lose something it holds, unless --drop-foreign.
 void loadInto(trv::control_param::Data& data, LoadedText const& loaded, Context const& context);
 
 // The label locale of the inspector, chosen before a Data is made.
@@ -71,6 +71,9 @@ void applyLocale(Context const& context);
 // The task of the context: the model registered, the Data made, --options loaded and --set applied;
 // `loaded`, when given, receives the text that --options held.
 trv::control_param::Data makeTask(Context const& context, std::optional<LoadedText>* loaded = nullptr);
+
+// The task of the context holding the text `loaded` chose, --set applied.
+trv::control_param::Data makeTask(Context const& context, LoadedText const& loaded);
 
 // A task of the context's program type for another model, holding the stored text `text`.
 trv::control_param::Data makeTask(Context const& context, trv::dbo::standin::ElementKinds kinds,
