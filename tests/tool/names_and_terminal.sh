@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# What a transcript cannot show: file names that are not valid UTF-8 (opened, named readably), and identify
-# with a terminal on standard input (wrong usage, where reading it would wait for typing).
+# What a transcript cannot show: file names that are not valid UTF-8 (opened, named readably), and identify,
+# list and decode with a terminal on standard input (wrong usage, where reading it would wait for typing).
 #   names_and_terminal.sh CTRLPARAM
 set -uo pipefail
 tool=$(realpath "$1")
@@ -19,8 +19,10 @@ expect "and named readably" "$("$tool" show -p 0 -i "$name" 2>&1)" \
 printf 'A!==\n' >"$name"
 expect "in a message about its text" "$("$tool" show -p 0 -i "@$name" 2>&1)" \
   "ctrlparam: k\\xE4se.txt:1: '!' at column 2 is no Base64 character (A-Z, a-z, 0-9, +, / and = at the end)"
-terminal=$(script -qec "'$tool' identify; echo \"[exit \$?]\"" /dev/null </dev/null | tr -d '\r')
-expect "identify on a terminal" "$terminal" "ctrlparam: identify reads standard input without -i, and standard \
+for command in identify list decode; do
+  terminal=$(script -qec "'$tool' $command; echo \"[exit \$?]\"" /dev/null </dev/null | tr -d '\r')
+  expect "$command on a terminal" "$terminal" "ctrlparam: $command reads standard input without -i, and standard \
 input is a terminal; give the text as -i TEXT, -i @FILE or through a pipe (try 'ctrlparam --help')
 [exit 2]"
+done
 exit $failed
