@@ -40,6 +40,8 @@ std::vector<Option> const& optionTable() {
       {"changed", 0, nullptr, "only the options whose value differs from the default"},
       {"text", 0, nullptr, "only the stored text after the upgrade"},
       {"check", 0, nullptr, "only the report; exit 0 when the upgrade changes nothing, 1 when it does"},
+      {"kelmar", 0, nullptr,
+       "compare the KELMAR lines the two texts give (for --model and --lang) instead of the fields"},
       {"screenshot", 0, "FILE.png", "render the window into this PNG and exit"},
       {"width", 0, "PX", "the window's width in the screenshot (at least 200 pixels)"},
       {"help", 'h', nullptr, "this help, or the command's"},
@@ -120,6 +122,7 @@ void apply(Option const& option, QString const& value, Context& context) {
   if (name == "changed") context.changed = true;
   if (name == "text") context.textOnly = true;
   if (name == "check") context.checkOnly = true;
+  if (name == "kelmar") context.kelmar = true;
   if (name == "screenshot") context.screenshot = value;
   if (name == "width") context.width = parseWidth(value);
 }
@@ -232,6 +235,8 @@ void checkUsage(Command const& command, Context const& context, Given const& giv
     throw UsageError("the command '" + context.command.toStdString() + "' takes no argument '" +
                      context.arguments.at(command.arguments).toStdString() + "'");
   if (context.textOnly && context.checkOnly) throw UsageError("upgrade takes --text or --check, not both");
+  if (std::string(command.name) == "diff" && !context.kelmar && (given.named("model") || given.named("lang")))
+    throw UsageError("diff takes --model and --lang only with --kelmar");
 }
 
 }  // namespace

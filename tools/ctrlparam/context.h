@@ -46,6 +46,7 @@ struct Context {
   bool changed = false;      // show: only the options away from their defaults
   bool textOnly = false;     // upgrade --text
   bool checkOnly = false;    // upgrade --check
+  bool kelmar = false;       // diff --kelmar: the KELMAR lines instead of the fields
   QStringList arguments;     // positional arguments after the command
 
   trv::control_param::ProgrammTypes requireProgram() const {

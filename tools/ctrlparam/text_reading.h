@@ -18,6 +18,13 @@ namespace ctrlparam {
 
 inline constexpr std::size_t kModuleCount = std::tuple_size_v<trv::control_param::Modules>;
 
+// A field or member that a record passes over, as it stands in the text: what storing the record drops.
+struct PassedField {
+  std::string name;  // Compact Binary: its id ("7"); JSON: the member's name as written
+  std::string
+      value;  // Compact Binary: as the walk without a schema renders it ("list<int32> [3]"); JSON: its text
+};
+
 // One thing the strict reading of a text finds for a module's record.
 struct Finding {
   enum class Kind : std::uint8_t {
@@ -32,6 +39,7 @@ struct Finding {
   std::string key;      // what it is about, named alike for every module: "id 7", "member 'warp'"
   Place at;             // where it stands (line 0: the text as a whole)
   bool kept = false;    // the record keeps it as written (a number that is no choice)
+  std::optional<PassedField> passed;  // a field or member the record passes over (a list: its later values)
 };
 
 struct ModuleReading {
