@@ -29,7 +29,7 @@ for target in "${targets[@]}"; do
   cp -r "$source_dir/fuzz/corpus/$target" "$work/grown"
   start=$(date +%s)
   (cd "$work" && "$fuzzer" -jobs="$jobs" -workers="$jobs" "${limit[@]}" -timeout=10 -rss_limit_mb=2048 \
-    -dict="$source_dir/fuzz/${fuzz_dictionaries[$target]}" -artifact_prefix="$build/fuzz/$target-" \
+    $(fuzz_dictionary "$target") -artifact_prefix="$build/fuzz/$target-" \
     -print_final_stats=1 grown $(fuzz_seeds "$target" "$build") >/dev/null 2>&1) || true
   seconds=$(($(date +%s) - start))
   compgen -G "$work/fuzz-*.log" >/dev/null || { echo "!! $target: the fuzzer did not start ($fuzzer)"; exit 2; }

@@ -41,8 +41,7 @@ for target in "${fuzz_targets[@]}"; do
   corpora=("$source_dir/fuzz/corpus/$target" $(fuzz_seeds "$target" "$build"))
   found="$work/$target"
   mkdir -p "$found"
-  common=(-timeout=10 -rss_limit_mb=2048 -dict="$source_dir/fuzz/${fuzz_dictionaries[$target]}"
-          -artifact_prefix="$build/fuzz/$target-")
+  common=(-timeout=10 -rss_limit_mb=2048 $(fuzz_dictionary "$target") -artifact_prefix="$build/fuzz/$target-")
   echo "== $target: the corpora, then fuzzing for ${seconds}s"
   run "$target" "$work/$target.fuzz.log" "${common[@]}" -max_total_time="$seconds" -print_final_stats=1 \
     "$found" "${corpora[@]}" || failed+=("$target")

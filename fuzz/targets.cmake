@@ -1,6 +1,6 @@
 # The fuzz targets (fuzz/<name>_fuzzer.cpp, corpus fuzz/corpus/<name>/) and the seeds taken from the
 # stored-form reference vectors, shared by the libFuzzer build and the replay tests.
-set(TRV_FUZZ_TARGETS insert_xml_data override_file calculation_method tool_input)
+set(TRV_FUZZ_TARGETS insert_xml_data override_file calculation_method tool_input slot_calls)
 set(TRV_FUZZ_LIBRARIES trv_control_param_core trv_host)
 
 # The libraries a target links: the library core, or for tool_input the tool's own input checks.

@@ -1,9 +1,15 @@
 # The libFuzzer targets as the fuzzing scripts see them (sourced by run_short.sh and campaign.sh; the build's
 # list is fuzz/targets.cmake): each target, its dictionary, the seeds beyond its corpus, the sanitizer
 # settings of every run and what in a run's output is a finding.
-fuzz_targets=(insert_xml_data override_file calculation_method tool_input)
+fuzz_targets=(insert_xml_data override_file calculation_method tool_input slot_calls)
 declare -A fuzz_dictionaries=([insert_xml_data]=json.dict [override_file]=ini.dict [calculation_method]=xml.dict
   [tool_input]=json.dict)
+
+# The dictionary option of `target`, where it has a dictionary (source_dir: the project's folder).
+fuzz_dictionary() {
+  [[ -n ${fuzz_dictionaries[$1]:-} ]] && echo "-dict=$source_dir/fuzz/${fuzz_dictionaries[$1]}"
+  return 0
+}
 
 # The seed folders of `target` in BUILD beyond fuzz/corpus/<target>: the stored-form vectors' inputs.
 fuzz_seeds() {

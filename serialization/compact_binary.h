@@ -25,12 +25,46 @@
 namespace trv::serialization {
 namespace compact_binary {
 
+// What an unchecked read relies on, stated once for every codec: `reads` lists each wire type its `read`
+// accepts (it accepts no other) with the most bytes reading one value of that type consumes; `maxReadSize` is
+// what the reader makes sure of (InputBuffer::remaining) before it reads a value of the codec's own type
+// `type` without the checks of each read (`read<false>`), and must cover every entry of `reads`, since a
+// nullable reads its element of any type its element codec accepts unchecked too. checkReadBounds holds each
+// codec to that at compile time; builds with TRV_CHECKED_READS also check every unchecked read against the
+// bytes granted to it (InputBuffer::grant).
+struct ReadBound {
+  std::uint8_t wire;
+  std::size_t bytes;  // the most one value of that wire type takes to read
+};
+
+template <std::size_t N>
+constexpr bool acceptsOf(std::array<ReadBound, N> const& reads, std::uint8_t wire) {
+  for (ReadBound const& read : reads)
+    if (read.wire == wire) return true;
+  return false;
+}
+
+template <std::size_t N>
+constexpr std::size_t largestRead(std::array<ReadBound, N> const& reads) {
+  std::size_t largest = 0;
+  for (ReadBound const& read : reads) largest = read.bytes > largest ? read.bytes : largest;
+  return largest;
+}
+
+// Refuses, at compile time, a codec whose accepted wire types may consume more than its unchecked reads are
+// granted.
+template <typename Codec>
+constexpr bool checkReadBounds() {
+  static_assert(largestRead(Codec::reads) <= Codec::maxReadSize,
+                "an accepted wire type reads more bytes than the unchecked read is granted");
+  static_assert(acceptsOf(Codec::reads, Codec::type), "a codec accepts its own wire type");
+  return true;
+}
+
 // How one value type goes on the wire (reading is inlined into the record's decoding, which unrolls over the
 // fields: calls cost as much as the reading itself): `type`, `maxSize` (bytes of the value as written),
-// `write`, `accepts(wire)`, whether the field takes a value of that wire type, and `read`, which takes a
-// value of wire type `wire` and returns false, having read nothing, when the field cannot take that type.
-// `read<false>` reads without the checks of each read the first `maxReadSize` bytes, the most that reading a
-// value of the field's own type `type` takes before any skipping.
+// `write`, the read bounds above, `accepts(wire)`, and `read`, which takes a value of wire type `wire` and
+// returns false, having read nothing, when the field does not accept that type.
 template <typename T, typename = void>
 struct ValueCodec;
 
@@ -38,8 +72,9 @@ template <>
 struct ValueCodec<bool> {
   static constexpr std::uint8_t type = BT_BOOL;
   static constexpr std::size_t maxSize = 1;
+  static constexpr std::array<ReadBound, 1> reads{{{BT_BOOL, 1}}};
   static constexpr std::size_t maxReadSize = 1;
-  static constexpr bool accepts(std::uint8_t wire) { return wire == BT_BOOL; }
+  static constexpr bool accepts(std::uint8_t wire) { return acceptsOf(reads, wire); }
   static void write(OutputCursor& out, bool value) { out.writeByte(value ? 1 : 0); }
   template <bool Checked = true>
   BOOST_FORCEINLINE static bool read(InputBuffer& input, std::uint8_t wire, bool& value) {
@@ -53,10 +88,10 @@ template <>
 struct ValueCodec<std::int32_t> {
   static constexpr std::uint8_t type = BT_INT32;
   static constexpr std::size_t maxSize = 5;
+  // Varints of at most 5 and 3 bytes, one byte.
+  static constexpr std::array<ReadBound, 3> reads{{{BT_INT32, 5}, {BT_INT16, 3}, {BT_INT8, 1}}};
   static constexpr std::size_t maxReadSize = 5;
-  static constexpr bool accepts(std::uint8_t wire) {
-    return wire == BT_INT32 || wire == BT_INT16 || wire == BT_INT8;
-  }
+  static constexpr bool accepts(std::uint8_t wire) { return acceptsOf(reads, wire); }
   static void write(OutputCursor& out, std::int32_t value) { out.writeVarint32(zigzag32(value)); }
   template <bool Checked = true>
   BOOST_FORCEINLINE static bool read(InputBuffer& input, std::uint8_t wire, std::int32_t& value) {
@@ -79,17 +114,17 @@ struct ValueCodec<std::int32_t> {
 // Schema enumerations travel as int32; every 32-bit value is kept, enumerator or not.
 template <typename E>
 struct ValueCodec<E, std::enable_if_t<control_param::reflection::is_schema_enum_v<E>>> {
-  static constexpr std::uint8_t type = BT_INT32;
-  static constexpr std::size_t maxSize = 5;
-  static constexpr std::size_t maxReadSize = 5;
-  static constexpr bool accepts(std::uint8_t wire) { return ValueCodec<std::int32_t>::accepts(wire); }
-  static void write(OutputCursor& out, E value) {
-    ValueCodec<std::int32_t>::write(out, static_cast<std::int32_t>(value));
-  }
+  using Number = ValueCodec<std::int32_t>;
+  static constexpr std::uint8_t type = Number::type;
+  static constexpr std::size_t maxSize = Number::maxSize;
+  static constexpr auto reads = Number::reads;
+  static constexpr std::size_t maxReadSize = Number::maxReadSize;
+  static constexpr bool accepts(std::uint8_t wire) { return acceptsOf(reads, wire); }
+  static void write(OutputCursor& out, E value) { Number::write(out, static_cast<std::int32_t>(value)); }
   template <bool Checked = true>
   BOOST_FORCEINLINE static bool read(InputBuffer& input, std::uint8_t wire, E& value) {
     std::int32_t number = 0;
-    if (!ValueCodec<std::int32_t>::read<Checked>(input, wire, number)) return false;
+    if (!Number::read<Checked>(input, wire, number)) return false;
     value = static_cast<E>(number);
     return true;
   }
@@ -99,8 +134,9 @@ template <>
 struct ValueCodec<double> {
   static constexpr std::uint8_t type = BT_DOUBLE;
   static constexpr std::size_t maxSize = 8;
+  static constexpr std::array<ReadBound, 2> reads{{{BT_DOUBLE, 8}, {BT_FLOAT, 4}}};
   static constexpr std::size_t maxReadSize = 8;
-  static constexpr bool accepts(std::uint8_t wire) { return wire == BT_DOUBLE || wire == BT_FLOAT; }
+  static constexpr bool accepts(std::uint8_t wire) { return acceptsOf(reads, wire); }
   static void write(OutputCursor& out, double value) {
     std::uint64_t bits;
     std::memcpy(&bits, &value, sizeof bits);
@@ -131,11 +167,10 @@ struct ValueCodec<control_param::nullable<T>> {
   using Element = ValueCodec<T>;
   static constexpr std::uint8_t type = BT_LIST;
   static constexpr std::size_t maxSize = 2 + Element::maxSize;
-  // The element type, a count of up to five bytes and the element, which may be of any type the element's
-  // codec takes.
-  static constexpr std::size_t maxReadSize = 1 + 5 + 8;
-  static_assert(Element::maxReadSize <= 8);
-  static constexpr bool accepts(std::uint8_t wire) { return wire == BT_LIST; }
+  // The element type, a count of up to five bytes and the first element, of any type the element accepts.
+  static constexpr std::array<ReadBound, 1> reads{{{BT_LIST, 1 + 5 + largestRead(Element::reads)}}};
+  static constexpr std::size_t maxReadSize = 1 + 5 + Element::maxReadSize;
+  static constexpr bool accepts(std::uint8_t wire) { return acceptsOf(reads, wire); }
   static void write(OutputCursor& out, control_param::nullable<T> const& value) {
     out.writeByte(Element::type);
     out.writeByte(1);
@@ -296,8 +331,10 @@ BOOST_FORCEINLINE void readField(Reading<Observer>& reading, Record& record) {
   [[maybe_unused]] std::size_t valueAt = 0;
   // The usual case: the field of its own wire type with room for the longest value, read without the checks
   // of each read.
+  static_assert(checkReadBounds<Codec>());
   if (header.id == Field::id && header.type == Codec::type && input.remaining() >= Codec::maxReadSize) {
     if constexpr (Observer::active) valueAt = input.position();
+    input.grant(Codec::maxReadSize);
     Codec::template read<false>(input, header.type, Field::member(record));
     if constexpr (Observer::active) tellTaken<Field>(reading, valueAt, record);
     reading.next();

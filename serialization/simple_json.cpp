@@ -282,7 +282,8 @@ std::size_t parseObject(std::string_view line, std::size_t start, MemberVisitor*
   rapidjson::ParseResult const result = reader.Parse<kParseFlags>(stream, handler);
   if (!result) {
     Failure const failure = handler.failure();
-    std::size_t const at = failure == Failure::RootNotObject ? skipBlanks(line, start) : start + result.Offset();
+    std::size_t const at =
+        failure == Failure::RootNotObject ? skipBlanks(line, start) : start + result.Offset();
     if (Observed) observer.fault(at);
     switch (failure) {
       case Failure::RootNotObject:

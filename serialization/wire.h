@@ -54,25 +54,43 @@ class InputBuffer {
 
   std::size_t position() const { return position_; }
   std::size_t remaining() const { return size_ - position_; }
+
+  // Unchecked reads rely on bytes the caller made sure of with remaining(): `grant` states how many the next
+  // unchecked reads may take. Builds with TRV_CHECKED_READS (the sanitizer and fuzzing builds) count every
+  // unchecked byte against the grant and trap beyond it; other builds compile both to nothing.
+  void grant(std::size_t bytes) {
+#ifdef TRV_CHECKED_READS
+    granted_ = bytes;
+#else
+    static_cast<void>(bytes);
+#endif
+  }
   // The bytes from `from` to `to` (positions already read).
   std::string_view bytes(std::size_t from, std::size_t to) const {
     return {reinterpret_cast<char const*>(data_) + from, to - from};
   }
-  // Unchecked access to bytes the caller has made sure of with remaining().
-  std::uint8_t const* cursor() const { return data_ + position_; }
-  void advance(std::size_t count) { position_ += count; }
+  // Unchecked access to bytes the caller has made sure of with remaining() (and granted).
+  std::uint8_t const* cursor() const {
+    return data_ + position_;
+  }
+  void advance(std::size_t count) {
+    spend(count);
+    position_ += count;
+  }
 
   // Every read is checked unless `Checked` is false: then the caller has made sure with remaining() that the
   // bytes are there.
   template <bool Checked = true>
   std::uint8_t readByte() {
     if (Checked && position_ == size_) outOfBounds(1);
+    if (!Checked) spend(1);
     return data_[position_++];
   }
 
   template <bool Checked = true>
   void read(void* out, std::size_t count) {
     if (Checked && remaining() < count) outOfBounds(count);
+    if (!Checked) spend(count);
     std::memcpy(out, data_ + position_, count);
     position_ += count;
   }
@@ -109,10 +127,15 @@ class InputBuffer {
   }
   template <bool Checked = true>
   BOOST_FORCEINLINE std::uint32_t readVarint32() {
-    if ((!Checked || position_ < size_) && data_[position_] < 0x80) return data_[position_++];
+    if ((!Checked || position_ < size_) && data_[position_] < 0x80) {
+      if (!Checked) spend(1);
+      return data_[position_++];
+    }
     return readVarint<std::uint32_t, 5, Checked>();
   }
-  std::uint64_t readVarint64() { return readVarint<std::uint64_t, 10, true>(); }
+  std::uint64_t readVarint64() {
+    return readVarint<std::uint64_t, 10, true>();
+  }
 
   // Throws errors::readOutOfBounds for `requested` bytes at the current position.
   [[noreturn, gnu::cold]] void outOfBounds(std::uint64_t requested) const;
@@ -129,9 +152,22 @@ class InputBuffer {
     return value;
   }
 
+  // Counts unchecked bytes against the grant (TRV_CHECKED_READS builds only).
+  void spend(std::size_t count) {
+#ifdef TRV_CHECKED_READS
+    if (count > granted_ || count > remaining()) __builtin_trap();
+    granted_ -= count;
+#else
+    static_cast<void>(count);
+#endif
+  }
+
   std::uint8_t const* data_;
   std::size_t size_;
   std::size_t position_ = 0;
+#ifdef TRV_CHECKED_READS
+  std::size_t granted_ = 0;
+#endif
 };
 
 struct FieldHeader {
@@ -144,6 +180,7 @@ struct FieldHeader {
 BOOST_FORCEINLINE FieldHeader readFieldHeader(InputBuffer& input) {
   // Most headers of a record take one or two bytes: both looked at with one check.
   if (input.remaining() >= 2) {
+    input.grant(2);
     std::uint8_t const* const bytes = input.cursor();
     auto const type = static_cast<std::uint8_t>(bytes[0] & 0x1f);
     auto const marker = static_cast<std::uint16_t>(bytes[0] >> 5);

@@ -2,6 +2,7 @@
 // A small in-memory object store: objects of any type under keys of any ordered type, changed only inside
 // a Transaction and announced on commit through four signals.
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <typeindex>
@@ -89,9 +90,11 @@ class Model {
 
   // The list that the last commit of one object announced and the entry it was made for, kept for the next
   // one: most commits change the same one object, and then announce it without an allocation or a key
-  // comparison. The entry is forgotten when it leaves the store.
+  // comparison. The entry is forgotten when it leaves the store, and not kept when any entry left the store
+  // during its announcement (a slot may erase it, and its memory may come back for another key).
   std::vector<ObjectKey> announced_;
   StoreEntry const* announcedEntry_ = nullptr;
+  std::uint64_t erasures_ = 0;  // entries removed from the store so far
 };
 
 }  // namespace trv::container::model

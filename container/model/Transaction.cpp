@@ -28,6 +28,7 @@ Model::Store::iterator Model::locate(ObjectKey const& key, std::type_info const&
 
 void Model::eraseEntry(Store::iterator entry) {
   if (&entry->second == announcedEntry_) announcedEntry_ = nullptr;
+  ++erasures_;
   store_.erase(entry);
 }
 
@@ -99,18 +100,19 @@ void Transaction::commit() {
 }
 
 // One object inserted or modified: announced with the model's kept list, which a commit made by a slot finds
-// taken and makes anew.
+// taken and makes anew. The list is kept for the entry only when no slot removed an entry meanwhile.
 void Transaction::commitOne(Model& model) {
   ChangeRecord const& record = log_.front();
   StoreEntry const* const entry = &record.entry->second;
   std::vector<ObjectKey> keys = std::move(model.announced_);
   if (keys.size() != 1 || model.announcedEntry_ != entry) keys.assign(1, record.key());
   bool const inserted = record.state == ChangeState::Inserted;
+  std::uint64_t const erasures = model.erasures_;
   committed_ = true;
   end();
   (inserted ? model.inserted : model.modified)(keys);
   model.announced_ = std::move(keys);
-  model.announcedEntry_ = entry;
+  model.announcedEntry_ = model.erasures_ == erasures ? entry : nullptr;
 }
 
 // Every entry is undone even when one restore fails: a failure is reported and passed over, so that the other

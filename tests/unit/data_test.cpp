@@ -354,11 +354,13 @@ TEST(DataFacade, EditHistoryOnQtsUndoStack) {
   {
     trv::container::model::Transaction open(*module->model);
     module->undoStack().undo();
+    EXPECT_THROW(module->insertXMLData("MAIA\n"), std::runtime_error);  // the history kept as it was
   }
   ASSERT_EQ(trv::smartassert::reports().size(), 1u);
   EXPECT_EQ(trv::smartassert::reports()[0].file + ':' + std::to_string(trv::smartassert::reports()[0].line),
             "lib/properties/control_param/src/record_step:0");
   EXPECT_EQ(module->getXMLData(), "AA==\n");
+  EXPECT_EQ(module->undoStack().count(), 1);
 }
 
 TEST(ModuleData, AsksTheModelQueriesOnceEachAndKeepsTheAnswers) {

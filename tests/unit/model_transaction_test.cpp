@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <boost/type_erasure/any_cast.hpp>
@@ -244,7 +245,8 @@ TEST(ModelSignals, SlotsMayOpenANewTransaction) {
 }
 
 // One object's commits reuse the announced list; an object that takes the place of an erased one (its
-// memory too, as a rule) is announced under its own key.
+// memory too, as a rule) is announced under its own key, also where a slot erased the object during the
+// announcement of its own modification.
 TEST(ModelSignals, EachCommitAnnouncesTheKeyItChanged) {
   Model model;
   insertRecord(model, 0, 1);
@@ -254,17 +256,24 @@ TEST(ModelSignals, EachCommitAnnouncesTheKeyItChanged) {
     transaction.modify<Record>(ObjectKey(key)).value += 1;
     transaction.commit();
   };
-  modify(0);
-  modify(0);
-  {
+  auto erase = [&](int key) {
     Transaction transaction(model);
-    transaction.erase(ObjectKey(0));
+    transaction.erase(ObjectKey(key));
     transaction.commit();
-  }
+  };
+  modify(0);
+  modify(0);
+  erase(0);
   insertRecord(model, 5, 1);
+  bool erasing = true;
+  model.modified.connect([&](auto const&) {
+    if (std::exchange(erasing, false)) erase(5);
+  });
   modify(5);
+  insertRecord(model, 2, 1);
   EXPECT_EQ(log.entries, (std::vector<std::string>{"modified:0,", "modified:0,", "aboutToErase:0,",
-                                                   "erased:0,", "inserted:5,", "modified:5,"}));
+                                                   "erased:0,", "inserted:5,", "modified:5,",
+                                                   "aboutToErase:5,", "erased:5,", "inserted:2,"}));
 }
 
 }  // namespace

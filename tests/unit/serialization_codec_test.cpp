@@ -358,4 +358,18 @@ TEST(CodecHostilePayloads, StoredLineOf64MiBStaysWithinItsSize) {
   }
 }
 
+#ifdef TRV_CHECKED_READS
+// An unchecked read beyond the bytes granted to it traps, even where the input holds them.
+TEST(CodecCheckedReadsDeathTest, AnUncheckedReadBeyondItsGrantTraps) {
+  Bytes const eight(8, '\x01');
+  auto readPast = [&](std::size_t granted) {
+    trv::serialization::compact_binary::InputBuffer input(eight);
+    input.grant(granted);
+    input.readUint64<false>();
+  };
+  readPast(8);
+  EXPECT_DEATH(readPast(7), "");
+}
+#endif
+
 }  // namespace

@@ -32,7 +32,9 @@ std::vector<Option> const& optionTable() {
        "a number with '.' as decimal point, empty to clear"},
       {"lang", 'l', "L", "keyword language of KELMAR: de or 0 (STEU, the default), en or 1 (CTRL)"},
       {"locale", 0, "NAME", "language of labels and of the upgrade report, for example de_DE.UTF-8"},
-      {"line", 0, "N", "which text to use when the input holds several, one a line (1-based)"},
+      {"line", 0, "N",
+       "the text on line N of the input (1-based; a JSON text over lines counts from each of them); @FILE:N "
+       "says the same"},
       {"strict", 0, nullptr, "fields that the program type's record cannot hold are an error"},
       {"lenient", 0, nullptr,
        "read a JSON text as the library does, naming each member it passes over in a warning"},
@@ -87,7 +89,7 @@ int parseLine(QString const& text) {
   bool ok = false;
   int const line = text.toInt(&ok);
   if (!ok || line < 1)
-    throw UsageError("--line needs a text number from 1 on, not '" + text.toStdString() + "'");
+    throw UsageError("--line needs a line number from 1 on, not '" + text.toStdString() + "'");
   return line;
 }
 
@@ -283,19 +285,21 @@ std::string overviewHelp() {
   }
   std::vector<char const*> all;
   for (Option const& option : optionTable()) all.push_back(option.name);
-  text += "\nOptions:\n" + optionLines(all) +
-          "  Every long option also takes its value as --name=VALUE (needed where it begins with -).\n"
-          "  'ctrlparam help COMMAND' or 'ctrlparam COMMAND --help' shows what a command takes.\n"
-          "\nInput:\n"
-          "  A Base64 text holds only A-Z, a-z, 0-9, +, / and = padding at its end; a text starting with {\n"
-          "  is JSON and may span lines. An input holding several texts, one a line, uses the first (with a\n"
-          "  warning) or the one --line picks. Fields that the program type's record cannot hold are named\n"
-          "  in a warning (an error with --strict); JSON members that are no field, unknown choices, values\n"
-          "  of the wrong type or range and duplicates are refused (warnings with --lenient).\n"
-          "\nExit status:\n"
-          "  0 done, 1 the library or the input failed (or the output could not be written), 2 wrong usage.\n"
-          "  diff and upgrade --check as diff(1): 0 equal, 1 different, 2 trouble.\n"
-          "\nExamples:\n";
+  text +=
+      "\nOptions:\n" + optionLines(all) +
+      "  Every long option also takes its value as --name=VALUE (needed where it begins with -).\n"
+      "  'ctrlparam help COMMAND' or 'ctrlparam COMMAND --help' shows what a command takes.\n"
+      "\nInput:\n"
+      "  A Base64 text holds only A-Z, a-z, 0-9, +, / and = padding at its end; a text starting with {\n"
+      "  is JSON and may span lines. An input holding several texts uses the first (with a warning) or\n"
+      "  the one on the line that --line N or @FILE:N names. Fields that the program type's record cannot\n"
+      "  hold and bytes after the record are named in a warning (an error with --strict); JSON members\n"
+      "  that are no field, unknown choices, values of the wrong type or range, duplicates and a second\n"
+      "  object are refused (warnings with --lenient). A text wrapped over lines is refused.\n"
+      "\nExit status:\n"
+      "  0 done, 1 the library or the input failed (or the output could not be written), 2 wrong usage.\n"
+      "  diff and upgrade --check as diff(1): 0 equal, 1 different, 2 trouble.\n"
+      "\nExamples:\n";
   for (Command const& command : commands()) text += std::string("  ") + command.exampleText + '\n';
   return text;
 }

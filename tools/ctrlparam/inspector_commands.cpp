@@ -1,6 +1,7 @@
 #include "tools/ctrlparam/inspector_commands.h"
 
 #include <algorithm>
+#include <functional>
 #include <iostream>
 #include <memory>
 
@@ -42,9 +43,12 @@ void installQtCatalogue() {
     QCoreApplication::installTranslator(translator);
 }
 
-// Shows the window until it is closed, or renders it into the screenshot, `width` wide when given.
-int showWindow(QWidget& window, Context const& context, int width) {
-  window.resize(context.width.value_or(width), window.sizeHint().height());
+// Shows the window until it is closed, or renders it into the screenshot, --width wide or `width`, and as
+// high as `heightFor` the width says (a narrow window needs more height where labels take two lines).
+int showWindow(QWidget& window, Context const& context, int width,
+               std::function<int(int)> const& heightFor = nullptr) {
+  int const wide = context.width.value_or(width);
+  window.resize(wide, std::max(window.sizeHint().height(), heightFor ? heightFor(wide) : 0));
   if (!context.screenshot) {
     window.show();
     return QApplication::exec();
@@ -144,7 +148,11 @@ int inspector(Context const& context) {
   QObject::connect(resetAll, &QPushButton::clicked, &window, [&data] { data.resetToDefaults(); });
   layout->addWidget(resetAll, 0, Qt::AlignRight);
   installQtCatalogue();
-  return showWindow(window, context, std::max(window.sizeHint().width(), 560));
+  return showWindow(window, context, std::max(window.sizeHint().width(), 560), [&](int wide) {
+    QMargins const margins = layout->contentsMargins();
+    return margins.top() + grid->heightForWidth(wide - margins.left() - margins.right()) + layout->spacing() +
+           resetAll->sizeHint().height() + margins.bottom();
+  });
 }
 
 // --set changes are made once the window is open, as if typed: they can be undone and are not yet saved.

@@ -6,7 +6,6 @@
 #include <QUndoStack>
 #include <QVariant>
 
-#include "container/model/change.h"
 #include "host/trv_properties_qt/QtInspectorWidget.h"
 #include "host/trv_qt/trv_qt.h"
 #include "lib/properties/control_param/src/calculation_method.h"
@@ -20,11 +19,19 @@ namespace {
 TRV_QT_InitTranslator const translatorStartUp{"trv_control_param_table_dll"};
 TRV_QT_InitTranslator const translatorStartUpQt{"trv_control_param_table_dll"};
 
+// A construction-stage setter starts the history anew, changed since saved; a task of another module holds
+// no such record and refuses it with the model's type mismatch.
 template <typename Field>
 void setBraxField(data::InternalInterface& module, Field value, Field BRAX_Control_Properties::*member) {
-  container::model::change<BRAX_Control_Properties>(
-      *module.model, data::RecordKey, [&](BRAX_Control_Properties& record) { record.*member = value; });
-  module.startHistory(false);
+  module.model->get<BRAX_Control_Properties>(data::RecordKey);
+  static_cast<data::BraxData&>(module).startOverWith(
+      false, [&](BRAX_Control_Properties& record) { record.*member = value; });
+}
+
+// An undo or redo of the task's stack, its record committed also when the host blocks the stack's signals.
+void step(data::InternalInterface& module, void (QUndoStack::*move)()) {
+  if (QUndoStack* stack = module.existingUndoStack()) (stack->*move)();
+  module.finishStep();
 }
 
 }  // namespace
@@ -98,11 +105,11 @@ QUndoStack* Data::undoStack() {
 }
 
 void Data::undo() {
-  if (QUndoStack* stack = checked().existingUndoStack()) stack->undo();
+  step(checked(), &QUndoStack::undo);
 }
 
 void Data::redo() {
-  if (QUndoStack* stack = checked().existingUndoStack()) stack->redo();
+  step(checked(), &QUndoStack::redo);
 }
 
 bool Data::canUndo() const {

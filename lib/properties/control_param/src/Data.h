@@ -4,6 +4,17 @@
 // A host makes one Data per task. Copies share one option record; a moved-from Data is empty, and every
 // member operation on an empty Data other than copy, move, assignment and destruction throws
 // std::logic_error, whose message says that the data is empty.
+//
+// Slots of the host may call the task back. While a change of the options is announced (the inspector's
+// signals inserted, insertedDone, modified, modifiedDone, erased and erasedAll of a widget's modelSignals(),
+// and the signals of the task's undo stack), a slot may call any member function of the task or of a copy.
+// The call runs at once, its own change announced inside the first announcement, whose later slots still
+// get it. The task ends as if the slot's calls had come right after the call that announced: that call's
+// history is in place before anyone hears of its change (a load, an upgrade or a setter has started the
+// history anew, an edit or a reset is a step, an undo or a redo has moved the stack), so a slot's change is a
+// step after it, or starts the history anew after it, and no later undo takes it back unseen.
+// aboutToErase and aboutToEraseAll are emitted inside the open transaction: their slots may read the task,
+// and a change there throws "Transaction in progress".
 
 #include <memory>
 #include <vector>
@@ -75,7 +86,9 @@ class TRV_CONTROL_PARAM_EXPORT Data {
   // is an ordinary change of the options. For menu entries with texts: createUndoAction/createRedoAction;
   // "changed since saved": isClean() (the host calls setClean() when it stores the task). insertXMLData
   // starts the history anew and clean; upgrade and the construction-stage setters anew and changed. The stack
-  // belongs to the thread that made the task; a task shown in a widget belongs to the GUI thread.
+  // belongs to the thread that made the task; a task shown in a widget belongs to the GUI thread. An undo or
+  // redo changes the options when the stack announces its new index (the task's slot is the first of
+  // indexChanged), so a host that blocks the stack's signals undoes and redoes through the two below.
   QUndoStack* undoStack();
   // The same stack's undo, redo and whether they can be done; nothing to do while it has not been made. A
   // step whose change fails is reported to the host's assertion reporter; nothing is thrown.

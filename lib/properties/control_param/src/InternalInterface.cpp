@@ -40,7 +40,7 @@ InternalInterface::InternalInterface(ProgrammTypes type, int databaseHandle)
       model(std::make_shared<container::model::Model>()),
       connections(forwardModelSignals(*model, configuration,
                                       [this] {
-                                        if (afterModification_) afterModification_(*this);
+                                        if (historyTurn_) historyTurn_(*this);
                                       })),
       thread_(QThread::currentThread()) {
   modelContent = askModelContent(databaseHandle);
@@ -60,18 +60,29 @@ QUndoStack& InternalInterface::undoStack() {
     undoStack_->setUndoLimit(kUndoLimit);
     if (!savedAtStart_) undoStack_->resetClean();
     if (undoStack_->thread() != thread_) undoStack_->moveToThread(thread_);
+    // The first slot of the new index: the stack is done with the step, so the slots of the step's commit
+    // find it in order (and may even start the history anew, freeing the step).
+    QObject::connect(
+        undoStack_.get(), &QUndoStack::indexChanged, undoStack_.get(), [this] { finishStep(); },
+        Qt::DirectConnection);
   }
   return *undoStack_;
 }
 
+// clear() empties the stack and makes it clean before it announces that, and leaves an empty stack alone. A
+// slot of its announcement may push a step or start the history anew itself, both after this start: a start
+// of the slot's stands, a step keeps its place, and only the clean state that clear() did not set is set.
 void InternalInterface::startHistory(bool saved) {
   savedAtStart_ = saved;
   if (!undoStack_) return;
-  undoStack_->clear();  // leaves the clean state alone when there is no step
-  if (saved)
-    undoStack_->setClean();
-  else
+  unsigned const start = ++starts_;
+  bool const hadSteps = undoStack_->count() != 0;
+  undoStack_->clear();
+  if (starts_ != start) return;
+  if (!saved)
     undoStack_->resetClean();
+  else if (!hadSteps)
+    undoStack_->setClean();
 }
 
 void InternalInterface::test4upgrade(logging::UILogEntryCollectorSink&) {}

@@ -41,6 +41,10 @@ class InternalInterface {
   QUndoStack* existingUndoStack() const { return undoStack_.get(); }
   // Starts the history anew: `saved`, the task is as stored (clean); else it is changed, not saved.
   void startHistory(bool saved);
+  // Commits the record that an undone or redone step left to be committed, if any (see RecordStep).
+  void finishStep() {
+    if (finishStep_) finishStep_(*this);
+  }
 
   static constexpr int kUndoLimit = 100;
 
@@ -51,12 +55,14 @@ class InternalInterface {
   std::vector<boost::signals2::scoped_connection> connections;
 
  protected:
-  // Called after the inspector has been told of a modification (the history's turn); set by the module
-  // class once it is made.
-  void (*afterModification_)(InternalInterface&) = nullptr;
+  // The history's part in the task, set by the module class once it is made: its turn at each commit of the
+  // record, before anybody else hears of the commit, and the commit of a step's record.
+  void (*historyTurn_)(InternalInterface&) = nullptr;
+  void (*finishStep_)(InternalInterface&) = nullptr;
   std::unique_ptr<QUndoStack> undoStack_;
   QThread* thread_;           // the thread that made the task
   bool savedAtStart_ = true;  // whether a history made later starts clean
+  unsigned starts_ = 0;       // new starts of the history so far
 
   InternalInterface(ProgrammTypes type, int databaseHandle);
   ~InternalInterface();

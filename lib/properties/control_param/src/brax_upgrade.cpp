@@ -33,11 +33,10 @@ void BraxData::test4upgrade(logging::UILogEntryCollectorSink& sink) {
 
 void BraxData::upgrade() {
   if (!needsUpgrade(record())) return;
-  changeRecord([](BRAX_Control_Properties& record) {
+  startOverWith(false, [](BRAX_Control_Properties& record) {
     record.cant = BRAX_CANT::AddNodesSeparateTangentially;
     record.version_id = kCurrentVersion;
   });
-  startHistory(false);
 }
 
 }  // namespace trv::control_param::data

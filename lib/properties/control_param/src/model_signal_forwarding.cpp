@@ -52,14 +52,14 @@ boost::signals2::scoped_connection forward(container::model::Model::Signal& sign
 
 std::vector<boost::signals2::scoped_connection> forwardModelSignals(container::model::Model& model,
                                                                     ConfigurationPtr const& configuration,
-                                                                    std::function<void()> afterModified) {
+                                                                    std::function<void()> beforeModified) {
   std::vector<boost::signals2::scoped_connection> connections;
   connections.reserve(4);
   connections.push_back(forward<onInserted>(model.inserted, configuration));
   connections.push_back(model.modified.connect(
-      [configuration, afterModified = std::move(afterModified)](Keys const& keys) {
+      [configuration, beforeModified = std::move(beforeModified)](Keys const& keys) {
+        beforeModified();
         onModified(configuration, keys);
-        afterModified();
       },
       boost::signals2::at_back));
   connections.push_back(forward<onErased>(model.erased, configuration));

@@ -1,15 +1,14 @@
 #pragma once
 // One step of a task's edit history on Qt's undo stack: the record before and after an edit. The edit is
-// already committed when its step is pushed, so the first redo (the one push makes) does nothing; undo and
-// redo commit the record of their side through the module's `restore`. A step runs inside Qt's event handling
-// (a shortcut, a menu entry), so a commit that fails is reported to the host's assertion log, never thrown.
+// already committed when its step is pushed, so the first redo (the one push makes) does nothing. Undo and
+// redo only hand the record of their side to the module (`stepTo`), which commits it once the stack has
+// finished the step and moved its index (`finishStep`): a slot of that commit may then use the history as
+// it likes (undo again, push a step, start the history anew and so free this step) without the stack or the
+// step being in the middle of anything.
 
-#include <exception>
 #include <utility>
 
 #include <QUndoCommand>
-
-#include "reports/host_reports.h"
 
 namespace trv::control_param::data {
 
@@ -21,20 +20,12 @@ class RecordStep final : public QUndoCommand {
   RecordStep(Module& module, QString const& text, Record before, Record after)
       : QUndoCommand(text), module_(module), before_(std::move(before)), after_(std::move(after)) {}
 
-  void undo() override { restore(before_); }
+  void undo() override { module_.stepTo(before_); }
   void redo() override {
-    if (!std::exchange(pushed_, false)) restore(after_);
+    if (!std::exchange(pushed_, false)) module_.stepTo(after_);
   }
 
  private:
-  void restore(Record const& record) {
-    try {
-      module_.restore(record);
-    } catch (std::exception const& error) {
-      reportToHost("step.restore(record)", report_position::kUndoStepFailed, error.what());
-    }
-  }
-
   Module& module_;
   Record before_;
   Record after_;
