@@ -1,6 +1,8 @@
 // The window of `ctrlparam edit`: typed edits reach the KELMAR pane and the history, Save writes back only
-// the chosen text of a file, and closing with unsaved changes asks first.
+// the chosen text of a file (over a JSON text when agreed to, elsewhere when the file refuses), and closing
+// with unsaved changes asks first.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -11,12 +13,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
+#include <functional>
 #include <sstream>
 
 #include "host/trv_dbo/dbo.h"
 #include "host/trv_properties_qt/QtInspectorWidget.h"
 #include "lib/properties/control_param/src/Data.h"
 #include "tools/ctrlparam/edit_window.h"
+#include "tools/ctrlparam/input_texts.h"
 
 namespace ctrlparam {
 namespace {
@@ -33,6 +37,11 @@ class Window : public EditWindow {
   int asked = 0;
   QStringList refusals;  // of the questions asked about an entry that cannot be stored
   QStringList errors;
+  bool storedForm = true;  // the answer whether to write a JSON text's stored form
+  int storedFormAsked = 0;
+  QStringList others;  // the files chosen for Save As, in turn (then none)
+  QStringList offers;  // the refusals Save As was offered after
+  bool replace = false;
 
  protected:
   QMessageBox::StandardButton askToSave(QString const& refusal) override {
@@ -41,7 +50,34 @@ class Window : public EditWindow {
     return answer;
   }
   void sayError(QString const& message) override { errors << message; }
+  bool confirmStoredForm() override { return ++storedFormAsked, storedForm; }
+  QString chooseOtherFile(QString const& refusal) override {
+    offers << refusal;
+    return others.isEmpty() ? QString() : others.takeFirst();
+  }
+  bool confirmReplace(QString const&) override { return replace; }
 };
+
+SaveTarget toOutput(std::ostream& out) {
+  SaveTarget target;
+  target.out = &out;
+  target.source = "text";
+  return target;
+}
+
+// Save writes into the file `path` holding `content` in place of the text on line `line`, as the tool cuts
+// it.
+SaveTarget intoFile(QString const& path, QByteArray const& content, int line) {
+  SaveTarget target;
+  target.file = QFile::encodeName(path).toStdString();
+  target.content = content.toStdString();
+  target.line = line;
+  for (InputText const& text : cutInput(target.content))
+    if (text.line == line) target.range = text.range, target.json = text.json;
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+  return target;
+}
 
 struct Task {
   Task(QString const& text = kGen2)
@@ -75,7 +111,7 @@ QByteArray contents(QString const& path) {
 TEST(EditWindow, TypedEditsShowInTheKelmarPaneAndTheHistory) {
   Task task;
   std::ostringstream out;
-  Window window(task.data, 0, SaveTarget{{}, 0, 0, {}, &out}, "text");
+  Window window(task.data, 0, toOutput(out), "NEVO_A");
   EXPECT_EQ(window.kelmarLines(), QStringList{"STEU OPT GEN  WERT 2"});
   EXPECT_TRUE(window.highlightedLines().isEmpty());
   EXPECT_FALSE(window.isWindowModified());
@@ -108,66 +144,109 @@ TEST(EditWindow, TypedEditsShowInTheKelmarPaneAndTheHistory) {
   EXPECT_FALSE(window.isWindowModified());
 }
 
-// Each file holds the NEVO text between others; only that text's bytes change.
+// Each file holds the NEVO text between others; only that text's bytes change. A JSON text is replaced only
+// when the user agrees to its stored form.
 TEST(EditWindow, SaveReplacesOnlyTheChosenTextKeepingLinesAndEndings) {
   struct Case {
     char const* name;
     QByteArray before;
-    int first, last;
-    QString text;  // as the tool's reading cut it out
+    int line;
     QByteArray after;
   };
   Case const cases[] = {
-      {"CR LF, a BOM, blanks around the text", "\xEF\xBB\xBFMAIA\r\n  CwgBAAAAAAAAAEAA \r\nMAIA\r\n", 2, 2,
-       kGen2, "\xEF\xBB\xBFMAIA\r\n  CwgBAAAAAAAA+D8A \r\nMAIA\r\n"},
+      {"CR LF, a BOM, blanks around the text", "\xEF\xBB\xBFMAIA\r\n  CwgBAAAAAAAAAEAA \r\nMAIA\r\n", 2,
+       "\xEF\xBB\xBFMAIA\r\n  CwgBAAAAAAAA+D8A \r\nMAIA\r\n"},
       {"first line after a BOM, no final line feed",
        "\xEF\xBB\xBF"
        "CwgBAAAAAAAAAEAA",
-       1, 1, kGen2,
+       1,
        "\xEF\xBB\xBF"
        "CwgBAAAAAAAA+D8A"},
-      {"a line that is no UTF-8", "M\xE9IA\n\tCwgBAAAAAAAAAEAA\t\n", 2, 2, kGen2,
-       "M\xE9IA\n\tCwgBAAAAAAAA+D8A\t\n"},
-      {"JSON over three lines", "MAIA\n {\n \"gen\": [2]\n} \nMAIA\n", 2, 4, "{\"gen\":[2]}",
-       "MAIA\n CwgBAAAAAAAA+D8A \nMAIA\n"},
+      {"a line that is no UTF-8", "M\xE9IA\n\tCwgBAAAAAAAAAEAA\t\n", 2, "M\xE9IA\n\tCwgBAAAAAAAA+D8A\t\n"},
+      {"JSON over three lines", "MAIA\n {\n \"gen\": [2]\n} \nMAIA\n", 2, "MAIA\n CwgBAAAAAAAA+D8A \nMAIA\n"},
   };
   for (Case const& c : cases) {
     SCOPED_TRACE(c.name);
     QTemporaryDir dir;
     QString const path = dir.filePath("tasks.txt");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(c.before) == c.before.size());
-    file.close();
     Task task;
-    Window window(task.data, 0, SaveTarget{path.toStdString(), c.first, c.last, c.text, nullptr},
-                  "tasks.txt");
+    Window window(task.data, 0, intoFile(path, c.before, c.line), "NEVO_A");
     type(window, "1.5");
+    bool const json = c.before.contains('{');
+    window.storedForm = false;
+    EXPECT_EQ(window.save(), !json);
+    EXPECT_EQ(contents(path), json ? c.before : c.after);
+    window.storedForm = true;
     ASSERT_TRUE(window.save()) << window.errors.join('\n').toStdString();
     EXPECT_EQ(contents(path), c.after);
     EXPECT_FALSE(window.isWindowModified());
-    // A second save finds the text where the first one wrote it.
+    // A second save finds the text where the first one wrote it, and asks nothing.
     task.data.undo();
     ASSERT_TRUE(window.save()) << window.errors.join('\n').toStdString();
     EXPECT_EQ(contents(path), QByteArray(c.after).replace(kGen15, kGen2));
+    EXPECT_EQ(window.storedFormAsked, json ? 2 : 0);
   }
 }
 
-TEST(EditWindow, AFileChangedMeanwhileIsLeftAsItIs) {
-  QTemporaryDir dir;
-  QString const path = dir.filePath("tasks.txt");
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("MAIA\nCwgBAAAAAAAAAEAA\n") > 0);
-  file.close();
-  Task task;
-  Window window(task.data, 0, SaveTarget{path.toStdString(), 2, 2, kGen2, nullptr}, "tasks.txt");
-  type(window, "1.5");
-  // Another line changes: the text itself still stands where it stood.
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("MAIB\nCwgBAAAAAAAAAEAA\n") > 0);
-  file.close();
-  EXPECT_FALSE(window.save());
-  EXPECT_EQ(window.errors, QStringList{path + " has changed since it was read"});
-  EXPECT_EQ(contents(path), "MAIB\nCwgBAAAAAAAAAEAA\n");
-  EXPECT_TRUE(window.isWindowModified());
+// A file that refuses the write offers Save As: the file's content as read with the text replaced, written to
+// a file the user picks, one that exists only when the user agrees; the picked file is saved from then on.
+TEST(EditWindow, ARefusedSaveOffersSaveAs) {
+  QByteArray const before = "MAIA\nCwgBAAAAAAAAAEAA\n", after = "MAIA\nCwgBAAAAAAAA+D8A\n";
+  struct Case {
+    char const* refusal;  // F: the file
+    std::function<void(QString const&)> meanwhile;
+    QByteArray other;  // what the other file holds before (empty: no such file), and after
+    bool replace;
+    QStringList offers;  // F: the refusal
+    QByteArray otherAfter;
+  };
+  Case const cases[] = {
+      {"F has changed since it was read",
+       [](QString const& p) { QFile(p).resize(3); },
+       "",
+       false,
+       {"F"},
+       after},
+      {"F no longer exists", [](QString const& p) { QFile::remove(p); }, "", false, {"F"}, after},
+      {"F is read-only",
+       [](QString const& p) { chmod(QFile::encodeName(p), 0444); },
+       "X",
+       false,
+       {"F", ""},
+       "X"},
+      {"F is read-only",
+       [](QString const& p) { chmod(QFile::encodeName(p), 0444); },
+       "X",
+       true,
+       {"F"},
+       after},
+  };
+  for (Case const& c : cases) {
+    SCOPED_TRACE(std::string(c.refusal) + (c.replace ? ", replaced" : ""));
+    QTemporaryDir dir;
+    QString const path = dir.filePath("tasks.txt"), other = dir.filePath("other.txt");
+    Task task;
+    Window window(task.data, 0, intoFile(path, before, 2), "NEVO_A");
+    if (!c.other.isEmpty()) intoFile(other, c.other, 1);
+    window.others = QStringList{other};
+    window.replace = c.replace;
+    type(window, "1.5");
+    c.meanwhile(path);
+    QByteArray const file = contents(path);
+    bool const saved = c.otherAfter == after;
+    EXPECT_EQ(window.save(), saved);
+    EXPECT_EQ(window.offers.join('|'),
+              c.offers.join('|').replace("F", QString(c.refusal).replace("F", path)));
+    EXPECT_EQ(contents(path), file);
+    EXPECT_EQ(contents(other), c.otherAfter.isEmpty() ? "(unreadable)" : c.otherAfter);
+    EXPECT_EQ(window.isWindowModified(), !saved);
+    if (saved) {
+      EXPECT_EQ(window.windowTitle(), "other.txt:2 (NEVO_A)[*] – ctrlparam edit");
+      task.data.undo();
+      ASSERT_TRUE(window.save());
+      EXPECT_EQ(contents(other), before);
+    }
+  }
 }
 
 TEST(EditWindow, ClosingWithUnsavedChangesAsksFirst) {
@@ -182,7 +261,7 @@ TEST(EditWindow, ClosingWithUnsavedChangesAsksFirst) {
   for (Case const& c : cases) {
     Task task;
     std::ostringstream out;
-    Window window(task.data, 0, SaveTarget{{}, 0, 0, {}, &out}, "text");
+    Window window(task.data, 0, toOutput(out), "NEVO_A");
     window.show();
     EXPECT_TRUE(window.close());  // nothing changed: no question
     EXPECT_EQ(window.asked, 0);
@@ -219,7 +298,7 @@ TEST(EditWindow, TheEntryBeingTypedIsStoredBeforeSaveAndClose) {
     SCOPED_TRACE(std::string(c.text) + (c.key == Qt::Key_S ? " Ctrl+S" : " Ctrl+Q"));
     Task task;
     std::ostringstream out;
-    Window window(task.data, 0, SaveTarget{{}, 0, 0, {}, &out}, "text");
+    Window window(task.data, 0, toOutput(out), "NEVO_A");
     window.answer = c.answer;
     window.show();
     QApplication::setActiveWindow(&window);
@@ -246,7 +325,7 @@ TEST(EditWindow, TheEntryBeingTypedIsStoredBeforeSaveAndClose) {
 TEST(EditWindow, TheWindowFitsItsWidthAndTheScreen) {
   Task task;
   std::ostringstream out;
-  Window window(task.data, 0, SaveTarget{{}, 0, 0, {}, &out}, "text");
+  Window window(task.data, 0, toOutput(out), "NEVO_A");
   window.resize(5000, 5000);
   window.show();
   QSize const room = window.screen()->availableGeometry().size();

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <vector>
 
 #include "tests/unit/expect_throw_msg.h"
 #include "tools/ctrlparam/file_write.h"
@@ -72,6 +73,32 @@ TEST(FileWrite, RefusesWithTheReasonAndLeavesTheFileAsItWas) {
     EXPECT_EQ(slurp(f.file), before);
     EXPECT_EQ(f.entries(), entries);
     chmod(f.path.c_str(), 0700);
+  }
+}
+
+// Several texts of one file in one write: each range replaced, the bytes between them kept; ranges that
+// overlap, come out of order or reach past the content are refused and nothing is written.
+TEST(FileWrite, SeveralRangesInOneWrite) {
+  struct Case {
+    std::vector<Replacement> replacements;
+    char const* after;  // nullptr: refused
+  };
+  Case const cases[] = {
+      {{{{0, 1}, "X"}, {{4, 5}, "YZ"}}, "X\r\n YZ \n"},
+      {{{{0, 1}, ""}, {{1, 3}, "-"}, {{7, 7}, "+"}}, "- B \n+"},
+      {{{{0, 2}, "X"}, {{1, 3}, "Y"}}, nullptr},
+      {{{{4, 5}, "X"}, {{0, 1}, "Y"}}, nullptr},
+      {{{{4, 8}, "X"}}, nullptr},
+  };
+  for (Case const& c : cases) {
+    SCOPED_TRACE(c.after ? c.after : "refused");
+    Folder f;
+    if (c.after) {
+      EXPECT_EQ(writeReplaced(f.file, kRead, c.replacements), c.after);
+    } else {
+      EXPECT_THROW(writeReplaced(f.file, kRead, c.replacements), std::out_of_range);
+    }
+    EXPECT_EQ(slurp(f.file), c.after ? c.after : kRead);
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include <QLocale>
 
+#include "tools/ctrlparam/in_place.h"
 #include "tools/ctrlparam/model_kinds.h"
 
 namespace ctrlparam {
@@ -42,6 +43,15 @@ std::vector<Option> const& optionTable() {
       {"changed", 0, nullptr, "only the options whose value differs from the default"},
       {"text", 0, nullptr, "only the stored text after the upgrade"},
       {"check", 0, nullptr, "only the report; exit 0 when the upgrade changes nothing, 1 when it does"},
+      {"in-place", 0, nullptr,
+       "write the resulting stored text into the file (-i @FILE) in place of the text --line names, or of "
+       "every text --all takes; nothing on standard output"},
+      {"all", 0, nullptr,
+       "with --in-place: every text of the file whose fields belong to the program type's module alone"},
+      {"dry-run", 0, nullptr, "with --in-place: say which texts would change, write nothing"},
+      {"drop-foreign", 0, nullptr,
+       "store a text back although its record loses what it cannot hold (fields of another module, "
+       "bytes after the record, JSON members passed over)"},
       {"kelmar", 0, nullptr,
        "compare the KELMAR lines the two texts give (for --model and --lang) instead of the fields"},
       {"screenshot", 0, "FILE.png", "render the window into this PNG and exit"},
@@ -124,6 +134,10 @@ void apply(Option const& option, QString const& value, Context& context) {
   if (name == "changed") context.changed = true;
   if (name == "text") context.textOnly = true;
   if (name == "check") context.checkOnly = true;
+  if (name == "in-place") context.inPlace = context.writesBack = true;
+  if (name == "all") context.all = true;
+  if (name == "dry-run") context.dryRun = true;
+  if (name == "drop-foreign") context.dropForeign = true;
   if (name == "kelmar") context.kelmar = true;
   if (name == "screenshot") context.screenshot = value;
   if (name == "width") context.width = parseWidth(value);
@@ -237,6 +251,7 @@ void checkUsage(Command const& command, Context const& context, Given const& giv
     throw UsageError("the command '" + context.command.toStdString() + "' takes no argument '" +
                      context.arguments.at(command.arguments).toStdString() + "'");
   if (context.textOnly && context.checkOnly) throw UsageError("upgrade takes --text or --check, not both");
+  checkInPlaceUsage(context);
   if (std::string(command.name) == "diff" && !context.kelmar && (given.named("model") || given.named("lang")))
     throw UsageError("diff takes --model and --lang only with --kelmar");
 }

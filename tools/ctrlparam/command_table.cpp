@@ -43,7 +43,8 @@ void addRecordCommands(std::vector<Command>& table) {
           .describes("The record as one line of Simple JSON with every field, which --options reads back.")
           .example("ctrlparam json -p BRAX_A -i @options.txt"));
   table.push_back(Command("store", store)
-                      .takes(taskOptions({"locale", "line", "strict", "lenient"}))
+                      .takes(taskOptions({"locale", "line", "strict", "lenient", "in-place", "all", "dry-run",
+                                          "drop-foreign"}))
                       .summary("the stored text (one Base64 line)")
                       .describes("The stored text of the task: one Base64 line and its line feed.")
                       .example("ctrlparam store -p ORIN_B -s warp=Active"));
@@ -71,7 +72,8 @@ void addOptionCommands(std::vector<Command>& table) {
   table.push_back(
       Command("reset", reset)
           .operandsAre("[FIELD...]", 1 << 20)
-          .takes({"program", "options", "locale", "line", "strict", "lenient"})
+          .takes({"program", "options", "locale", "line", "strict", "lenient", "in-place", "all", "dry-run",
+                  "drop-foreign"})
           .summary("the stored text with the named options (all when none is named) at their defaults")
           .describes(
               "The stored text after the named options, or every option when none is named, are set back to\n"
@@ -99,7 +101,8 @@ void addCheckCommands(std::vector<Command>& table) {
           .example("ctrlparam diff -p BRAX_A @tasks.txt:3 @tasks.txt:7 --kelmar -m beams"));
   table.push_back(Command("upgrade", upgrade)
                       .statusAs(Command::Status::diffLikeWhenChecking)
-                      .takes({"program", "options", "locale", "line", "strict", "lenient", "text", "check"})
+                      .takes({"program", "options", "locale", "line", "strict", "lenient", "text", "check",
+                              "in-place", "all", "dry-run", "drop-foreign"})
                       .summary("what the upgrade reports, then the stored text after it")
                       .describes("What the upgrade check reports, then the stored text after the upgrade. "
                                  "--text: only the text;\n"
@@ -159,7 +162,8 @@ void addWindowCommands(std::vector<Command>& table) {
   table.push_back(
       Command("edit", edit)
           .showingWindow()
-          .takes(taskOptions({"lang", "locale", "line", "strict", "lenient", "screenshot", "width"}))
+          .takes(taskOptions(
+              {"lang", "locale", "line", "strict", "lenient", "drop-foreign", "screenshot", "width"}))
           .summary("edit the options in the inspector, the KELMAR lines beside it, and save them")
           .describes("A window with the inspector and beside it the task's KELMAR lines, updated on every "
                      "change (the\n"

@@ -28,6 +28,11 @@ inline void warn(std::string const& message) {
   std::cerr << "ctrlparam: warning: " << message << '\n';
 }
 
+// "ctrlparam: note: MESSAGE" on standard error: neither output nor a warning.
+inline void note(std::string const& message) {
+  std::cerr << "ctrlparam: note: " << message << '\n';
+}
+
 struct Context {
   QString command;
   std::optional<trv::control_param::ProgrammTypes> program;
@@ -46,6 +51,11 @@ struct Context {
   bool changed = false;      // show: only the options away from their defaults
   bool textOnly = false;     // upgrade --text
   bool checkOnly = false;    // upgrade --check
+  bool inPlace = false;      // the resulting text replaces the chosen one in its file
+  bool all = false;          // --in-place: every text of the file that belongs to the program type
+  bool dryRun = false;       // --in-place: say what would change, write nothing
+  bool dropForeign = false;  // store a text back although its record loses something the text holds
+  bool writesBack = false;   // the text is stored where it came from (--in-place, edit): nothing may be lost
   bool kelmar = false;       // diff --kelmar: the KELMAR lines instead of the fields
   QStringList arguments;     // positional arguments after the command
 

@@ -2,15 +2,17 @@
 
 #include <algorithm>
 #include <functional>
-#include <stdexcept>
 #include <utility>
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QTextBlock>
@@ -20,17 +22,11 @@
 
 #include "host/trv_properties_qt/QtInspectorWidget.h"
 #include "lib/properties/control_param/src/Data.h"
-#include "tools/ctrlparam/input_texts.h"
 
 namespace ctrlparam {
 namespace {
 
 QColor const kChangedLine(255, 236, 160);
-
-struct SaveError : std::runtime_error {
-  explicit SaveError(QString const& message) : std::runtime_error(message.toStdString()) {}
-  QString text() const { return QString::fromStdString(what()); }
-};
 
 // The message in the window's language; the name and the system's reason as they are.
 QString translated(WriteError const& error) {
@@ -60,17 +56,18 @@ class PaneSplitter : public QSplitter {
 
 }  // namespace
 
-EditWindow::EditWindow(trv::control_param::Data& data, int language, SaveTarget target, QString const& source)
+EditWindow::EditWindow(trv::control_param::Data& data, int language, SaveTarget target,
+                       QString const& program)
     : data_(data),
       language_(language),
       target_(std::move(target)),
+      program_(program),
       stack_(data.undoStack()),
       inspector_(data.createPropertyInspector(nullptr)),
       kelmar_(new QPlainTextEdit),
       pane_(new QWidget),
       splitter_(new PaneSplitter([this] { fitPanes(); })) {
-  if (!target_.file.empty()) readTarget();
-  setWindowTitle(QStringLiteral("%1[*] – ctrlparam edit").arg(source));
+  showTitle();
   // The Edit menu carries the undo keys for the whole window.
   inspector_->setProperty("trv_undoShortcuts", false);
 
@@ -121,6 +118,10 @@ void EditWindow::buildMenus() {
   QAction* saveAction =
       file->addAction(QCoreApplication::translate("ctrlparam", "&Save"), this, [this] { save(); });
   saveAction->setShortcut(QKeySequence::Save);
+  QAction* saveAsAction =
+      file->addAction(QCoreApplication::translate("ctrlparam", "Save &As…"), this, [this] { saveAs(); });
+  saveAsAction->setShortcut(QKeySequence::SaveAs);
+  saveAsAction->setEnabled(!target_.file.empty());
   file->addSeparator();
   QAction* quit = file->addAction(QCoreApplication::translate("ctrlparam", "&Quit"), this, &QWidget::close);
   quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));  // also where the platform binds no key to quitting
@@ -244,48 +245,82 @@ QStringList EditWindow::struckLines() const {
   return lines;
 }
 
-void EditWindow::readTarget() {
-  try {
-    std::string bytes = readBytes(target_.file);
-    for (InputText const& text : cutInput(bytes))
-      if (text.line == target_.first && text.lastLine == target_.last && text.text == target_.text) {
-        range_ = text.range;
-        content_ = std::move(bytes);
-      }
-  } catch (std::exception const&) {
-    // Unreadable, or no longer cut into texts as before: changed since the tool read it.
-  }
+void EditWindow::showTitle() {
+  QString const source =
+      target_.file.empty()
+          ? target_.source
+          : QStringLiteral("%1:%2")
+                .arg(QString::fromStdString(readableName(target_.file.substr(target_.file.rfind('/') + 1))))
+                .arg(target_.line);
+  setWindowTitle(QStringLiteral("%1 (%2)[*] – ctrlparam edit").arg(source, program_));
 }
 
-bool EditWindow::save() {
+std::optional<std::string> EditWindow::textToSave() {
   QString refusal;
   if (!inspector_->storePendingEntry(&refusal)) {
     sayError(refusal);
-    return false;
+    return std::nullopt;
   }
+  if (!target_.file.empty() && target_.json && !confirmStoredForm()) return std::nullopt;
   QByteArray stored = data_.getXMLData().toUtf8();
-  try {
-    if (target_.file.empty()) {
-      *target_.out << stored.toStdString() << std::flush;
-      if (!*target_.out)
-        throw SaveError(
-            QCoreApplication::translate("ctrlparam", "Cannot write the text to standard output."));
-    } else {
-      if (!content_) throw WriteError(kChangedSinceRead, target_.file);
-      while (stored.endsWith('\n')) stored.chop(1);
-      std::string_view const text(stored.constData(), std::size_t(stored.size()));
-      content_ = writeReplaced(target_.file, *content_, range_, text);
-      range_.end = range_.begin + text.size();
-    }
-  } catch (SaveError const& error) {
-    sayError(error.text());
-    return false;
-  } catch (WriteError const& error) {
-    sayError(translated(error));
-    return false;
+  while (stored.endsWith('\n')) stored.chop(1);
+  return stored.toStdString();
+}
+
+void EditWindow::writeInto(std::string const& file, std::string const& text, WriteMode mode) {
+  target_.content = writeReplaced(file, target_.content, target_.range, text, mode);
+  target_.range.end = target_.range.begin + text.size();
+  target_.json = false;
+  if (file != target_.file) {
+    target_.file = file;
+    showTitle();
   }
   stack_->setClean();
-  return true;
+}
+
+bool EditWindow::save() {
+  std::optional<std::string> const text = textToSave();
+  if (!text) return false;
+  if (target_.file.empty()) {
+    *target_.out << *text << std::endl;
+    if (!*target_.out) {
+      sayError(QCoreApplication::translate("ctrlparam", "Cannot write the text to standard output."));
+      return false;
+    }
+    stack_->setClean();
+    return true;
+  }
+  try {
+    writeInto(target_.file, *text, WriteMode::InPlace);
+    return true;
+  } catch (WriteError const& error) {
+    return saveElsewhere(translated(error), *text);
+  }
+}
+
+bool EditWindow::saveAs() {
+  std::optional<std::string> const text = textToSave();
+  return text && saveElsewhere(QString(), *text);
+}
+
+bool EditWindow::saveElsewhere(QString refusal, std::string const& text) {
+  for (QString name; !(name = chooseOtherFile(refusal)).isEmpty();) {
+    std::string const file = QFile::encodeName(name).toStdString();
+    try {
+      try {
+        writeInto(file, text, WriteMode::NewFile);
+      } catch (WriteError const& error) {
+        if (error.form != kAlreadyExists) throw;
+        refusal.clear();
+        if (!confirmReplace(name)) continue;
+        writeInto(file, text, WriteMode::ReplaceExisting);
+      }
+      return true;
+    } catch (WriteError const& error) {
+      refusal = translated(error);
+    }
+  }
+  return false;
 }
 
 void EditWindow::closeEvent(QCloseEvent* event) {
@@ -317,6 +352,38 @@ QMessageBox::StandardButton EditWindow::askToSave(QString const& refusal) {
 
 void EditWindow::sayError(QString const& message) {
   QMessageBox::critical(this, QCoreApplication::translate("ctrlparam", "Not saved"), message);
+}
+
+bool EditWindow::confirmStoredForm() {
+  return QMessageBox::question(
+             this, QCoreApplication::translate("ctrlparam", "Save as stored form"),
+             QCoreApplication::translate("ctrlparam",
+                                         "The options were read from a JSON text. Save writes them in its "
+                                         "place as the stored form, one Base64 line, which is not readable "
+                                         "as text. Save?"),
+             QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Save) == QMessageBox::Save;
+}
+
+QString EditWindow::chooseOtherFile(QString const& refusal) {
+  if (!refusal.isEmpty()) {
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("ctrlparam", "Not saved"), refusal,
+                    QMessageBox::Cancel, this);
+    QPushButton* elsewhere =
+        box.addButton(QCoreApplication::translate("ctrlparam", "Save &As…"), QMessageBox::AcceptRole);
+    box.setDefaultButton(elsewhere);
+    box.exec();
+    if (box.clickedButton() != elsewhere) return QString();
+  }
+  // The question whether to replace an existing file is the window's own, asked once the write needs it.
+  return QFileDialog::getSaveFileName(this, QCoreApplication::translate("ctrlparam", "Save As"), QString(),
+                                      QString(), nullptr, QFileDialog::DontConfirmOverwrite);
+}
+
+bool EditWindow::confirmReplace(QString const& name) {
+  return QMessageBox::question(
+             this, QCoreApplication::translate("ctrlparam", "Replace file"),
+             QCoreApplication::translate("ctrlparam", "%1 already exists. Replace it?").arg(name),
+             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 }  // namespace ctrlparam

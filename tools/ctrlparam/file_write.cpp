@@ -19,13 +19,13 @@
 namespace ctrlparam {
 
 char const kChangedSinceRead[] = QT_TRANSLATE_NOOP("ctrlparam", "%1 has changed since it was read");
+char const kAlreadyExists[] = QT_TRANSLATE_NOOP("ctrlparam", "%1 already exists");
 
 namespace {
 
 char const kCannotRead[] = QT_TRANSLATE_NOOP("ctrlparam", "cannot read %1: %2");
 char const kCannotWrite[] = QT_TRANSLATE_NOOP("ctrlparam", "cannot write %1: %2");
 char const kGone[] = QT_TRANSLATE_NOOP("ctrlparam", "%1 no longer exists");
-char const kExists[] = QT_TRANSLATE_NOOP("ctrlparam", "%1 already exists");
 char const kReadOnly[] = QT_TRANSLATE_NOOP("ctrlparam", "%1 is read-only");
 char const kFolderReadOnly[] = QT_TRANSLATE_NOOP("ctrlparam", "the folder of %1 cannot be written");
 char const kNotRegular[] = QT_TRANSLATE_NOOP("ctrlparam", "%1 is no regular file");
@@ -70,7 +70,7 @@ std::string targetOf(std::string const& file, WriteMode mode) {
     if (mode == WriteMode::InPlace) throw WriteError(kGone, file);
     return file;
   }
-  if (mode == WriteMode::NewFile) throw WriteError(kExists, file);
+  if (mode == WriteMode::NewFile) throw WriteError(kAlreadyExists, file);
   if (!S_ISLNK(status.st_mode)) return file;
   std::unique_ptr<char, decltype(&std::free)> const real(::realpath(file.c_str(), nullptr), &std::free);
   if (!real) {
@@ -189,21 +189,27 @@ std::string readableName(std::string_view name) {
   return readable;
 }
 
-std::string readBytes(std::string const& file) {
-  return readAll(file, file);
-}
-
-std::string writeReplaced(std::string const& file, std::string_view content, ByteRange range,
-                          std::string_view text, WriteMode mode) {
-  if (range.begin > range.end || range.end > content.size())
-    throw std::out_of_range("writeReplaced: the range lies outside the content");
+std::string writeReplaced(std::string const& file, std::string_view content,
+                          std::vector<Replacement> const& replacements, WriteMode mode) {
+  std::size_t kept = 0;  // the end of the last range
+  for (Replacement const& replacement : replacements) {
+    if (replacement.range.begin < kept || replacement.range.begin > replacement.range.end ||
+        replacement.range.end > content.size())
+      throw std::out_of_range("writeReplaced: a range lies outside the content or before another");
+    kept = replacement.range.end;
+  }
   if (isUtf16(content)) throw WriteError(kUtf16, file);
   std::string const target = targetOf(file, mode);
   std::optional<struct stat> const old = checkTarget(target, file, mode);
   if (mode == WriteMode::InPlace && readAll(target, file) != content)
     throw WriteError(kChangedSinceRead, file);
-  std::string bytes(content.substr(0, range.begin));
-  bytes.append(text).append(content.substr(range.end));
+  std::string bytes;
+  kept = 0;
+  for (Replacement const& replacement : replacements) {
+    bytes.append(content.substr(kept, replacement.range.begin - kept)).append(replacement.text);
+    kept = replacement.range.end;
+  }
+  bytes.append(content.substr(kept));
   replaceAtomically(target, file, bytes, old);
   return bytes;
 }

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tools/ctrlparam/byte_range.h"
 
@@ -26,9 +27,8 @@ struct WriteError : std::runtime_error {
 
 // The form of a file whose bytes are no longer those that were read.
 extern char const kChangedSinceRead[];
-
-// The bytes of a file; throws WriteError when it cannot be read.
-std::string readBytes(std::string const& file);
+// The form of a new file's name that a file holds already (WriteMode::NewFile).
+extern char const kAlreadyExists[];
 
 enum class WriteMode {
   InPlace,          // the file `content` was read from, which must hold it still
@@ -36,13 +36,25 @@ enum class WriteMode {
   ReplaceExisting,  // another file, replaced when it exists
 };
 
-// Writes `content` (a file's bytes as they were read) with `range` replaced by `text` into `file`, and
-// returns what was written. A symbolic link is written through (it stays a link); an existing file keeps
+// A text put in place of the bytes `range` of a file's content.
+struct Replacement {
+  ByteRange range;
+  std::string_view text;
+};
+
+// Writes `content` (a file's bytes as they were read) with each replacement made into `file`, in one write,
+// and returns what was written. A symbolic link is written through (it stays a link); an existing file keeps
 // its mode, owner and group. Refused (WriteError), nothing written: a file changed since it was read or no
 // longer there (InPlace), one that exists (NewFile), a file or folder that is read-only (by its mode bits
 // too, since root may write anything), a file with several names, a UTF-16 content, what the system
-// refuses. A range outside `content` throws std::out_of_range.
-std::string writeReplaced(std::string const& file, std::string_view content, ByteRange range,
-                          std::string_view text, WriteMode mode = WriteMode::InPlace);
+// refuses. Ranges outside `content`, overlapping or out of order throw std::out_of_range.
+std::string writeReplaced(std::string const& file, std::string_view content,
+                          std::vector<Replacement> const& replacements, WriteMode mode = WriteMode::InPlace);
+
+// The same for one text.
+inline std::string writeReplaced(std::string const& file, std::string_view content, ByteRange range,
+                                 std::string_view text, WriteMode mode = WriteMode::InPlace) {
+  return writeReplaced(file, content, {Replacement{range, text}}, mode);
+}
 
 }  // namespace ctrlparam

@@ -174,9 +174,15 @@ int textOnLine(std::vector<InputText> const& texts, int line) {
 }
 
 std::string startLines(std::vector<InputText> const& texts) {
+  std::vector<int> lines;
+  for (InputText const& text : texts) lines.push_back(text.line);
+  return lineList(lines);
+}
+
+std::string lineList(std::vector<int> const& lines) {
   std::string list;
-  for (std::size_t i = 0; i < texts.size(); ++i)
-    list += (i == 0 ? "" : i + 1 == texts.size() ? " and " : ", ") + std::to_string(texts[i].line);
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    list += (i == 0 ? "" : i + 1 == lines.size() ? " and " : ", ") + std::to_string(lines[i]);
   return list;
 }
 

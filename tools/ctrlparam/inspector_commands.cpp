@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QBuffer>
-#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QLocale>
@@ -155,28 +154,29 @@ int inspector(Context const& context) {
   });
 }
 
-// --set changes are made once the window is open, as if typed: they can be undone and are not yet saved.
+// --set changes are made once the window is open, as if typed: they can be undone and are not yet saved. A
+// text whose record would lose something on Save opens only with --drop-foreign.
 int edit(Context const& context) {
+  Context saving = context;
+  saving.writesBack = true;
   std::optional<LoadedText> loaded;
-  trv::control_param::Data data = windowTask(context, &loaded, false);
+  trv::control_param::Data data = windowTask(saving, &loaded, false);
   installQtCatalogue();
   SaveTarget target;
   target.out = &std::cout;
-  QString source = QCoreApplication::translate("ctrlparam", "new task");
+  target.source = QCoreApplication::translate("ctrlparam", "new task");
   if (loaded) {
-    source = QString::fromStdString(loaded->source.empty() ? "text" : loaded->source);
-    if (context.options->startsWith(QLatin1Char('@'))) {
+    target.source = QString::fromStdString(loaded->source.empty() ? "text" : loaded->source);
+    target.line = loaded->text().line;
+    if (!loaded->fileName.isEmpty()) {
       target.file = loaded->fileName.toStdString();
-      target.first = loaded->text().line;
-      target.last = loaded->text().lastLine;
-      target.text = loaded->text().text;
-      source = QString::fromStdString(readableName(QFileInfo(context.options->mid(1)).fileName())) +
-               QStringLiteral(":%1").arg(target.first);
+      target.content = std::move(loaded->input);
+      target.range = loaded->text().range;
+      target.json = loaded->text().json;
     }
   }
-  source += QStringLiteral(" (%1)").arg(
-      QLatin1String(trv::control_param::kProgrammTypeNames[context.requireProgram()]));
-  EditWindow window(data, context.language, target, source);
+  EditWindow window(data, context.language, std::move(target),
+                    QLatin1String(trv::control_param::kProgrammTypeNames[context.requireProgram()]));
   applySettings(context, data);
   return showWindow(window, context, std::max(window.sizeHint().width(), 960));
 }

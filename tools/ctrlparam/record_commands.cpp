@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "lib/properties/control_param/src/kelmar_values.h"
+#include "tools/ctrlparam/in_place.h"
 #include "tools/ctrlparam/record_text.h"
 #include "tools/ctrlparam/records.h"
 #include "tools/ctrlparam/task.h"
@@ -79,22 +80,28 @@ int json(Context const& context) {
 }
 
 int store(Context const& context) {
+  auto const stored = [](Data& data) { return data.getXMLData(); };
+  if (context.inPlace) return changeInPlace(context, stored);
   Data data = makeTask(context);
-  print(data.getXMLData());
+  print(stored(data));
   return 0;
 }
 
 // The stored text after the named options (every option when none is named) are back at their defaults.
 int reset(Context const& context) {
   for (QString const& field : context.arguments) requireField(context.requireProgram(), field);
-  Data data = makeTask(context);
   std::vector<QString> const fields(context.arguments.begin(), context.arguments.end());
-  try {
-    data.resetToDefaults(fields);
-  } catch (std::invalid_argument const& error) {
-    throw Failure(error.what());
-  }
-  print(data.getXMLData());
+  auto const reset = [&fields](Data& data) {
+    try {
+      data.resetToDefaults(fields);
+    } catch (std::invalid_argument const& error) {
+      throw Failure(error.what());
+    }
+    return data.getXMLData();
+  };
+  if (context.inPlace) return changeInPlace(context, reset);
+  Data data = makeTask(context);
+  print(reset(data));
   return 0;
 }
 

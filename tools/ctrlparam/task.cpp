@@ -16,6 +16,26 @@ using trv::control_param::kProgrammTypeNames;
 
 constexpr int kDatabaseHandle = 1;
 
+// Refuses a text whose record, stored again, would lose something the text holds, naming what.
+void refuseLoss(LoadedText const& loaded, Context const& context) {
+  auto const type = context.requireProgram();
+  ModuleReading const& module = loaded.reading.of(type);
+  if (!module.loses() || module.first(Finding::Kind::Bad)) return;
+  std::string lost;
+  for (Finding const& finding : module.findings)
+    if (!finding.kept) lost += (lost.empty() ? "" : "; ") + finding.message;
+  throw Failure(loaded.where(loaded.text().line) + "stored again as " + kProgrammTypeNames[type] +
+                ", the text would lose what its record cannot hold: " + lost + "; the whole text fits " +
+                programList(loaded.reading.fitting()) + " (--drop-foreign stores it without them)");
+}
+
+// The task of the context's program type, nothing loaded yet.
+trv::control_param::Data newTask(Context const& context) {
+  trv::dbo::standin::setModel(kDatabaseHandle, parseModel(context.model));
+  applyLocale(context);
+  return trv::control_param::Data(context.requireProgram(), kDatabaseHandle);
+}
+
 }  // namespace
 
 QByteArray inputBytes(QString const& argument) {
@@ -51,11 +71,7 @@ InputArgument inputArgument(QString const& argument) {
   return {argument.left(colon), line};
 }
 
-LoadedText loadText(QString const& given, Context const& context, std::string const& label) {
-  auto const [argument, lineOfName] = inputArgument(given);
-  if (lineOfName && context.line)
-    throw UsageError("the line is given twice, as " + readableName(given) + " and as --line; give one");
-  std::optional<int> const line = lineOfName ? lineOfName : context.line;
+LoadedText readInput(QString const& argument, std::string const& label) {
   bool const isStdin = argument == QLatin1String("-");
   if (!isStdin && !argument.startsWith(QLatin1Char('@')) && isFile(argument))
     throw UsageError("'" + readableName(argument) + "' is a file name; give it as @" +
@@ -65,10 +81,20 @@ LoadedText loadText(QString const& given, Context const& context, std::string co
   loaded.asGiven = !loaded.named;
   loaded.source = isStdin ? "standard input" : loaded.named ? readableName(argument.mid(1)) : label;
   if (argument.startsWith(QLatin1Char('@'))) loaded.fileName = systemBytes(argument.mid(1));
-  std::string const whole = loaded.source.empty() ? "" : loaded.source + ": ";
   loaded.input = optionsInput(argument);
   loaded.texts = cutInput(loaded.input);
-  if (loaded.texts.empty()) throw Failure(whole + "the options text is empty");
+  if (loaded.texts.empty())
+    throw Failure((loaded.source.empty() ? "" : loaded.source + ": ") + "the options text is empty");
+  return loaded;
+}
+
+LoadedText loadText(QString const& given, Context const& context, std::string const& label) {
+  auto const [argument, lineOfName] = inputArgument(given);
+  if (lineOfName && context.line)
+    throw UsageError("the line is given twice, as " + readableName(given) + " and as --line; give one");
+  std::optional<int> const line = lineOfName ? lineOfName : context.line;
+  LoadedText loaded = readInput(argument, label);
+  std::string const whole = loaded.source.empty() ? "" : loaded.source + ": ";
   if (line) {
     int const index = textOnLine(loaded.texts, *line);
     if (index < 0)
@@ -103,7 +129,8 @@ void judge(LoadedText const& loaded, Context const& context) {
   }
   for (Finding const& finding : module.findings) {
     if (finding.kind != Finding::Kind::Refused) continue;
-    if (!context.lenient) throw Failure(loaded.where(finding) + finding.message + fits);
+    if (!context.lenient && !context.dropForeign)
+      throw Failure(loaded.where(finding) + finding.message + fits);
     warn(loaded.where(finding) + finding.lenient);
   }
   if (loaded.text().blanksBeforeBrace)
@@ -128,6 +155,7 @@ void judge(LoadedText const& loaded, Context const& context) {
 }
 
 void loadInto(trv::control_param::Data& data, LoadedText const& loaded, Context const& context) {
+  if (context.writesBack && !context.dropForeign) refuseLoss(loaded, context);
   judge(loaded, context);
   try {
     data.insertXMLData(loaded.text().text);
@@ -142,15 +170,19 @@ void applyLocale(Context const& context) {
 }
 
 trv::control_param::Data makeTask(Context const& context, std::optional<LoadedText>* loaded) {
-  auto const type = context.requireProgram();
-  trv::dbo::standin::setModel(kDatabaseHandle, parseModel(context.model));
-  applyLocale(context);
-  trv::control_param::Data data(type, kDatabaseHandle);
+  trv::control_param::Data data = newTask(context);
   if (context.options) {
     LoadedText text = loadText(*context.options, context, "");
     loadInto(data, text, context);
     if (loaded) *loaded = std::move(text);
   }
+  applySettings(context, data);
+  return data;
+}
+
+trv::control_param::Data makeTask(Context const& context, LoadedText const& loaded) {
+  trv::control_param::Data data = newTask(context);
+  loadInto(data, loaded, context);
   applySettings(context, data);
   return data;
 }

@@ -50,11 +50,16 @@ struct LoadedText {
 // line that holds no text and a text wrapped over lines.
 LoadedText loadText(QString const& argument, Context const& context, std::string const& label);
 
+// The input of an argument without a line ("@FILE", "-" or a text) cut into its texts, none chosen yet;
+// refuses a bare file name and an empty input.
+LoadedText readInput(QString const& argument, std::string const& label);
+
 // Refuses what the strict reading of the text refuses for the context's program type and warns of the
 // rest (--strict and --lenient as the context has them); `fits` names the program types the text fits.
 void judge(LoadedText const& loaded, Context const& context);
 
-// Loads the text into the task of the context's program type, judged first.
+// Loads the text into the task of the context's program type, judged first; where the context writes the
+// text back, refuses one whose record would lose something it holds, unless --drop-foreign.
 void loadInto(trv::control_param::Data& data, LoadedText const& loaded, Context const& context);
 
 // The label locale of the inspector, chosen before a Data is made.
@@ -63,6 +68,9 @@ void applyLocale(Context const& context);
 // The task of the context: the model registered, the Data made, --options loaded and --set applied;
 // `loaded`, when given, receives the text that --options held.
 trv::control_param::Data makeTask(Context const& context, std::optional<LoadedText>* loaded = nullptr);
+
+// The task of the context holding the text `loaded` chose, --set applied.
+trv::control_param::Data makeTask(Context const& context, LoadedText const& loaded);
 
 // A task of the context's program type for another model, holding the stored text `text`.
 trv::control_param::Data makeTask(Context const& context, trv::dbo::standin::ElementKinds kinds,

@@ -3,11 +3,17 @@
 #include <iostream>
 
 #include "host/trv_logging/UILogEntryCollectorSink.h"
+#include "tools/ctrlparam/in_place.h"
 #include "tools/ctrlparam/task.h"
 
 namespace ctrlparam {
 
 int upgrade(Context const& context) {
+  if (context.inPlace)
+    return changeInPlace(context, [](trv::control_param::Data& data) {
+      data.upgrade();
+      return data.getXMLData();
+    });
   trv::control_param::Data data = makeTask(context);
   QString const before = data.getXMLData();
   trv::logging::UILogEntryCollectorSink sink;
