@@ -100,22 +100,22 @@ std::string recordLinesJson(Data& data, ProgrammTypes type, bool changedOnly,
     out.String(moduleName<Record>().c_str());
     out.Key("fields");
     out.StartArray();
-    forShownFields(readRecord<Record>(data), changedOnly, names,
-                   [&](auto field, auto const& value, bool changed) {
-                     using T = std::decay_t<decltype(value)>;
-                     out.StartObject();
-                     out.Key("name");
-                     out.String(decltype(field)::metadata.name.c_str());
-                     out.Key("value");
-                     writeValue(out, value);
-                     if constexpr (reflection::is_schema_enum_v<T>) {
-                       out.Key("number");
-                       out.Int(static_cast<std::int32_t>(value));
-                     }
-                     out.Key("changed");
-                     out.Bool(changed);
-                     out.EndObject();
-                   });
+    auto const record = readRecord<Record>(data);
+    forShownFields(record, changedOnly, names, [&](auto field, auto const& value, bool changed) {
+      using T = std::decay_t<decltype(value)>;
+      out.StartObject();
+      out.Key("name");
+      out.String(decltype(field)::metadata.name.c_str());
+      out.Key("value");
+      writeValue(out, value);
+      if constexpr (reflection::is_schema_enum_v<T>) {
+        out.Key("number");
+        out.Int(static_cast<std::int32_t>(value));
+      }
+      out.Key("changed");
+      out.Bool(changed);
+      out.EndObject();
+    });
     out.EndArray();
   });
   out.EndObject();

@@ -20,9 +20,9 @@ inline constexpr std::size_t kModuleCount = std::tuple_size_v<trv::control_param
 
 // A field or member that a record passes over, as it stands in the text: what storing the record drops.
 struct PassedField {
-  std::string name;  // Compact Binary: its id ("7"); JSON: the member's name as written
-  std::string
-      value;  // Compact Binary: as the walk without a schema renders it ("list<int32> [3]"); JSON: its text
+  // Compact Binary: its id ("7") and its value as the walk without a schema renders it ("list<int32> [3]");
+  // JSON: the member's name and value as written.
+  std::string name, value;
 };
 
 // One thing the strict reading of a text finds for a module's record.
