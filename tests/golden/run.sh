@@ -2,7 +2,8 @@
 # Golden transcripts of the ctrlparam tool (tests/data/golden/*.ref). A transcript is a list of runs: a line
 # "$ ARGUMENTS" (shell words after the tool's name, run in the transcript's folder; a here-string may feed
 # standard input; leading NAME=VALUE words set the run's environment), then what the run printed: standard output as it is, each standard-error line after "! ",
-# "[exit N]" when the status was not 0. Lines beginning with "#" describe the runs below them; $scratch names
+# "[exit N]" when the status was not 0. Lines that are "#" or begin with "# " describe the runs below them
+# (a printed line may begin with "#" followed by something else); $scratch names
 # an empty folder for files a run writes.
 #
 #   bash tests/golden/run.sh CTRLPARAM FILE.ref...            compare each transcript with a new run
@@ -24,7 +25,7 @@ render() {
   local line status
   while IFS= read -r line; do
     case $line in
-      '#'*) printf '%s\n' "$line" ;;
+      '#' | '# '*) printf '%s\n' "$line" ;;
       '$ '*)
         printf '%s\n' "$line"
         status=0

@@ -52,6 +52,8 @@ std::vector<Option> const& optionTable() {
       {"drop-foreign", 0, nullptr,
        "store a text back although its record loses what it cannot hold (fields of another module, "
        "bytes after the record, JSON members passed over)"},
+      {"kelmar", 0, nullptr,
+       "compare the KELMAR lines the two texts give (for --model and --lang) instead of the fields"},
       {"screenshot", 0, "FILE.png", "render the window into this PNG and exit"},
       {"width", 0, "PX", "the window's width in the screenshot (at least 200 pixels)"},
       {"help", 'h', nullptr, "this help, or the command's"},
@@ -136,6 +138,7 @@ void apply(Option const& option, QString const& value, Context& context) {
   if (name == "all") context.all = true;
   if (name == "dry-run") context.dryRun = true;
   if (name == "drop-foreign") context.dropForeign = true;
+  if (name == "kelmar") context.kelmar = true;
   if (name == "screenshot") context.screenshot = value;
   if (name == "width") context.width = parseWidth(value);
 }
@@ -249,6 +252,8 @@ void checkUsage(Command const& command, Context const& context, Given const& giv
                      context.arguments.at(command.arguments).toStdString() + "'");
   if (context.textOnly && context.checkOnly) throw UsageError("upgrade takes --text or --check, not both");
   checkInPlaceUsage(context);
+  if (std::string(command.name) == "diff" && !context.kelmar && (given.named("model") || given.named("lang")))
+    throw UsageError("diff takes --model and --lang only with --kelmar");
 }
 
 }  // namespace

@@ -28,13 +28,15 @@ void addRecordCommands(std::vector<Command>& table) {
                       .example("ctrlparam programs"));
   table.push_back(
       Command("show", show)
+          .operandsAre("[FIELD...]", 1 << 20)
           .takes(taskOptions({"locale", "line", "strict", "lenient", "changed", "json"}))
           .summary("the option record, one field a line: name<TAB>value")
           .describes(
-              "The task's option record, one field a line in schema order: name<TAB>value. Choices show as\n"
-              "Name (number), switches as true/false, an empty optional value as -. With --changed, only "
-              "the\n"
-              "options whose value differs from the default.")
+              "The task's option record (only the named fields, when any are named), one field a line in "
+              "schema\n"
+              "order: name<TAB>value. Choices show as Name (number), switches as true/false, an empty "
+              "optional\n"
+              "value as -. With --changed, only the options whose value differs from the default.")
           .example("ctrlparam show -p ORIN_B -i @options.txt --changed"));
   table.push_back(
       Command("json", json)
@@ -86,12 +88,19 @@ void addCheckCommands(std::vector<Command>& table) {
       Command("diff", diff)
           .statusAs(Command::Status::diffLike)
           .operandsAre("A B", 2)
-          .takes({"program", "locale", "strict", "lenient", "json"})
+          .takes({"program", "model", "lang", "locale", "strict", "lenient", "json", "kelmar"})
           .summary("the fields that differ between two stored texts: name<TAB>A<TAB>B")
           .describes(
-              "One line per field that differs between the stored texts A and B (each a text, - or @FILE):\n"
-              "name<TAB>value in A<TAB>value in B. Exit status as diff(1): 0 equal, 1 different, 2 trouble.")
-          .example("ctrlparam diff -p BRAX_A @before.txt @after.txt"));
+              "One line per field that differs between the stored texts A and B (each a text, -, @FILE or\n"
+              "@FILE:N): name<TAB>value in A<TAB>value in B, then one line #ID<TAB>A<TAB>B per field of "
+              "another\n"
+              "module that the record passes over (- where a text lacks it). A text whose fields belong only "
+              "to\n"
+              "other modules is refused. With --kelmar, the KELMAR lines the two texts give for --model and "
+              "--lang\n"
+              "instead, as a unified diff (-: only in A, +: only in B). Exit status as diff(1): 0 equal, 1\n"
+              "different, 2 trouble.")
+          .example("ctrlparam diff -p BRAX_A @tasks.txt:3 @tasks.txt:7 --kelmar -m beams"));
   table.push_back(Command("upgrade", upgrade)
                       .statusAs(Command::Status::diffLikeWhenChecking)
                       .takes({"program", "options", "locale", "line", "strict", "lenient", "text", "check",

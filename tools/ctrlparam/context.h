@@ -56,6 +56,7 @@ struct Context {
   bool dryRun = false;       // --in-place: say what would change, write nothing
   bool dropForeign = false;  // store a text back although its record loses something the text holds
   bool writesBack = false;   // the text is stored where it came from (--in-place, edit): nothing may be lost
+  bool kelmar = false;       // diff --kelmar: the KELMAR lines instead of the fields
   QStringList arguments;     // positional arguments after the command
 
   trv::control_param::ProgrammTypes requireProgram() const {

@@ -1,5 +1,6 @@
 #pragma once
-// `diff`: the fields that differ between two stored texts of one program type, with diff(1)'s exit status.
+// `diff`: the fields that differ between two stored texts of one program type (and the fields of another
+// module that either passes over), or with --kelmar the solver lines they give; diff(1)'s exit status.
 
 #include "tools/ctrlparam/context.h"
 

@@ -61,10 +61,15 @@ void kelmarWarnings(Context const& context, Data& data, std::vector<QString> con
 }  // namespace
 
 int show(Context const& context) {
-  Data data = makeTask(context);
   ProgrammTypes const type = context.requireProgram();
-  std::cout << (context.json ? recordLinesJson(data, type, context.changed)
-                             : recordLines(data, type, context.changed));
+  std::vector<std::string> names;
+  for (QString const& field : context.arguments) {
+    requireField(type, field);
+    names.push_back(field.toStdString());
+  }
+  Data data = makeTask(context);
+  std::cout << (context.json ? recordLinesJson(data, type, context.changed, names)
+                             : recordLines(data, type, context.changed, names));
   return 0;
 }
 

@@ -1,5 +1,7 @@
 #include "tools/ctrlparam/record_text.h"
 
+#include <algorithm>
+
 #include "tools/ctrlparam/records.h"
 
 namespace ctrlparam {
@@ -28,15 +30,35 @@ void withRecordType(ProgrammTypes type, F&& f) {
   if (!visitRecordType(type, f)) throw Failure("program type out of range");
 }
 
-// Calls `f(Field, value)` for each field shown by `show` (with `changedOnly`, the changed options).
+// Calls `f(Field, value, changed)` for each field shown by `show` (with `changedOnly`, the changed options;
+// when `names` holds any, only the fields it names).
 template <typename Record, typename F>
-void forShownFields(Record const& record, bool changedOnly, F&& f) {
+void forShownFields(Record const& record, bool changedOnly, std::vector<std::string> const& names, F&& f) {
   reflection::for_each_field<Record>([&](auto field) {
     using Field = decltype(field);
     auto const& value = Field::member(record);
     bool const changed = reflection::is_option(Field::metadata) && !(value == Field::default_value);
-    if (!changedOnly || changed) f(field, value, changed);
+    bool const named =
+        names.empty() || std::find(names.begin(), names.end(), Field::metadata.name) != names.end();
+    if ((!changedOnly || changed) && named) f(field, value, changed);
   });
+}
+
+// A field or member passed over as `recordDiff` gives it: a line and an object.
+void addPassed(PassedDifference const& difference, std::string& lines, JsonWriter& out) {
+  lines +=
+      '#' + difference.name + '\t' + difference.a.value_or("-") + '\t' + difference.b.value_or("-") + '\n';
+  out.StartObject();
+  out.Key("id");
+  out.String(difference.name);
+  for (auto const& [key, value] : {std::pair{"a", &difference.a}, std::pair{"b", &difference.b}}) {
+    out.Key(key);
+    if (*value)
+      out.String(**value);
+    else
+      out.Null();
+  }
+  out.EndObject();
 }
 
 void beginDocument(JsonWriter& out, ProgrammTypes type) {
@@ -47,11 +69,12 @@ void beginDocument(JsonWriter& out, ProgrammTypes type) {
 
 }  // namespace
 
-std::string recordLines(Data& data, ProgrammTypes type, bool changedOnly) {
+std::string recordLines(Data& data, ProgrammTypes type, bool changedOnly,
+                        std::vector<std::string> const& names) {
   std::string lines;
   withRecordType(type, [&](auto tag) {
     auto const record = readRecord<typename decltype(tag)::type>(data);
-    forShownFields(record, changedOnly, [&](auto field, auto const& value, bool) {
+    forShownFields(record, changedOnly, names, [&](auto field, auto const& value, bool) {
       lines += decltype(field)::metadata.name + '\t' + valueText(value) + '\n';
     });
   });
@@ -61,13 +84,14 @@ std::string recordLines(Data& data, ProgrammTypes type, bool changedOnly) {
 std::vector<std::string> changedOptions(Data& data, ProgrammTypes type) {
   std::vector<std::string> names;
   withRecordType(type, [&](auto tag) {
-    forShownFields(readRecord<typename decltype(tag)::type>(data), true,
+    forShownFields(readRecord<typename decltype(tag)::type>(data), true, {},
                    [&](auto field, auto const&, bool) { names.push_back(decltype(field)::metadata.name); });
   });
   return names;
 }
 
-std::string recordLinesJson(Data& data, ProgrammTypes type, bool changedOnly) {
+std::string recordLinesJson(Data& data, ProgrammTypes type, bool changedOnly,
+                            std::vector<std::string> const& names) {
   JsonWriter out;
   beginDocument(out, type);
   withRecordType(type, [&](auto tag) {
@@ -76,7 +100,8 @@ std::string recordLinesJson(Data& data, ProgrammTypes type, bool changedOnly) {
     out.String(moduleName<Record>().c_str());
     out.Key("fields");
     out.StartArray();
-    forShownFields(readRecord<Record>(data), changedOnly, [&](auto field, auto const& value, bool changed) {
+    auto const record = readRecord<Record>(data);
+    forShownFields(record, changedOnly, names, [&](auto field, auto const& value, bool changed) {
       using T = std::decay_t<decltype(value)>;
       out.StartObject();
       out.Key("name");
@@ -97,7 +122,8 @@ std::string recordLinesJson(Data& data, ProgrammTypes type, bool changedOnly) {
   return out.text() + '\n';
 }
 
-std::string recordDiff(Data& a, Data& b, ProgrammTypes type, bool json) {
+std::string recordDiff(Data& a, Data& b, ProgrammTypes type, std::vector<PassedDifference> const& passed,
+                       bool json) {
   std::string lines;
   JsonWriter out;
   beginDocument(out, type);
@@ -121,6 +147,7 @@ std::string recordDiff(Data& a, Data& b, ProgrammTypes type, bool json) {
       out.EndObject();
     });
   });
+  for (PassedDifference const& difference : passed) addPassed(difference, lines, out);
   out.EndArray();
   out.EndObject();
   if (!json) return lines;

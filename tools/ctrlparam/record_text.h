@@ -2,6 +2,7 @@
 // The option record of a task as the tool prints it: one field a line (`show`), one Simple JSON line
 // (`json`), the fields that differ between two tasks (`diff`), and the JSON documents of --json.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,23 +11,32 @@
 namespace ctrlparam {
 
 // One "name<TAB>value" line per field, in schema order; with `changedOnly`, only the options whose value
-// differs from the schema default.
+// differs from the schema default; when `names` holds any, only the fields it names.
 std::string recordLines(trv::control_param::Data& data, trv::control_param::ProgrammTypes type,
-                        bool changedOnly = false);
+                        bool changedOnly = false, std::vector<std::string> const& names = {});
 
 // The same as one JSON document: {"program", "module", "fields": [{"name", "value", "changed"}, ...]},
 // choices also with their "number".
 std::string recordLinesJson(trv::control_param::Data& data, trv::control_param::ProgrammTypes type,
-                            bool changedOnly = false);
+                            bool changedOnly = false, std::vector<std::string> const& names = {});
 
 // The names of the options whose value differs from the schema default, in schema order.
 std::vector<std::string> changedOptions(trv::control_param::Data& data,
                                         trv::control_param::ProgrammTypes type);
 
-// One "name<TAB>value in a<TAB>value in b" line per field whose values differ, in schema order; or, with
-// `json`, {"program", "differences": [{"name", "a", "b"}, ...]}. Empty text when nothing differs.
+// A field or member that the record passes over in one text or both, where the two differ.
+struct PassedDifference {
+  std::string name;                 // its id, or a JSON member's name
+  std::optional<std::string> a, b;  // its value in each text as it stands there; none where a text lacks it
+};
+
+// One "name<TAB>value in a<TAB>value in b" line per field whose values differ, in schema order, then one
+// "#name<TAB>a<TAB>b" line per passed-over difference ("-" for a text that lacks it); or, with `json`,
+// {"program", "differences": [{"name", "a", "b"}, ..., {"id", "a", "b"}, ...]} (null for a text that lacks
+// it). Empty text when nothing differs.
 std::string recordDiff(trv::control_param::Data& a, trv::control_param::Data& b,
-                       trv::control_param::ProgrammTypes type, bool json = false);
+                       trv::control_param::ProgrammTypes type, std::vector<PassedDifference> const& passed,
+                       bool json = false);
 
 // The record as one Simple JSON object with every field, without a line feed.
 std::string recordJson(trv::control_param::Data& data, trv::control_param::ProgrammTypes type);

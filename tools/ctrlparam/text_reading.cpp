@@ -19,11 +19,11 @@ using trv::serialization::PassedOver;
 using trv::serialization::Verdict;
 namespace wire = trv::serialization::compact_binary;
 
-// A Compact Binary value in one short line, as the walk without a schema tells it: "int32 5",
-// "list<double> [1.5, 2]", "struct {1: true}"; long values cut with "…".
+// A Compact Binary value in one line, as the walk without a schema tells it: "int32 5",
+// "list<double> [1.5, 2]", "struct {1: true}"; values longer than `most` characters cut with "…".
 class ShortValue final : public wire::ValueWalker {
  public:
-  static std::string of(std::string_view bytes, std::uint8_t type) {
+  static std::string of(std::string_view bytes, std::uint8_t type, std::size_t most = 40) {
     ShortValue walker;
     std::string name = wire::wireTypeName(type);
     if ((type == wire::BT_LIST || type == wire::BT_SET) && !bytes.empty())
@@ -35,7 +35,7 @@ class ShortValue final : public wire::ValueWalker {
       walker.text_ += "…";
     }
     std::string text = walker.text_;
-    if (text.size() > 40) text = text.substr(0, 39) + "…";
+    if (text.size() > most) text = text.substr(0, most - 1) + "…";
     return name + ' ' + text;
   }
 
@@ -140,6 +140,7 @@ class FindingsOf final : public trv::serialization::ReadObserver {
   void field(Observation const& seen) override {
     sawField_ = true;
     if (seen.verdict != Verdict::Taken) text_.json ? member(seen) : binary(seen);
+    if (seen.verdict == Verdict::Taken) taken_ = seen.raw;
     maxId_ = std::max(maxId_, seen.id);
   }
   void afterRecord(std::size_t offset, std::size_t count) override {
@@ -242,6 +243,12 @@ class FindingsOf final : public trv::serialization::ReadObserver {
     Finding& finding = add(Finding::Kind::Foreign, message, id, {text_.line, 0});
     finding.kept = seen.verdict == Verdict::TakenNoEnumerator;
     if (seen.reason != PassedOver::NoField) finding.phrase = message;
+    // Later values of a list: the list as a whole, told just before as taken.
+    if (!finding.kept)
+      finding.passed =
+          PassedField{std::to_string(seen.id),
+                      ShortValue::of(seen.reason == PassedOver::LaterElements ? taken_ : seen.raw,
+                                     seen.wireType, std::string::npos)};
   }
 
   // A JSON member not taken as written.
@@ -274,6 +281,8 @@ class FindingsOf final : public trv::serialization::ReadObserver {
       finding.phrase = member + ": unknown choice '" + std::string(unquoted(seen.raw)) + "'";
     else if (seen.reason != PassedOver::NoField)
       finding.phrase = finding.message;
+    if (seen.verdict == Verdict::PassedOver)
+      finding.passed = PassedField{std::string(seen.member), std::string(seen.raw)};
     if (seen.verdict == Verdict::TakenAsZero)
       finding.lenient = finding.message + "; read as " + (seen.negative ? "-0" : "0");
     else if (seen.reason == PassedOver::LaterElements)
@@ -325,6 +334,7 @@ class FindingsOf final : public trv::serialization::ReadObserver {
   bool sawBase64_ = false;
   bool foreignCharacters_ = false;
   std::uint16_t maxId_ = 0;
+  std::string_view taken_;  // the value of the field taken last
   std::size_t endsInside_ = 0;
   std::optional<std::size_t> jsonFault_;
 };

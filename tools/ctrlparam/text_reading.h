@@ -18,6 +18,13 @@ namespace ctrlparam {
 
 inline constexpr std::size_t kModuleCount = std::tuple_size_v<trv::control_param::Modules>;
 
+// A field or member that a record passes over, as it stands in the text: what storing the record drops.
+struct PassedField {
+  // Compact Binary: its id ("7") and its value as the walk without a schema renders it ("list<int32> [3]");
+  // JSON: the member's name and value as written.
+  std::string name, value;
+};
+
 // One thing the strict reading of a text finds for a module's record.
 struct Finding {
   enum class Kind : std::uint8_t {
@@ -35,6 +42,7 @@ struct Finding {
   // The finding in a few words, as `list` shows it; empty for a field or member the record has no field
   // for (its key names it).
   std::string phrase;
+  std::optional<PassedField> passed;  // a field or member the record passes over (a list: its later values)
 };
 
 struct ModuleReading {
