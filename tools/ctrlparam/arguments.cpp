@@ -2,22 +2,13 @@
 
 #include <algorithm>
 #include <iostream>
+#include <iterator>
 
 #include <QLocale>
 
 #include "tools/ctrlparam/model_kinds.h"
 
 namespace ctrlparam {
-namespace {
-
-using trv::control_param::ProgrammTypes;
-
-struct Option {
-  char const* name;   // the long name
-  char letter;        // the short name, or 0
-  char const* value;  // what it takes, or null for a switch
-  std::string help;
-};
 
 std::vector<Option> const& optionTable() {
   static std::vector<Option> const table{
@@ -56,6 +47,10 @@ Option const* findOption(QString const& name, bool isLetter) {
       return &option;
   return nullptr;
 }
+
+namespace {
+
+using trv::control_param::ProgrammTypes;
 
 ProgrammTypes parseProgram(QString const& text) {
   bool isNumber = false;
@@ -126,6 +121,8 @@ void apply(Option const& option, QString const& value, Context& context) {
   if (name == "width") context.width = parseWidth(value);
 }
 
+}  // namespace
+
 std::string synopsis(Command const& command) {
   std::string text = std::string("ctrlparam ") + command.name;
   for (char const* name : command.options) {
@@ -140,13 +137,33 @@ std::string synopsis(Command const& command) {
   return text;
 }
 
+std::string optionWords(Option const& option) {
+  std::string words = option.letter ? std::string("-") + option.letter + ", --" : std::string("--");
+  words += option.name;
+  return option.value ? words + ' ' + option.value : words;
+}
+
+std::vector<std::string> valueWords(Option const& option) {
+  std::string const name = option.name;
+  std::vector<std::string> words;
+  if (name == "program")
+    words.assign(std::begin(trv::control_param::kProgrammTypeNames),
+                 std::end(trv::control_param::kProgrammTypeNames));
+  if (name == "model") {
+    words = {"all", "none"};
+    for (ModelKind const& kind : kModelKinds) words.push_back(kind.name);
+  }
+  if (name == "lang") words = {"de", "en"};
+  return words;
+}
+
+namespace {
+
 std::string optionLines(std::vector<char const*> const& names) {
   std::string lines;
   for (char const* name : names) {
     Option const& option = *findOption(QLatin1String(name), false);
-    std::string head = option.letter ? std::string("  -") + option.letter + ", --" : std::string("      --");
-    head += option.name;
-    if (option.value) head += std::string(" ") + option.value;
+    std::string head = (option.letter ? "  " : "      ") + optionWords(option);
     head.resize(std::max<std::size_t>(head.size() + 2, 26), ' ');
     // The help in lines of at most 100 characters, continued under its start.
     std::string line = head;
@@ -274,6 +291,7 @@ std::string overviewHelp() {
       "library, as the suite's front end does: stored options texts, KELMAR lines, inspector properties.\n"
       "\nCommands:\n";
   for (Command const& command : commands()) {
+    if (command.hidden) continue;
     std::string head = std::string("  ") + command.name;
     head.resize(std::max<std::size_t>(head.size() + 2, 16), ' ');
     text += head + command.summaryText + '\n';
@@ -295,7 +313,8 @@ std::string overviewHelp() {
       "  0 done, 1 the library or the input failed (or the output could not be written), 2 wrong usage.\n"
       "  diff and upgrade --check as diff(1): 0 equal, 1 different, 2 trouble.\n"
       "\nExamples:\n";
-  for (Command const& command : commands()) text += std::string("  ") + command.exampleText + '\n';
+  for (Command const& command : commands())
+    if (!command.hidden) text += std::string("  ") + command.exampleText + '\n';
   return text;
 }
 

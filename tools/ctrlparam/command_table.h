@@ -17,20 +17,25 @@ struct Command {
   // How the exit status tells trouble: 1, or as diff(1) (0 equal, 1 different, 2 trouble), the latter
   // always or only with --check.
   enum class Status { plain, diffLike, diffLikeWhenChecking };
+  // What its positional arguments are, for the shell's completion.
+  enum class Operands { none, fields, options, commands, inputs, files };
 
   Command(char const* name, int (*run)(Context const&)) : name(name), run(run) {}
 
   char const* name;
-  int (*run)(Context const&);        // the exit status
-  bool gui = false;                  // needs a QApplication with a platform
-  bool window = false;               // shows a window (unless --screenshot): needs a display
-  Status status = Status::plain;     // how trouble shows in the exit status
+  int (*run)(Context const&);     // the exit status
+  bool gui = false;               // needs a QApplication with a platform
+  bool window = false;            // shows a window (unless --screenshot): needs a display
+  Status status = Status::plain;  // how trouble shows in the exit status
+  bool hidden = false;            // asked by the shell's completion and the build, not by users
+  Operands completed = Operands::none;
   int arguments = 0;                 // how many positional arguments it takes at most
   char const* operands = "";         // its positional arguments as the synopsis shows them
   std::vector<char const*> options;  // the long names of the options it takes
   char const* summaryText = "";      // one line of the overview
   char const* description = "";      // what it prints, for its own help
   char const* exampleText = "";
+  char const* exitText = "";  // what its exit statuses say, where the status kind does not tell it
 
   Command& withWidgets() {
     gui = true;
@@ -38,6 +43,18 @@ struct Command {
   }
   Command& showingWindow() {
     gui = window = true;
+    return *this;
+  }
+  Command& hiddenFromHelp() {
+    hidden = true;
+    return *this;
+  }
+  Command& operandsComplete(Operands kind) {
+    completed = kind;
+    return *this;
+  }
+  Command& exits(char const* text) {
+    exitText = text;
     return *this;
   }
   Command& statusAs(Status kind) {
@@ -73,6 +90,9 @@ struct Command {
     return diffLike ? 2 : 1;
   }
 };
+
+// What the exit statuses of the command say: its own text, or the one of its status kind.
+std::string exitStatusText(Command const& command);
 
 // The commands in the order the overview lists them.
 std::vector<Command> const& commands();
