@@ -64,9 +64,14 @@ ProgrammTypes parseProgram(QString const& text) {
                    "': 0..11 or a name that 'ctrlparam programs' lists");
 }
 
+// The keyword languages of KELMAR by their numbers.
+constexpr char const* kLanguages[] = {"de", "en"};
+
 int parseLanguage(QString const& text) {
-  if (text.compare(QLatin1String("de"), Qt::CaseInsensitive) == 0 || text == QLatin1String("0")) return 0;
-  if (text.compare(QLatin1String("en"), Qt::CaseInsensitive) == 0 || text == QLatin1String("1")) return 1;
+  for (int language = 0; language < static_cast<int>(std::size(kLanguages)); ++language)
+    if (text.compare(QLatin1String(kLanguages[language]), Qt::CaseInsensitive) == 0 ||
+        text == QString::number(language))
+      return language;
   throw UsageError("unknown keyword language '" + text.toStdString() + "' (de or 0, en or 1)");
 }
 
@@ -137,12 +142,6 @@ std::string synopsis(Command const& command) {
   return text;
 }
 
-std::string optionWords(Option const& option) {
-  std::string words = option.letter ? std::string("-") + option.letter + ", --" : std::string("--");
-  words += option.name;
-  return option.value ? words + ' ' + option.value : words;
-}
-
 std::vector<std::string> valueWords(Option const& option) {
   std::string const name = option.name;
   std::vector<std::string> words;
@@ -153,11 +152,18 @@ std::vector<std::string> valueWords(Option const& option) {
     words = {"all", "none"};
     for (ModelKind const& kind : kModelKinds) words.push_back(kind.name);
   }
-  if (name == "lang") words = {"de", "en"};
+  if (name == "lang") words.assign(std::begin(kLanguages), std::end(kLanguages));
   return words;
 }
 
 namespace {
+
+// "-p, --program P": how help names an option.
+std::string optionWords(Option const& option) {
+  std::string words = option.letter ? std::string("-") + option.letter + ", --" : std::string("--");
+  words += option.name;
+  return option.value ? words + ' ' + option.value : words;
+}
 
 std::string optionLines(std::vector<char const*> const& names) {
   std::string lines;

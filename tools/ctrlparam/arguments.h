@@ -24,9 +24,6 @@ struct Option {
 std::vector<Option> const& optionTable();
 Option const* findOption(QString const& name, bool isLetter);
 
-// "-p, --program P": how help and the man page name an option.
-std::string optionWords(Option const& option);
-
 // The words an option's value may be where they are few (program types, model kinds, keyword languages).
 std::vector<std::string> valueWords(Option const& option);
 

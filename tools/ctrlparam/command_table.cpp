@@ -28,6 +28,7 @@ void addRecordCommands(std::vector<Command>& table) {
                       .example("ctrlparam programs"));
   table.push_back(
       Command("show", show)
+          .operandsComplete(Command::Operands::fields)
           .takes(taskOptions({"locale", "line", "strict", "lenient", "changed", "json"}))
           .summary("the option record, one field a line: name<TAB>value")
           .describes(
@@ -202,7 +203,7 @@ void addHiddenCommands(std::vector<Command>& table) {
 std::string exitStatusText(Command const& command) {
   if (*command.exitText) return command.exitText;
   if (command.status == Command::Status::diffLike)
-    return "as diff(1): 0 equal, 1 different, 2 trouble (wrong usage included)";
+    return "0 and 1 as its description says, 2 trouble (wrong usage included)";
   std::string const failed = command.window
                                  ? "the library or the input failed, or no display (without --screenshot)"
                                  : "the library or the input failed (or the output could not be written)";

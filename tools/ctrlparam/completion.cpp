@@ -90,6 +90,7 @@ Words values(Context const& context, QString const& name) {
 Words operands(Context const& context, QString const& name) {
   Command const* command = findCommand(name);
   if (!command) throw UsageError("unknown command '" + name.toStdString() + "'");
+  if (command->arguments == 0) return {};
   switch (command->completed) {
     case Command::Operands::fields:
       return recordFields(context, false);
@@ -113,10 +114,16 @@ int complete(Context const& context) {
   QString const what = context.arguments.value(0);
   QString const name = context.arguments.value(1);
   Words words;
-  if (what == QLatin1String("commands")) words = commandNames();
-  if (what == QLatin1String("options")) words = optionNames(name.isEmpty() ? nullptr : findCommand(name));
-  if (what == QLatin1String("value")) words = values(context, name);
-  if (what == QLatin1String("operand")) words = operands(context, name);
+  if (what == QLatin1String("commands"))
+    words = commandNames();
+  else if (what == QLatin1String("options"))
+    words = optionNames(name.isEmpty() ? nullptr : findCommand(name));
+  else if (what == QLatin1String("value"))
+    words = values(context, name);
+  else if (what == QLatin1String("operand"))
+    words = operands(context, name);
+  else
+    throw UsageError("complete answers commands, options [COMMAND], value OPTION or operand COMMAND");
   for (std::string const& word : words) std::cout << word << '\n';
   return 0;
 }
