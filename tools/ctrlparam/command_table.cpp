@@ -1,12 +1,10 @@
 #include "tools/ctrlparam/command_table.h"
 
-#include "tools/ctrlparam/completion.h"
 #include "tools/ctrlparam/diff.h"
 #include "tools/ctrlparam/explain.h"
 #include "tools/ctrlparam/identify.h"
 #include "tools/ctrlparam/info_commands.h"
 #include "tools/ctrlparam/inspector_commands.h"
-#include "tools/ctrlparam/man_page.h"
 #include "tools/ctrlparam/record_commands.h"
 #include "tools/ctrlparam/upgrade.h"
 
@@ -28,7 +26,6 @@ void addRecordCommands(std::vector<Command>& table) {
                       .example("ctrlparam programs"));
   table.push_back(
       Command("show", show)
-          .operandsComplete(Command::Operands::fields)
           .takes(taskOptions({"locale", "line", "strict", "lenient", "changed", "json"}))
           .summary("the option record, one field a line: name<TAB>value")
           .describes(
@@ -121,7 +118,6 @@ void addCheckCommands(std::vector<Command>& table) {
               "terminal).")
           .example("ctrlparam identify -i @options.txt"));
   table.push_back(Command("explain", explain)
-                      .operandsComplete(Command::Operands::fields)
                       .withWidgets()
                       .operandsAre("FIELD", 1)
                       .takes({"program", "model", "locale", "json"})

@@ -17,25 +17,26 @@ struct Command {
   // How the exit status tells trouble: 1, or as diff(1) (0 equal, 1 different, 2 trouble), the latter
   // always or only with --check.
   enum class Status { plain, diffLike, diffLikeWhenChecking };
-  // What its positional arguments are, for the shell's completion.
+  // What its positional arguments are, for the shell's completion (operands named FIELD: fields, unless set).
   enum class Operands { none, fields, options, commands, inputs, files };
 
   Command(char const* name, int (*run)(Context const&)) : name(name), run(run) {}
 
   char const* name;
-  int (*run)(Context const&);     // the exit status
-  bool gui = false;               // needs a QApplication with a platform
-  bool window = false;            // shows a window (unless --screenshot): needs a display
-  Status status = Status::plain;  // how trouble shows in the exit status
-  bool hidden = false;            // asked by the shell's completion and the build, not by users
-  Operands completed = Operands::none;
+  int (*run)(Context const&);        // the exit status
+  bool gui = false;                  // needs a QApplication with a platform
+  bool window = false;               // shows a window (unless --screenshot): needs a display
+  Status status = Status::plain;     // how trouble shows in the exit status
   int arguments = 0;                 // how many positional arguments it takes at most
   char const* operands = "";         // its positional arguments as the synopsis shows them
   std::vector<char const*> options;  // the long names of the options it takes
   char const* summaryText = "";      // one line of the overview
   char const* description = "";      // what it prints, for its own help
   char const* exampleText = "";
-  char const* exitText = "";  // what its exit statuses say, where the status kind does not tell it
+
+  bool hidden = false;                  // asked by the shell's completion and the build, not by users
+  Operands completed = Operands::none;  // what the completion offers for its positional arguments
+  char const* exitText = "";            // what its exit statuses say where the status kind does not tell
 
   Command& withWidgets() {
     gui = true;
@@ -43,18 +44,6 @@ struct Command {
   }
   Command& showingWindow() {
     gui = window = true;
-    return *this;
-  }
-  Command& hiddenFromHelp() {
-    hidden = true;
-    return *this;
-  }
-  Command& operandsComplete(Operands kind) {
-    completed = kind;
-    return *this;
-  }
-  Command& exits(char const* text) {
-    exitText = text;
     return *this;
   }
   Command& statusAs(Status kind) {
@@ -80,6 +69,18 @@ struct Command {
   }
   Command& example(char const* text) {
     exampleText = text;
+    return *this;
+  }
+  Command& hiddenFromHelp() {
+    hidden = true;
+    return *this;
+  }
+  Command& operandsComplete(Operands kind) {
+    completed = kind;
+    return *this;
+  }
+  Command& exits(char const* text) {
+    exitText = text;
     return *this;
   }
 

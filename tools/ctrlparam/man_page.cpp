@@ -1,4 +1,4 @@
-#include "tools/ctrlparam/man_page.h"
+#include "tools/ctrlparam/info_commands.h"
 
 #include <iostream>
 #include <string>
