@@ -76,7 +76,7 @@ std::string exitStatuses() {
     std::string const text = exitStatusText(*command);
     auto group = groups.begin();
     while (group != groups.end() && group->second != text) ++group;
-    std::string const name = std::string("\\fB") + roff(command->name) + "\\fR";
+    std::string const name = std::string("\\fB\\%") + roff(command->name) + "\\fR";  // never hyphenated
     if (group == groups.end())
       groups.emplace_back(name, text);
     else
