@@ -296,11 +296,10 @@ std::string overviewHelp() {
       "Reads, shows and checks the control options of analysis tasks through the control-parameter\n"
       "library, as the suite's front end does: stored options texts, KELMAR lines, inspector properties.\n"
       "\nCommands:\n";
-  for (Command const& command : commands()) {
-    if (command.hidden) continue;
-    std::string head = std::string("  ") + command.name;
+  for (Command const* command : shownCommands()) {
+    std::string head = std::string("  ") + command->name;
     head.resize(std::max<std::size_t>(head.size() + 2, 16), ' ');
-    text += head + command.summaryText + '\n';
+    text += head + command->summaryText + '\n';
   }
   std::vector<char const*> all;
   for (Option const& option : optionTable()) all.push_back(option.name);
@@ -319,8 +318,7 @@ std::string overviewHelp() {
       "  0 done, 1 the library or the input failed (or the output could not be written), 2 wrong usage.\n"
       "  diff and upgrade --check as diff(1): 0 equal, 1 different, 2 trouble.\n"
       "\nExamples:\n";
-  for (Command const& command : commands())
-    if (!command.hidden) text += std::string("  ") + command.exampleText + '\n';
+  for (Command const* command : shownCommands()) text += std::string("  ") + command->exampleText + '\n';
   return text;
 }
 

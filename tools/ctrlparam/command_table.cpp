@@ -220,6 +220,13 @@ std::vector<Command> const& commands() {
   return table;
 }
 
+std::vector<Command const*> shownCommands() {
+  std::vector<Command const*> shown;
+  for (Command const& command : commands())
+    if (!command.hidden) shown.push_back(&command);
+  return shown;
+}
+
 Command const* findCommand(QString const& name) {
   for (Command const& command : commands())
     if (name == QLatin1String(command.name)) return &command;

@@ -95,8 +95,9 @@ struct Command {
 // What the exit statuses of the command say: its own text, or the one of its status kind.
 std::string exitStatusText(Command const& command);
 
-// The commands in the order the overview lists them.
+// The commands in the order the overview lists them; those it lists (none hidden).
 std::vector<Command> const& commands();
+std::vector<Command const*> shownCommands();
 Command const* findCommand(QString const& name);
 
 }  // namespace ctrlparam

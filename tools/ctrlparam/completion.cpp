@@ -23,8 +23,7 @@ using Words = std::vector<std::string>;
 
 Words commandNames() {
   Words names;
-  for (Command const& command : commands())
-    if (!command.hidden) names.push_back(command.name);
+  for (Command const* command : shownCommands()) names.push_back(command->name);
   return names;
 }
 

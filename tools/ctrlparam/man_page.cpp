@@ -54,15 +54,8 @@ std::string synopsisRoff(Command const& command) {
          "\n.YS\n";
 }
 
-std::vector<Command const*> shownCommands() {
-  std::vector<Command const*> shown;
-  for (Command const& command : commands())
-    if (!command.hidden) shown.push_back(&command);
-  return shown;
-}
-
 std::string commandSection(Command const& command) {
-  std::string text = std::string(".SS ") + command.name + '\n' + synopsisRoff(command);
+  std::string text = ".SS " + roff(command.name) + '\n' + synopsisRoff(command);
   text += ".PP\n" + roff(command.description) + '\n';
   if (!command.options.empty()) text += ".PP\nOptions:\n.RS\n" + optionItems(command.options) + ".RE\n";
   text += ".PP\nExit status: " + roff(exitStatusText(command)) + ".\n";
