@@ -9,6 +9,8 @@ packages=(build-essential cmake ninja-build qtbase5-dev libboost-all-dev rapidjs
   libbenchmark-dev clang clang-14 libclang-rt-14-dev clang-format qttools5-dev qttools5-dev-tools
   qttranslations5-l10n libxcb1-dev jq help2man xvfb xdotool libprotobuf-dev protobuf-compiler libdtl-dev)
 missing=()
+# groff-base renders the man page (which help2man makes) in its test.
+packages+=(groff-base)
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
 done

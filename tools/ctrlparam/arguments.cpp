@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <iterator>
 
 #include <QLocale>
 
@@ -9,16 +10,6 @@
 #include "tools/ctrlparam/model_kinds.h"
 
 namespace ctrlparam {
-namespace {
-
-using trv::control_param::ProgrammTypes;
-
-struct Option {
-  char const* name;   // the long name
-  char letter;        // the short name, or 0
-  char const* value;  // what it takes, or null for a switch
-  std::string help;
-};
 
 std::vector<Option> const& optionTable() {
   static std::vector<Option> const table{
@@ -69,6 +60,10 @@ Option const* findOption(QString const& name, bool isLetter) {
   return nullptr;
 }
 
+namespace {
+
+using trv::control_param::ProgrammTypes;
+
 ProgrammTypes parseProgram(QString const& text) {
   bool isNumber = false;
   int const value = text.toInt(&isNumber);
@@ -81,9 +76,14 @@ ProgrammTypes parseProgram(QString const& text) {
                    "': 0..11 or a name that 'ctrlparam programs' lists");
 }
 
+// The keyword languages of KELMAR by their numbers.
+constexpr char const* kLanguages[] = {"de", "en"};
+
 int parseLanguage(QString const& text) {
-  if (text.compare(QLatin1String("de"), Qt::CaseInsensitive) == 0 || text == QLatin1String("0")) return 0;
-  if (text.compare(QLatin1String("en"), Qt::CaseInsensitive) == 0 || text == QLatin1String("1")) return 1;
+  for (int language = 0; language < static_cast<int>(std::size(kLanguages)); ++language)
+    if (text.compare(QLatin1String(kLanguages[language]), Qt::CaseInsensitive) == 0 ||
+        text == QString::number(language))
+      return language;
   throw UsageError("unknown keyword language '" + text.toStdString() + "' (de or 0, en or 1)");
 }
 
@@ -143,6 +143,8 @@ void apply(Option const& option, QString const& value, Context& context) {
   if (name == "width") context.width = parseWidth(value);
 }
 
+}  // namespace
+
 std::string synopsis(Command const& command) {
   std::string text = std::string("ctrlparam ") + command.name;
   for (char const* name : command.options) {
@@ -157,13 +159,34 @@ std::string synopsis(Command const& command) {
   return text;
 }
 
+std::vector<std::string> valueWords(Option const& option) {
+  std::string const name = option.name;
+  std::vector<std::string> words;
+  if (name == "program")
+    words.assign(std::begin(trv::control_param::kProgrammTypeNames),
+                 std::end(trv::control_param::kProgrammTypeNames));
+  if (name == "model") {
+    words = {"all", "none"};
+    for (ModelKind const& kind : kModelKinds) words.push_back(kind.name);
+  }
+  if (name == "lang") words.assign(std::begin(kLanguages), std::end(kLanguages));
+  return words;
+}
+
+namespace {
+
+// "-p, --program P": how help names an option.
+std::string optionWords(Option const& option) {
+  std::string words = option.letter ? std::string("-") + option.letter + ", --" : std::string("--");
+  words += option.name;
+  return option.value ? words + ' ' + option.value : words;
+}
+
 std::string optionLines(std::vector<char const*> const& names) {
   std::string lines;
   for (char const* name : names) {
     Option const& option = *findOption(QLatin1String(name), false);
-    std::string head = option.letter ? std::string("  -") + option.letter + ", --" : std::string("      --");
-    head += option.name;
-    if (option.value) head += std::string(" ") + option.value;
+    std::string head = (option.letter ? "  " : "      ") + optionWords(option);
     head.resize(std::max<std::size_t>(head.size() + 2, 26), ' ');
     // The help in lines of at most 100 characters, continued under its start.
     std::string line = head;
@@ -293,10 +316,10 @@ std::string overviewHelp() {
       "Reads, shows and checks the control options of analysis tasks through the control-parameter\n"
       "library, as the suite's front end does: stored options texts, KELMAR lines, inspector properties.\n"
       "\nCommands:\n";
-  for (Command const& command : commands()) {
-    std::string head = std::string("  ") + command.name;
+  for (Command const* command : shownCommands()) {
+    std::string head = std::string("  ") + command->name;
     head.resize(std::max<std::size_t>(head.size() + 2, 16), ' ');
-    text += head + command.summaryText + '\n';
+    text += head + command->summaryText + '\n';
   }
   std::vector<char const*> all;
   for (Option const& option : optionTable()) all.push_back(option.name);
@@ -315,7 +338,7 @@ std::string overviewHelp() {
       "  0 done, 1 the library or the input failed (or the output could not be written), 2 wrong usage.\n"
       "  diff and upgrade --check as diff(1): 0 equal, 1 different, 2 trouble.\n"
       "\nExamples:\n";
-  for (Command const& command : commands()) text += std::string("  ") + command.exampleText + '\n';
+  for (Command const* command : shownCommands()) text += std::string("  ") + command->exampleText + '\n';
   return text;
 }
 

@@ -12,6 +12,24 @@
 
 namespace ctrlparam {
 
+// One option of the command line.
+struct Option {
+  char const* name;   // the long name
+  char letter;        // the short name, or 0
+  char const* value;  // what it takes, or null for a switch
+  std::string help;
+};
+
+// Every option, in the order the overview lists them; one by its long name or its letter, or null.
+std::vector<Option> const& optionTable();
+Option const* findOption(QString const& name, bool isLetter);
+
+// The words an option's value may be where they are few (program types, model kinds, keyword languages).
+std::vector<std::string> valueWords(Option const& option);
+
+// "ctrlparam show -p P [-m KINDS] ...": the command with the options and arguments it takes.
+std::string synopsis(Command const& command);
+
 // What `arguments` (without the program's name) ask for: the command's own help or the version (printed
 // here, `done` set), or a Context with the command to run. Throws UsageError.
 struct Request {

@@ -73,6 +73,7 @@ void addOptionCommands(std::vector<Command>& table) {
           .example("ctrlparam properties -p PELU_B -m beams --locale de_DE.UTF-8"));
   table.push_back(
       Command("reset", reset)
+          .operandsComplete(Command::Operands::options)
           .operandsAre("[FIELD...]", 1 << 20)
           .takes({"program", "options", "locale", "line", "strict", "lenient", "in-place", "all", "dry-run",
                   "drop-foreign"})
@@ -86,6 +87,9 @@ void addOptionCommands(std::vector<Command>& table) {
 void addCheckCommands(std::vector<Command>& table) {
   table.push_back(
       Command("diff", diff)
+          .operandsComplete(Command::Operands::inputs)
+          .exits("as diff(1): 0 the texts are equal, 1 they differ, 2 trouble (a text that does not load, "
+                 "wrong usage)")
           .statusAs(Command::Status::diffLike)
           .operandsAre("A B", 2)
           .takes({"program", "model", "lang", "locale", "strict", "lenient", "json", "kelmar"})
@@ -102,6 +106,8 @@ void addCheckCommands(std::vector<Command>& table) {
               "different, 2 trouble.")
           .example("ctrlparam diff -p BRAX_A @tasks.txt:3 @tasks.txt:7 --kelmar -m beams"));
   table.push_back(Command("upgrade", upgrade)
+                      .exits("0 done, 1 the library or the input failed, 2 wrong usage; with --check as "
+                             "diff(1): 0 the upgrade leaves the text as it is, 1 it changes it, 2 trouble")
                       .statusAs(Command::Status::diffLikeWhenChecking)
                       .takes({"program", "options", "locale", "line", "strict", "lenient", "text", "check",
                               "in-place", "all", "dry-run", "drop-foreign"})
@@ -114,6 +120,7 @@ void addCheckCommands(std::vector<Command>& table) {
                       .example("ctrlparam upgrade -p BRAX_A -i @options.txt --check"));
   table.push_back(
       Command("identify", identify)
+          .exits("0 some program type holds the text, 1 none does or the text does not load, 2 wrong usage")
           .takes({"options", "locale", "line", "json"})
           .summary("the program types whose record can hold every field of a text")
           .describes(
@@ -169,12 +176,14 @@ void addCheckCommands(std::vector<Command>& table) {
 
 void addOtherCommands(std::vector<Command>& table) {
   table.push_back(Command("help", help)
+                      .operandsComplete(Command::Operands::commands)
                       .operandsAre("[COMMAND]", 1)
                       .takes({"locale"})
                       .summary("this overview, or one command's arguments and an example")
                       .describes("The overview of the commands, or one command's arguments and an example.")
                       .example("ctrlparam help diff"));
   table.push_back(Command("calc-method", calcMethod)
+                      .operandsComplete(Command::Operands::files)
                       .operandsAre("[FILE|-]", 1)
                       .takes({"locale"})
                       .summary("the calculation method of an older XML task form, or -1")
@@ -213,7 +222,34 @@ void addWindowCommands(std::vector<Command>& table) {
           .example("ctrlparam edit -p NEVO_A -i @tasks.txt --line 2 --locale de_DE.UTF-8"));
 }
 
+// What the shell's completion and the build ask the tool; no user's command.
+void addHiddenCommands(std::vector<Command>& table) {
+  table.push_back(Command("complete", complete)
+                      .hiddenFromHelp()
+                      .withWidgets()
+                      .operandsAre("WHAT [NAME]", 2)
+                      .takes({"program", "model", "options"})
+                      .describes("Words for the shell's completion, one a line: commands, options [COMMAND], "
+                                 "value OPTION, operand COMMAND.")
+                      .example("ctrlparam complete value set -p BRAX_A -m beams"));
+  table.push_back(Command("man-include", manInclude)
+                      .hiddenFromHelp()
+                      .describes("The man page's sections made from the command and option tables, as an "
+                                 "include file of help2man.")
+                      .example("ctrlparam man-include >ctrlparam.h2m"));
+}
+
 }  // namespace
+
+std::string exitStatusText(Command const& command) {
+  if (*command.exitText) return command.exitText;
+  if (command.status == Command::Status::diffLike)
+    return "0 and 1 as its description says, 2 trouble (wrong usage included)";
+  std::string const failed = command.window
+                                 ? "the library or the input failed, or no display (without --screenshot)"
+                                 : "the library or the input failed (or the output could not be written)";
+  return "0 done, 1 " + failed + ", 2 wrong usage";
+}
 
 std::vector<Command> const& commands() {
   static std::vector<Command> const table = [] {
@@ -223,9 +259,17 @@ std::vector<Command> const& commands() {
     addCheckCommands(all);
     addOtherCommands(all);
     addWindowCommands(all);
+    addHiddenCommands(all);
     return all;
   }();
   return table;
+}
+
+std::vector<Command const*> shownCommands() {
+  std::vector<Command const*> shown;
+  for (Command const& command : commands())
+    if (!command.hidden) shown.push_back(&command);
+  return shown;
 }
 
 Command const* findCommand(QString const& name) {

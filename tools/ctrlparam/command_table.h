@@ -17,6 +17,8 @@ struct Command {
   // How the exit status tells trouble: 1, or as diff(1) (0 equal, 1 different, 2 trouble), the latter
   // always or only with --check.
   enum class Status { plain, diffLike, diffLikeWhenChecking };
+  // What its positional arguments are, for the shell's completion (operands named FIELD: fields, unless set).
+  enum class Operands { none, fields, options, commands, inputs, files };
 
   Command(char const* name, int (*run)(Context const&)) : name(name), run(run) {}
 
@@ -32,6 +34,10 @@ struct Command {
   char const* summaryText = "";      // one line of the overview
   char const* description = "";      // what it prints, for its own help
   char const* exampleText = "";
+
+  bool hidden = false;                  // asked by the shell's completion and the build, not by users
+  Operands completed = Operands::none;  // what the completion offers for its positional arguments
+  char const* exitText = "";            // what its exit statuses say where the status kind does not tell
 
   Command& withWidgets() {
     gui = true;
@@ -70,6 +76,18 @@ struct Command {
     exampleText = text;
     return *this;
   }
+  Command& hiddenFromHelp() {
+    hidden = true;
+    return *this;
+  }
+  Command& operandsComplete(Operands kind) {
+    completed = kind;
+    return *this;
+  }
+  Command& exits(char const* text) {
+    exitText = text;
+    return *this;
+  }
 
   // The exit status of trouble (a failure of the library or the input) for this run.
   int troubleStatus(Context const& context) const {
@@ -79,8 +97,12 @@ struct Command {
   }
 };
 
-// The commands in the order the overview lists them.
+// What the exit statuses of the command say: its own text, or the one of its status kind.
+std::string exitStatusText(Command const& command);
+
+// The commands in the order the overview lists them; those it lists (none hidden).
 std::vector<Command> const& commands();
+std::vector<Command const*> shownCommands();
 Command const* findCommand(QString const& name);
 
 }  // namespace ctrlparam
