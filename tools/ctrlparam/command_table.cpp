@@ -146,6 +146,9 @@ void addCheckCommands(std::vector<Command>& table) {
               "a construction-stage text the upgrade would change. Exit status 0 when every text is ok, 1 "
               "when one\n"
               "is not, 2 trouble. Without --options it reads standard input (not a terminal).")
+          .exits(
+              "0 every text is ok (an upgrade pending is no problem), 1 one is not, 2 trouble (a file that "
+              "cannot be read, output that cannot be written)")
           .example("ctrlparam list -i @tasks.txt"));
   table.push_back(
       Command("decode", decode)

@@ -115,5 +115,29 @@ Close without saving?</source>
 
 Ohne Speichern schließen?</translation>
     </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>Save as stored form</source>
+        <translation>Als gespeicherte Form speichern</translation>
+    </message>
+    <message>
+        <source>The options were read from a JSON text. Save writes them in its place as the stored form, one Base64 line, which is not readable as text. Save?</source>
+        <translation>Die Optionen wurden aus einem JSON-Text gelesen. Speichern schreibt an seine Stelle die gespeicherte Form, eine Base64-Zeile, die nicht als Text lesbar ist. Speichern?</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Replace file</source>
+        <translation>Datei ersetzen</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 gibt es schon. Ersetzen?</translation>
+    </message>
 </context>
 </TS>
