@@ -275,4 +275,16 @@ std::string wireTypeName(std::uint8_t type) {
   return type < std::size(names) ? names[type] : "type " + std::to_string(type);
 }
 
+std::string containerTypeName(std::uint8_t type, std::uint8_t element, std::uint8_t value) {
+  std::string name = wireTypeName(type);
+  if (type == BT_MAP) return name + '<' + wireTypeName(element) + ", " + wireTypeName(value) + '>';
+  if (type == BT_STRUCT) return name;
+  return name + '<' + wireTypeName(element) + '>';
+}
+
+std::string containerSize(std::uint8_t type, std::uint64_t count) {
+  if (type == BT_STRUCT) return {};
+  return std::to_string(count) + (type == BT_MAP ? " pair" : " element") + (count == 1 ? "" : "s");
+}
+
 }  // namespace trv::serialization::compact_binary

@@ -238,6 +238,14 @@ void walkFields(InputBuffer& input, int depth, ValueWalker& walker);
 
 // The name of a wire type as the walk's users show it: "int32", "list", ...; "type N" for an undefined one.
 std::string wireTypeName(std::uint8_t type);
+// A container as the walk told it (ValueWalker::container), named alike: "list<double>", "map<int32,
+// string>", "struct"; its size: "2 elements", "1 pair", nothing for a struct; whether what it holds comes in
+// keyed entries (a struct's fields, a map's pairs) rather than in a row.
+std::string containerTypeName(std::uint8_t type, std::uint8_t element, std::uint8_t value);
+std::string containerSize(std::uint8_t type, std::uint64_t count);
+inline bool holdsKeyedEntries(std::uint8_t type) {
+  return type == BT_STRUCT || type == BT_MAP;
+}
 
 // Throws errors::unknownDataType when `type` is not the code of a value.
 inline void checkValueType(std::uint8_t type) {

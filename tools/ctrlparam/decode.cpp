@@ -56,13 +56,8 @@ class FieldTree final : public wire::ValueWalker {
   void container(std::size_t offset, std::uint8_t type, std::uint8_t element, std::uint8_t value,
                  std::uint64_t count) override {
     Entry& entry = valueEntry(offset, type);
-    if (type == wire::BT_MAP)
-      entry.type += '<' + wire::wireTypeName(element) + ", " + wire::wireTypeName(value) + '>';
-    else if (type != wire::BT_STRUCT)
-      entry.type += '<' + wire::wireTypeName(element) + '>';
-    if (type != wire::BT_STRUCT)
-      entry.value =
-          std::to_string(count) + (type == wire::BT_MAP ? " pair" : " element") + (count == 1 ? "" : "s");
+    entry.type = wire::containerTypeName(type, element, value);
+    entry.value = wire::containerSize(type, count);
     open_.push_back(&entry.inside);
   }
   void end() override {

@@ -25,9 +25,6 @@ class ShortValue final : public wire::ValueWalker {
  public:
   static std::string of(std::string_view bytes, std::uint8_t type, std::size_t most = 40) {
     ShortValue walker;
-    std::string name = wire::wireTypeName(type);
-    if ((type == wire::BT_LIST || type == wire::BT_SET) && !bytes.empty())
-      name += '<' + wire::wireTypeName(static_cast<std::uint8_t>(bytes[0])) + '>';
     try {
       wire::InputBuffer input(bytes);
       wire::walkValue(input, type, 1, walker);
@@ -36,7 +33,7 @@ class ShortValue final : public wire::ValueWalker {
     }
     std::string text = walker.text_;
     if (text.size() > most) text = text.substr(0, most - 1) + "…";
-    return name + ' ' + text;
+    return (walker.name_.empty() ? wire::wireTypeName(type) : walker.name_) + ' ' + text;
   }
 
   void field(std::size_t, wire::FieldHeader header) override {
@@ -44,13 +41,16 @@ class ShortValue final : public wire::ValueWalker {
     text_ += std::to_string(header.id) + ": ";
     afterField_ = true;
   }
-  void scalar(std::size_t, std::uint8_t, std::string const& text) override {
+  void scalar(std::size_t, std::uint8_t type, std::string const& text) override {
+    if (name_.empty()) name_ = wire::wireTypeName(type);
     separate();
     text_ += text;
   }
-  void container(std::size_t, std::uint8_t type, std::uint8_t, std::uint8_t, std::uint64_t) override {
+  void container(std::size_t, std::uint8_t type, std::uint8_t element, std::uint8_t value,
+                 std::uint64_t) override {
+    if (name_.empty()) name_ = wire::containerTypeName(type, element, value);
     separate();
-    bool const braces = type == wire::BT_STRUCT || type == wire::BT_MAP;
+    bool const braces = wire::holdsKeyedEntries(type);
     text_ += braces ? '{' : '[';
     closers_.push_back(braces ? '}' : ']');
     first_ = true;
@@ -68,6 +68,7 @@ class ShortValue final : public wire::ValueWalker {
     first_ = afterField_ = false;
   }
 
+  std::string name_;  // the value's type, as the walk told it first
   std::string text_;
   std::string closers_;
   bool first_ = true;
@@ -94,7 +95,7 @@ template <typename T>
 std::string wireType() {
   using Codec = wire::ValueCodec<T>;
   if constexpr (reflection::is_nullable_v<T>)
-    return wire::wireTypeName(Codec::type) + '<' + wire::wireTypeName(Codec::Element::type) + '>';
+    return wire::containerTypeName(Codec::type, Codec::Element::type, 0);
   else
     return wire::wireTypeName(Codec::type);
 }
