@@ -29,6 +29,7 @@ void addRecordCommands(std::vector<Command>& table) {
   table.push_back(
       Command("show", show)
           .operandsAre("[FIELD...]", 1 << 20)
+          .operandsComplete(Command::Operands::fields)
           .takes(taskOptions({"locale", "line", "strict", "lenient", "changed", "json"}))
           .summary("the option record, one field a line: name<TAB>value")
           .describes(
@@ -167,6 +168,7 @@ void addCheckCommands(std::vector<Command>& table) {
   table.push_back(Command("explain", explain)
                       .withWidgets()
                       .operandsAre("FIELD", 1)
+                      .operandsComplete(Command::Operands::fields)
                       .takes({"program", "model", "locale", "json"})
                       .summary("one option: label, type, default, choices, KELMAR lines, when it applies")
                       .describes("One option of the program type: label and group in the locale, type, "

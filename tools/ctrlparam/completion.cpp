@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <iostream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "lib/properties/control_param/src/program_records.h"
@@ -90,11 +89,7 @@ Words values(Context const& context, QString const& name) {
 Words operands(Context const& context, QString const& name) {
   Command const* command = findCommand(name);
   if (!command) throw UsageError("unknown command '" + name.toStdString() + "'");
-  if (command->arguments == 0) return {};
-  // Operands named FIELD are field names unless the command says more.
-  bool const fieldNames = std::string_view(command->operands).find("FIELD") != std::string_view::npos;
-  switch (command->completed == Command::Operands::none && fieldNames ? Command::Operands::fields
-                                                                      : command->completed) {
+  switch (command->completed) {
     case Command::Operands::fields:
       return recordFields(context, false);
     case Command::Operands::options:

@@ -54,14 +54,9 @@ Selection selectAll(LoadedText const& loaded, InputReadings& readings, ProgrammT
     std::string const line = "line " + std::to_string(texts[index].line);
     if (auto const wrapped = readings.wrappedAround(index)) {
       if (texts[index].line != wrapped->first) continue;
-      InputText joined = texts[index];
-      for (std::size_t next = index + 1; next < texts.size() && texts[next].line <= wrapped->last; ++next)
-        joined.text += texts[next].text;
-      std::string const lines = std::to_string(wrapped->first) + "\u2013" + std::to_string(wrapped->last);
-      if (belongsTo(readText(joined), type))
-        throw Failure(loaded.where(texts[index].line) + "the text seems wrapped over lines " + lines +
-                      "; join them");
-      selection.left.push_back(line + " (wrapped over lines " + lines + ')');
+      if (belongsTo(wrapped->joined, type))
+        throw Failure(loaded.where(texts[index].line) + wrapped->refusal());
+      selection.left.push_back(line + " (" + wrapped->text() + ')');
     } else if (belongsTo(readings.of(index), type)) {
       selection.texts.push_back(index);
     } else {

@@ -106,7 +106,7 @@ LoadedText loadText(QString const& given, Context const& context, std::string co
   }
   InputReadings readings(loaded.texts);
   if (auto const wrapped = readings.wrappedAround(loaded.chosen))
-    throw Failure(loaded.where(loaded.text().line) + "the text seems " + wrapped->text() + "; join them");
+    throw Failure(loaded.where(loaded.text().line) + wrapped->refusal());
   if (!line && loaded.texts.size() > 1)
     warn((loaded.source.empty() ? "the options text" : loaded.source) + " holds " +
          std::to_string(loaded.texts.size()) + " texts, on lines " + startLines(loaded.texts) +

@@ -423,9 +423,9 @@ TextReading const& InputReadings::of(std::size_t index) {
   return *readings_[index];
 }
 
-std::optional<std::size_t> InputReadings::wrappedFrom(std::size_t first) {
+std::optional<InputReadings::Joined> const& InputReadings::wrappedFrom(std::size_t first) {
   if (wrapped_[first]) return *wrapped_[first];
-  std::optional<std::size_t> found;
+  std::optional<Joined> found;
   auto adjacent = [&](std::size_t k) {
     return !texts_[k].json && !texts_[k + 1].json && texts_[k + 1].line == texts_[k].lastLine + 1;
   };
@@ -436,17 +436,18 @@ std::optional<std::size_t> InputReadings::wrappedFrom(std::size_t first) {
     for (std::size_t last = first; !found && last + 1 < texts_.size() && last + 1 - first < kWrappedLines &&
                                    adjacent(last) && piece(last + 1);) {
       joined.text += texts_[++last].text;
-      if (!readText(joined).fitting().empty()) found = last;
+      if (TextReading reading = readText(joined); !reading.fitting().empty())
+        found = Joined{last, std::move(reading)};
     }
   }
-  wrapped_[first] = found;
-  return found;
+  wrapped_[first] = std::move(found);
+  return *wrapped_[first];
 }
 
 std::optional<Wrapped> InputReadings::wrappedAround(std::size_t index) {
   for (std::size_t first = index + 1 > kWrappedLines ? index + 1 - kWrappedLines : 0; first <= index; ++first)
-    if (auto const last = wrappedFrom(first); last && *last >= index)
-      return Wrapped{texts_[first].line, texts_[*last].line};
+    if (auto const& joined = wrappedFrom(first); joined && joined->last >= index)
+      return Wrapped{texts_[first].line, texts_[joined->last].line, joined->reading};
   return std::nullopt;
 }
 

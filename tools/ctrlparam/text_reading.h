@@ -70,15 +70,19 @@ struct TextReading {
 // Reads the text with each module's record, as the library's stored-form function reads it.
 TextReading readText(InputText const& text);
 
-// Lines `first` to `last` of a Base64 text wrapped over lines (by a mail program, say).
+// Lines `first` to `last` of a Base64 text wrapped over lines (by a mail program, say), and the reading of
+// the lines joined.
 struct Wrapped {
   int first = 0;
   int last = 0;
+  TextReading joined;
 
   // "wrapped over lines 3–5".
   std::string text() const {
     return "wrapped over lines " + std::to_string(first) + "\u2013" + std::to_string(last);
   }
+  // Why such a text is not taken, and what to do.
+  std::string refusal() const { return "the text seems " + text() + "; join them"; }
 };
 
 // The readings of an input's texts, each made when first asked for, and the texts wrapped over lines among
@@ -97,12 +101,16 @@ class InputReadings {
   void doneWith(std::size_t index);
 
  private:
-  // The last text of the wrapped text that text `first` starts, or none.
-  std::optional<std::size_t> wrappedFrom(std::size_t first);
+  // The last text of the wrapped text that text `first` starts and the reading of the texts joined, or none.
+  struct Joined {
+    std::size_t last;
+    TextReading reading;
+  };
+  std::optional<Joined> const& wrappedFrom(std::size_t first);
 
   std::vector<InputText> const& texts_;
   std::vector<std::optional<TextReading>> readings_;
-  std::vector<std::optional<std::optional<std::size_t>>> wrapped_;
+  std::vector<std::optional<std::optional<Joined>>> wrapped_;
   std::size_t released_ = 0;  // the readings before it were let go
 };
 
