@@ -265,9 +265,7 @@ Given readOptions(QStringList const& arguments, Context& context) {
 // other.
 void checkUsage(Command const& command, Context const& context, Given const& given) {
   for (Option const* option : given.options) {
-    auto const& allowed = command.options;
-    if (std::none_of(allowed.begin(), allowed.end(),
-                     [&](char const* name) { return name == std::string(option->name); }))
+    if (!command.takesOption(option->name))
       throw UsageError("the command '" + context.command.toStdString() + "' takes no --" + option->name);
   }
   if (context.arguments.size() > command.arguments)

@@ -122,7 +122,7 @@ void addCheckCommands(std::vector<Command>& table) {
   table.push_back(
       Command("identify", identify)
           .exits("0 some program type holds the text, 1 none does or the text does not load, 2 wrong usage")
-          .takes({"options", "locale", "line", "json"})
+          .takes({"options", "locale", "line", "strict", "lenient", "json"})
           .summary("the program types whose record can hold every field of a text")
           .describes(
               "The program types whose record can hold every field of the text (id, wire type, choices), one "

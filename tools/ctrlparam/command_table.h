@@ -1,7 +1,9 @@
 #pragma once
 // The tool's commands: what each runs, what it takes and how its help describes it.
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -60,6 +62,11 @@ struct Command {
     arguments = most;
     return *this;
   }
+  // Whether it takes the option of that long name.
+  bool takesOption(std::string_view name) const {
+    return std::any_of(options.begin(), options.end(), [&](char const* option) { return name == option; });
+  }
+
   Command& takes(std::vector<char const*> names) {
     options = std::move(names);
     return *this;

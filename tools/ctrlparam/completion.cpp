@@ -30,9 +30,7 @@ Words optionNames(Command const* command) {
   Words words;
   for (Option const& option : optionTable()) {
     std::string const name = option.name;
-    bool const taken = command ? name == "help" || std::find(command->options.begin(), command->options.end(),
-                                                             name) != command->options.end()
-                               : true;
+    bool const taken = !command || name == "help" || command->takesOption(name);
     if (!taken) continue;
     std::string const valued = option.value ? "=" : "";
     if (option.letter) words.push_back(std::string("-") + option.letter + valued);

@@ -46,6 +46,7 @@ void judgeAnyType(LoadedText const& loaded, Context const& context) {
       warn(loaded.where(finding) + finding.message);
     }
   }
+  warnBlanksBeforeBrace(loaded);
 }
 
 void printJson(std::vector<ProgrammTypes> const& types, bool ambiguous, bool isDefault) {
@@ -97,11 +98,9 @@ int identify(Context const& context) {
       });
   }
   if (loaded.reading.empty)
-    std::cerr << "ctrlparam: " << where << "a default text: it holds no field, so every program type reads "
-              << "its defaults from it\n";
+    note(where + "a default text: it holds no field, so every program type reads its defaults from it");
   else if (spanned.size() > 1)
-    std::cerr << "ctrlparam: " << where << "ambiguous: the text fits " << moduleList(spanned)
-              << "; it holds only fields they share\n";
+    note(where + "ambiguous: the text fits " + moduleList(spanned) + "; it holds only fields they share");
   return 0;
 }
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "host/trv_properties_qt/label_language.h"
+#include "tools/ctrlparam/command_table.h"
 #include "tools/ctrlparam/file_names.h"
 #include "tools/ctrlparam/property_values.h"
 
@@ -29,6 +30,13 @@ void refuseLoss(LoadedText const& loaded, Context const& context) {
   throw Failure(loaded.where(loaded.text().line) + "stored again as " + kProgrammTypeNames[type] +
                 ", the text would lose what its record cannot hold: " + lost + "; the whole text fits " +
                 programList(loaded.reading.fitting()) + " (--drop-foreign stores it without them)");
+}
+
+// How the user of the context's command names one text of a file: --line, or @FILE:N where the command
+// takes no --line (diff, whose two operands may name two lines of one file).
+std::string lineChoice(Context const& context) {
+  Command const* const command = findCommand(context.command);
+  return command && !command->takesOption("line") ? "@FILE:N" : "--line N";
 }
 
 // The task of the context's program type, nothing loaded yet.
@@ -110,9 +118,16 @@ LoadedText loadText(QString const& given, Context const& context, std::string co
   if (!line && loaded.texts.size() > 1)
     warn((loaded.source.empty() ? "the options text" : loaded.source) + " holds " +
          std::to_string(loaded.texts.size()) + " texts, on lines " + startLines(loaded.texts) +
-         "; the first is used (choose one with --line N)");
+         "; the first is used (choose one with " + lineChoice(context) + ")");
   loaded.reading = readings.of(loaded.chosen);
   return loaded;
+}
+
+void warnBlanksBeforeBrace(LoadedText const& loaded) {
+  if (loaded.text().blanksBeforeBrace)
+    warn(loaded.where(loaded.text().line) +
+         "blanks stand before the '{': the system itself reads such a text as Base64, so a project file "
+         "holding it does not load as meant");
 }
 
 QString optionsOrStandardInput(Context const& context) {
@@ -142,10 +157,7 @@ void judge(LoadedText const& loaded, Context const& context) {
       throw Failure(loaded.where(finding) + finding.message + fits);
     warn(loaded.where(finding) + finding.lenient);
   }
-  if (loaded.text().blanksBeforeBrace)
-    warn(loaded.where(loaded.text().line) +
-         "blanks stand before the '{': the system itself reads such a text as Base64, so a project file "
-         "holding it does not load as meant");
+  warnBlanksBeforeBrace(loaded);
   std::string foreign;
   for (Finding const& finding : module.findings)
     if (finding.kind == Finding::Kind::Foreign) foreign += (foreign.empty() ? "" : "; ") + finding.message;

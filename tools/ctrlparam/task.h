@@ -60,6 +60,8 @@ QString optionsOrStandardInput(Context const& context);
 // Refuses what the strict reading of the text refuses for the context's program type and warns of the
 // rest (--strict and --lenient as the context has them); `fits` names the program types the text fits.
 void judge(LoadedText const& loaded, Context const& context);
+// Warns of blanks before a JSON text's '{', which the system itself reads as Base64.
+void warnBlanksBeforeBrace(LoadedText const& loaded);
 
 // Loads the text into the task of the context's program type, judged first; where the context writes the
 // text back, refuses one whose record would lose something it holds, unless --drop-foreign.
