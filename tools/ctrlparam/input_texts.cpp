@@ -173,12 +173,6 @@ int textOnLine(std::vector<InputText> const& texts, int line) {
   return -1;
 }
 
-std::string startLines(std::vector<InputText> const& texts) {
-  std::vector<int> lines;
-  for (InputText const& text : texts) lines.push_back(text.line);
-  return lineList(lines);
-}
-
 std::string lineList(std::vector<int> const& lines) {
   std::string list;
   for (std::size_t i = 0; i < lines.size(); ++i)

@@ -52,7 +52,6 @@ std::vector<InputText> cutInput(std::string_view input);
 int textOnLine(std::vector<InputText> const& texts, int line);
 
 // "1, 3 and 7": the lines the texts start on.
-std::string startLines(std::vector<InputText> const& texts);
 std::string lineList(std::vector<int> const& lines);
 
 // A character as messages show it: quoted when it is printable and not a blank other than ' ', else as

@@ -105,19 +105,23 @@ LoadedText loadText(QString const& given, Context const& context, std::string co
   std::optional<int> const line = lineOfName ? lineOfName : context.line;
   LoadedText loaded = readInput(argument, label);
   std::string const whole = loaded.source.empty() ? "" : loaded.source + ": ";
+  InputReadings readings(loaded.texts);
   if (line) {
     int const index = textOnLine(loaded.texts, *line);
-    if (index < 0)
+    if (index < 0) {
+      std::vector<int> const starts = readings.startLines();
       throw Failure(whole + "line " + std::to_string(*line) + " holds no text; texts start on line" +
-                    (loaded.texts.size() > 1 ? "s " : " ") + startLines(loaded.texts));
+                    (starts.size() > 1 ? "s " : " ") + lineList(starts));
+    }
     loaded.chosen = static_cast<std::size_t>(index);
   }
-  InputReadings readings(loaded.texts);
   if (auto const wrapped = readings.wrappedAround(loaded.chosen))
     throw Failure(loaded.where(loaded.text().line) + wrapped->refusal());
-  if (!line && loaded.texts.size() > 1)
+  if (std::vector<int> const starts =
+          line || loaded.texts.size() < 2 ? std::vector<int>{} : readings.startLines();
+      starts.size() > 1)
     warn((loaded.source.empty() ? "the options text" : loaded.source) + " holds " +
-         std::to_string(loaded.texts.size()) + " texts, on lines " + startLines(loaded.texts) +
+         std::to_string(starts.size()) + " texts, on lines " + lineList(starts) +
          "; the first is used (choose one with " + lineChoice(context) + ")");
   loaded.reading = readings.of(loaded.chosen);
   return loaded;

@@ -451,6 +451,14 @@ std::optional<Wrapped> InputReadings::wrappedAround(std::size_t index) {
   return std::nullopt;
 }
 
+std::vector<int> InputReadings::startLines() {
+  std::vector<int> lines;
+  for (std::size_t i = 0; i < texts_.size(); ++i)
+    if (auto const wrapped = wrappedAround(i); !wrapped || wrapped->first == texts_[i].line)
+      lines.push_back(texts_[i].line);
+  return lines;
+}
+
 void InputReadings::doneWith(std::size_t index) {
   for (; released_ + kWrappedLines <= index && released_ < readings_.size(); ++released_)
     readings_[released_].reset();

@@ -99,6 +99,8 @@ class InputReadings {
   // looking for wrapped texts further on needs no more (made again if asked for), so that a long input's
   // readings are not all held at once.
   void doneWith(std::size_t index);
+  // The lines the texts start on, a wrapped text counted once, by its first line.
+  std::vector<int> startLines();
 
  private:
   // The last text of the wrapped text that text `first` starts and the reading of the texts joined, or none.
