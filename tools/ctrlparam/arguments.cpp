@@ -273,6 +273,8 @@ void checkUsage(Command const& command, Context const& context, Given const& giv
                      context.arguments.at(command.arguments).toStdString() + "'");
   if (context.textOnly && context.checkOnly) throw UsageError("upgrade takes --text or --check, not both");
   checkInPlaceUsage(context);
+  if (context.line && !context.options && !command.readsStandardInput)
+    throw UsageError("--line names a text of the input, and no --options is given");
   if (std::string(command.name) == "diff" && !context.kelmar && (given.named("model") || given.named("lang")))
     throw UsageError("diff takes --model and --lang only with --kelmar");
 }
@@ -284,6 +286,9 @@ Request readArguments(QStringList const& arguments) {
   Context& context = request.context;
   Given const given = readOptions(arguments, context);
   if (given.named("version")) {
+    // After a command's name too ("ctrlparam show --version"), but with nothing else.
+    if (given.positional.size() > 1 || (given.positional.size() == 1 && !findCommand(given.positional[0])))
+      throw UsageError("--version takes no argument '" + given.positional.back().toStdString() + "'");
     std::cout << versionText();
     request.done = true;
     return request;

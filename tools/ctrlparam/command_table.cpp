@@ -28,6 +28,7 @@ void addRecordCommands(std::vector<Command>& table) {
                       .example("ctrlparam programs"));
   table.push_back(
       Command("show", show)
+          .withWidgets()
           .operandsAre("[FIELD...]", 1 << 20)
           .operandsComplete(Command::Operands::fields)
           .takes(taskOptions({"locale", "line", "strict", "lenient", "changed", "json"}))
@@ -74,6 +75,7 @@ void addOptionCommands(std::vector<Command>& table) {
           .example("ctrlparam properties -p PELU_B -m beams --locale de_DE.UTF-8"));
   table.push_back(
       Command("reset", reset)
+          .withWidgets()
           .operandsComplete(Command::Operands::options)
           .operandsAre("[FIELD...]", 1 << 20)
           .takes({"program", "options", "locale", "line", "strict", "lenient", "in-place", "all", "dry-run",
@@ -121,6 +123,7 @@ void addCheckCommands(std::vector<Command>& table) {
                       .example("ctrlparam upgrade -p BRAX_A -i @options.txt --check"));
   table.push_back(
       Command("identify", identify)
+          .standardInputWithoutOptions()
           .exits("0 some program type holds the text, 1 none does or the text does not load, 2 wrong usage")
           .takes({"options", "locale", "line", "strict", "lenient", "json"})
           .summary("the program types whose record can hold every field of a text")
@@ -134,6 +137,7 @@ void addCheckCommands(std::vector<Command>& table) {
           .example("ctrlparam identify -i @options.txt"));
   table.push_back(
       Command("list", list)
+          .standardInputWithoutOptions()
           .statusAs(Command::Status::diffLike)
           .takes({"options", "locale", "json"})
           .summary("every text of a file, one a line: line<TAB>kind<TAB>fits<TAB>state")
@@ -153,6 +157,7 @@ void addCheckCommands(std::vector<Command>& table) {
           .example("ctrlparam list -i @tasks.txt"));
   table.push_back(
       Command("decode", decode)
+          .standardInputWithoutOptions()
           .programIfGiven()
           .takes({"program", "options", "locale", "line", "json"})
           .summary("a text field by field without a program type: offset<TAB>id<TAB>wire type<TAB>value")

@@ -30,6 +30,7 @@ struct Command {
   bool window = false;               // shows a window (unless --screenshot): needs a display
   Status status = Status::plain;     // how trouble shows in the exit status
   bool programOptional = false;      // takes --program without needing it
+  bool readsStandardInput = false;   // reads standard input when --options is missing
   int arguments = 0;                 // how many positional arguments it takes at most
   char const* operands = "";         // its positional arguments as the synopsis shows them
   std::vector<char const*> options;  // the long names of the options it takes
@@ -47,6 +48,10 @@ struct Command {
   }
   Command& showingWindow() {
     gui = window = true;
+    return *this;
+  }
+  Command& standardInputWithoutOptions() {
+    readsStandardInput = true;
     return *this;
   }
   Command& programIfGiven() {

@@ -39,14 +39,13 @@ Words optionNames(Command const* command) {
   return words;
 }
 
-// The fields of the record of -p: every one, or only its options (those with a property for some model).
+// The fields of the record of -p: every one, or only the options of its program type (programOptions).
 Words recordFields(Context const& context, bool optionsOnly) {
+  if (optionsOnly) return programOptions(context);
   Words names;
   visitRecordType(context.requireProgram(), [&](auto tag) {
-    reflection::for_each_field<typename decltype(tag)::type>([&](auto field) {
-      if (!optionsOnly || reflection::is_option(decltype(field)::metadata))
-        names.push_back(decltype(field)::metadata.name);
-    });
+    reflection::for_each_field<typename decltype(tag)::type>(
+        [&](auto field) { names.push_back(decltype(field)::metadata.name); });
   });
   return names;
 }

@@ -49,6 +49,25 @@ void judgeAnyType(LoadedText const& loaded, Context const& context) {
   warnBlanksBeforeBrace(loaded);
 }
 
+// Why no program type holds a text: the fields no module holds (a field whose number is no choice of its
+// enumeration by its name and value), or fields that belong to different modules.
+std::string whyNone(TextReading const& reading) {
+  std::string unheld, noChoice;
+  for (std::string const& key : reading.heldByNone()) {
+    if (key == "after the record") continue;
+    Finding const* kept = nullptr;
+    for (ModuleReading const& module : reading.modules)
+      for (Finding const& finding : module.findings)
+        if (!kept && finding.key == key && finding.kept) kept = &finding;
+    if (kept)
+      noChoice += "; " + kept->message;
+    else
+      unheld += (unheld.empty() ? "" : ", ") + key;
+  }
+  if (unheld.empty() && noChoice.empty()) return "; its fields belong to different modules";
+  return (unheld.empty() ? "" : "; no module holds " + unheld) + noChoice;
+}
+
 void printJson(std::vector<ProgrammTypes> const& types, bool ambiguous, bool isDefault) {
   JsonWriter out;
   out.StartObject();
@@ -78,14 +97,8 @@ int identify(Context const& context) {
   std::string const where = loaded.where(loaded.text().line);
   judgeAnyType(loaded, context);
   std::vector<ProgrammTypes> const types = loaded.reading.fitting();
-  if (types.empty()) {
-    std::string list;
-    for (std::string const& key : loaded.reading.heldByNone())
-      if (key != "after the record") list += (list.empty() ? "" : ", ") + key;
-    throw Failure(where + "no program type holds every field of the text" +
-                  (list.empty() ? std::string("; its fields belong to different modules")
-                                : "; no module holds " + list));
-  }
+  if (types.empty())
+    throw Failure(where + "no program type holds every field of the text" + whyNone(loaded.reading));
   std::set<std::size_t> spanned;
   for (ProgrammTypes type : types) spanned.insert(moduleOf(type));
   if (context.json) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include <boost/locale/utf.hpp>
+
 namespace ctrlparam {
 namespace {
 
@@ -54,6 +56,21 @@ int columnOf(std::string_view input, std::size_t begin, std::size_t at) {
   int column = 1;
   for (std::size_t i = begin; i < at; ++i) column += (input[i] & 0xC0) != 0x80 ? 1 : 0;
   return column;
+}
+
+// The first byte of `bytes` that is no UTF-8, and the index in UTF-16 units of the U+FFFD that stands for it
+// when the bytes are read as text.
+std::optional<InputText::NotUtf8> firstNotUtf8(std::string_view bytes) {
+  using Utf8 = boost::locale::utf::utf_traits<char>;
+  int index = 0;
+  for (char const* at = bytes.data(); at != bytes.data() + bytes.size();) {
+    char const* const start = at;
+    boost::locale::utf::code_point const c = Utf8::decode(at, bytes.data() + bytes.size());
+    if (c == boost::locale::utf::illegal || c == boost::locale::utf::incomplete)
+      return InputText::NotUtf8{index, static_cast<unsigned char>(*start)};
+    index += c > 0xffff ? 2 : 1;
+  }
+  return std::nullopt;
 }
 
 bool isJsonBlank(char c) {
@@ -160,6 +177,7 @@ std::vector<InputText> cutInput(std::string_view input) {
       text.range.end = trimmedEnd(input, begin, line.end);
       text.text = QString::fromUtf8(input.data() + begin, static_cast<int>(text.range.end - begin));
       text.places.push_back({text.line, columnOf(input, line.begin, begin)});
+      text.notUtf8 = firstNotUtf8(input.substr(begin, text.range.end - begin));
     }
     text.lastLine = static_cast<int>(i + 1);
     texts.push_back(std::move(text));
@@ -178,6 +196,19 @@ std::string lineList(std::vector<int> const& lines) {
   for (std::size_t i = 0; i < lines.size(); ++i)
     list += (i == 0 ? "" : i + 1 == lines.size() ? " and " : ", ") + std::to_string(lines[i]);
   return list;
+}
+
+std::string shownCharacter(InputText const& text, std::size_t index, char32_t c) {
+  if (text.notUtf8 && static_cast<std::size_t>(text.notUtf8->index) == index) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "byte 0x%02X", text.notUtf8->byte);
+    return buffer;
+  }
+  // The readers count UTF-16 units: a character beyond U+FFFF comes as its first half.
+  if (QChar::isHighSurrogate(c) && index + 1 < static_cast<std::size_t>(text.text.size()) &&
+      text.text.at(static_cast<int>(index + 1)).isLowSurrogate())
+    c = QChar::surrogateToUcs4(static_cast<char16_t>(c), text.text.at(static_cast<int>(index + 1)).unicode());
+  return shownCharacter(c);
 }
 
 std::string shownCharacter(char32_t c) {

@@ -5,6 +5,7 @@
 // offset that the library's readers report stands. Needs neither widgets nor the library.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,13 @@ struct InputText {
 
   std::vector<Place>
       places;  // JSON: the place of each byte of `text` in UTF-8; Base64: of its first character
+
+  // Base64: the first byte that is no UTF-8 and its index in `text`, where a U+FFFD stands for it.
+  struct NotUtf8 {
+    int index;
+    unsigned char byte;
+  };
+  std::optional<NotUtf8> notUtf8;
 };
 
 // The texts of an input in order; empty lines hold none.
@@ -53,6 +61,10 @@ int textOnLine(std::vector<InputText> const& texts, int line);
 
 // "1, 3 and 7": the lines the texts start on.
 std::string lineList(std::vector<int> const& lines);
+
+// The character `c` at `index` of a text as messages show it: as below, or "byte 0xFF" where the input holds
+// a byte that is no UTF-8.
+std::string shownCharacter(InputText const& text, std::size_t index, char32_t c);
 
 // A character as messages show it: quoted when it is printable and not a blank other than ' ', else as
 // U+XXXX.

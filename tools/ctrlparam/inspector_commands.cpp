@@ -87,8 +87,10 @@ QString shownValue(trv::properties::Property const& property, trv::ObjectKey con
 // `*` marks an option away from its default, shown or switched off by another option (as show --changed).
 int properties(Context const& context) {
   trv::control_param::Data data = makeTask(context);
-  std::vector<std::string> const changedNames = changedOptions(data, context.requireProgram());
   auto const inspector = makeInspector(data);
+  std::vector<std::string> shownIds;
+  for (auto const& property : inspector->properties()->list()) shownIds.push_back(property->id);
+  std::vector<std::string> const changedNames = changedOptions(data, context.requireProgram(), shownIds);
   trv::ObjectKey const& key = shownKey(*inspector);
   JsonWriter out;
   out.StartObject();

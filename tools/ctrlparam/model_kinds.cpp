@@ -6,9 +6,10 @@ namespace ctrlparam {
 
 ElementKinds parseModel(QString const& text) {
   ElementKinds kinds;
-  for (QString const& word : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+  if (text.trimmed().toLower() == QLatin1String("none")) return kinds;
+  for (QString const& word : text.split(QLatin1Char(','))) {
     QString const kind = word.trimmed().toLower();
-    if (kind == QLatin1String("none")) continue;
+    if (kind == QLatin1String("none")) throw UsageError("--model takes none alone, not in a list");
     bool const all = kind == QLatin1String("all");
     bool known = all;
     for (ModelKind const& row : kModelKinds)

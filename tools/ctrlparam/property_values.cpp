@@ -10,6 +10,7 @@
 #include "serialization/json_parser.h"
 #include "tools/ctrlparam/context.h"
 #include "tools/ctrlparam/records.h"
+#include "tools/ctrlparam/task.h"
 
 namespace ctrlparam {
 namespace {
@@ -111,6 +112,16 @@ trv::ObjectKey const& shownKey(trv::properties::QtInspectorWidget const& inspect
   auto const& selected = inspector.selectionManager()->selected;
   if (selected.empty()) throw Failure("the inspector shows no object");
   return *selected.begin();
+}
+
+std::vector<std::string> programOptions(Context const& context) {
+  QString defaults;
+  visitRecordType(context.requireProgram(),
+                  [&](auto tag) { defaults = data::encodeRecord(typename decltype(tag)::type{}); });
+  Data data = makeTask(context, allKinds(), defaults);
+  std::vector<std::string> names;
+  for (auto const& property : makeInspector(data)->properties()->list()) names.push_back(property->id);
+  return names;
 }
 
 void applySettings(Context const& context, Data& data) {

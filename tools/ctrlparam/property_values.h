@@ -35,6 +35,10 @@ std::unique_ptr<trv::properties::QtInspectorWidget> makeInspector(trv::control_p
 // The object the inspector shows: the first selected one.
 trv::ObjectKey const& shownKey(trv::properties::QtInspectorWidget const& inspector);
 
+// The options of the context's program type: the fields that have an inspector property for it with some
+// model (a model that holds every kind), shown or not. `reset` and `show --changed` take these.
+std::vector<std::string> programOptions(Context const& context);
+
 // Applies the context's --set edits to the task; every setting is read before the first is applied, so a
 // bad one changes nothing.
 void applySettings(Context const& context, trv::control_param::Data& data);

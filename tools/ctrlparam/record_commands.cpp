@@ -1,5 +1,6 @@
 #include "tools/ctrlparam/record_commands.h"
 
+#include <algorithm>
 #include <iostream>
 #include <stdexcept>
 
@@ -7,6 +8,7 @@
 
 #include "lib/properties/control_param/src/kelmar_values.h"
 #include "tools/ctrlparam/in_place.h"
+#include "tools/ctrlparam/property_values.h"
 #include "tools/ctrlparam/record_text.h"
 #include "tools/ctrlparam/records.h"
 #include "tools/ctrlparam/task.h"
@@ -62,14 +64,13 @@ void kelmarWarnings(Context const& context, Data& data, std::vector<QString> con
 
 int show(Context const& context) {
   ProgrammTypes const type = context.requireProgram();
-  std::vector<std::string> names;
+  ShownFields shown{programOptions(context), context.changed, {}};
   for (QString const& field : context.arguments) {
     requireField(type, field);
-    names.push_back(field.toStdString());
+    shown.names.push_back(field.toStdString());
   }
   Data data = makeTask(context);
-  std::cout << (context.json ? recordLinesJson(data, type, context.changed, names)
-                             : recordLines(data, type, context.changed, names));
+  std::cout << (context.json ? recordLinesJson(data, type, shown) : recordLines(data, type, shown));
   return 0;
 }
 
@@ -87,10 +88,22 @@ int store(Context const& context) {
   return 0;
 }
 
-// The stored text after the named options (every option when none is named) are back at their defaults.
+// The stored text after the named options (every option of the program type when none is named) are back at
+// their defaults. A field of the record that the program type's inspector never shows is no option of it and
+// keeps its value.
 int reset(Context const& context) {
-  for (QString const& field : context.arguments) requireField(context.requireProgram(), field);
-  std::vector<QString> const fields(context.arguments.begin(), context.arguments.end());
+  ProgrammTypes const type = context.requireProgram();
+  std::vector<std::string> const options = programOptions(context);
+  std::vector<QString> fields;
+  for (QString const& field : context.arguments) {
+    requireField(type, field);
+    if (std::find(options.begin(), options.end(), field.toStdString()) == options.end())
+      throw Failure("'" + field.toStdString() + "' is no option of " + kProgrammTypeNames[type] +
+                    ": its inspector has no property for it");
+    fields.push_back(field);
+  }
+  if (fields.empty())
+    for (std::string const& option : options) fields.push_back(QString::fromStdString(option));
   auto const reset = [&fields](Data& data) {
     try {
       data.resetToDefaults(fields);

@@ -30,17 +30,18 @@ void withRecordType(ProgrammTypes type, F&& f) {
   if (!visitRecordType(type, f)) throw Failure("program type out of range");
 }
 
-// Calls `f(Field, value, changed)` for each field shown by `show` (with `changedOnly`, the changed options;
-// when `names` holds any, only the fields it names).
+// Calls `f(Field, value, changed)` for each field `shown` names.
 template <typename Record, typename F>
-void forShownFields(Record const& record, bool changedOnly, std::vector<std::string> const& names, F&& f) {
+void forShownFields(Record const& record, ShownFields const& shown, F&& f) {
+  auto const holds = [](std::vector<std::string> const& names, std::string const& name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+  };
   reflection::for_each_field<Record>([&](auto field) {
     using Field = decltype(field);
     auto const& value = Field::member(record);
-    bool const changed = reflection::is_option(Field::metadata) && !(value == Field::default_value);
-    bool const named =
-        names.empty() || std::find(names.begin(), names.end(), Field::metadata.name) != names.end();
-    if ((!changedOnly || changed) && named) f(field, value, changed);
+    bool const changed = holds(shown.options, Field::metadata.name) && !(value == Field::default_value);
+    bool const named = shown.names.empty() || holds(shown.names, Field::metadata.name);
+    if ((!shown.changedOnly || changed) && named) f(field, value, changed);
   });
 }
 
@@ -69,29 +70,28 @@ void beginDocument(JsonWriter& out, ProgrammTypes type) {
 
 }  // namespace
 
-std::string recordLines(Data& data, ProgrammTypes type, bool changedOnly,
-                        std::vector<std::string> const& names) {
+std::string recordLines(Data& data, ProgrammTypes type, ShownFields const& shown) {
   std::string lines;
   withRecordType(type, [&](auto tag) {
     auto const record = readRecord<typename decltype(tag)::type>(data);
-    forShownFields(record, changedOnly, names, [&](auto field, auto const& value, bool) {
+    forShownFields(record, shown, [&](auto field, auto const& value, bool) {
       lines += decltype(field)::metadata.name + '\t' + valueText(value) + '\n';
     });
   });
   return lines;
 }
 
-std::vector<std::string> changedOptions(Data& data, ProgrammTypes type) {
+std::vector<std::string> changedOptions(Data& data, ProgrammTypes type,
+                                        std::vector<std::string> const& options) {
   std::vector<std::string> names;
   withRecordType(type, [&](auto tag) {
-    forShownFields(readRecord<typename decltype(tag)::type>(data), true, {},
+    forShownFields(readRecord<typename decltype(tag)::type>(data), ShownFields{options, true, {}},
                    [&](auto field, auto const&, bool) { names.push_back(decltype(field)::metadata.name); });
   });
   return names;
 }
 
-std::string recordLinesJson(Data& data, ProgrammTypes type, bool changedOnly,
-                            std::vector<std::string> const& names) {
+std::string recordLinesJson(Data& data, ProgrammTypes type, ShownFields const& shown) {
   JsonWriter out;
   beginDocument(out, type);
   withRecordType(type, [&](auto tag) {
@@ -101,7 +101,7 @@ std::string recordLinesJson(Data& data, ProgrammTypes type, bool changedOnly,
     out.Key("fields");
     out.StartArray();
     auto const record = readRecord<Record>(data);
-    forShownFields(record, changedOnly, names, [&](auto field, auto const& value, bool changed) {
+    forShownFields(record, shown, [&](auto field, auto const& value, bool changed) {
       using T = std::decay_t<decltype(value)>;
       out.StartObject();
       out.Key("name");

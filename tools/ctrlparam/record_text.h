@@ -10,19 +10,28 @@
 
 namespace ctrlparam {
 
-// One "name<TAB>value" line per field, in schema order; with `changedOnly`, only the options whose value
-// differs from the schema default; when `names` holds any, only the fields it names.
+// The fields `show` prints: every field, or with `changedOnly` the options whose value differs from the
+// schema default (`options`: the program type's, as programOptions gives them); when `names` holds any, only
+// those.
+struct ShownFields {
+  std::vector<std::string> options;
+  bool changedOnly = false;
+  std::vector<std::string> names;
+};
+
+// One "name<TAB>value" line per shown field, in schema order.
 std::string recordLines(trv::control_param::Data& data, trv::control_param::ProgrammTypes type,
-                        bool changedOnly = false, std::vector<std::string> const& names = {});
+                        ShownFields const& shown);
 
 // The same as one JSON document: {"program", "module", "fields": [{"name", "value", "changed"}, ...]},
 // choices also with their "number".
 std::string recordLinesJson(trv::control_param::Data& data, trv::control_param::ProgrammTypes type,
-                            bool changedOnly = false, std::vector<std::string> const& names = {});
+                            ShownFields const& shown);
 
-// The names of the options whose value differs from the schema default, in schema order.
+// The names of the options (of `options`) whose value differs from the schema default, in schema order.
 std::vector<std::string> changedOptions(trv::control_param::Data& data,
-                                        trv::control_param::ProgrammTypes type);
+                                        trv::control_param::ProgrammTypes type,
+                                        std::vector<std::string> const& options);
 
 // A field or member that the record passes over in one text or both, where the two differ.
 struct PassedDifference {

@@ -77,7 +77,10 @@ InputArgument inputArgument(QString const& argument) {
   int const colon = argument.lastIndexOf(QLatin1Char(':'));
   bool isNumber = false;
   int const line = colon > 1 ? argument.mid(colon + 1).toInt(&isNumber) : 0;
-  if (!isNumber || line < 1 || !argument.mid(colon + 1).front().isDigit()) return {argument, std::nullopt};
+  if (!isNumber || !argument.mid(colon + 1).front().isDigit()) return {argument, std::nullopt};
+  if (line < 1)
+    throw UsageError("@FILE:N needs a line number from 1 on, not '" + argument.mid(colon + 1).toStdString() +
+                     "'");
   return {argument.left(colon), line};
 }
 
@@ -162,21 +165,22 @@ void judge(LoadedText const& loaded, Context const& context) {
     warn(loaded.where(finding) + finding.lenient);
   }
   warnBlanksBeforeBrace(loaded);
+  // What --strict refuses is otherwise a warning; both name the program types that hold the whole text.
+  auto const refuseOrWarn = [&](std::string const& message) {
+    if (context.strict) throw Failure(message);
+    warn(message);
+  };
   std::string foreign;
   for (Finding const& finding : module.findings)
     if (finding.kind == Finding::Kind::Foreign) foreign += (foreign.empty() ? "" : "; ") + finding.message;
-  if (!foreign.empty()) {
-    std::string const message = loaded.where(loaded.text().line) + "fields that " + name +
-                                " cannot hold: " + foreign +
-                                (fitting.empty() ? "; no program type holds the whole text"
-                                                 : "; the whole text fits " + programList(fitting));
-    if (context.strict) throw Failure(message);
-    warn(message);
-  }
-  if (Finding const* trailing = module.first(Finding::Kind::Trailing)) {
-    if (context.strict) throw Failure(loaded.where(*trailing) + trailing->message);
-    warn(loaded.where(*trailing) + trailing->message);
-  }
+  if (!foreign.empty())
+    refuseOrWarn(loaded.where(loaded.text().line) + "fields that " + name + " cannot hold: " + foreign +
+                 (fitting.empty() ? "; no program type holds the whole text"
+                                  : "; the whole text fits " + programList(fitting)));
+  if (Finding const* trailing = module.first(Finding::Kind::Trailing))
+    refuseOrWarn(
+        loaded.where(*trailing) + trailing->message +
+        (fitting.empty() ? " No program type holds the record" : " The record fits " + programList(fitting)));
 }
 
 void loadInto(trv::control_param::Data& data, LoadedText const& loaded, Context const& context) {

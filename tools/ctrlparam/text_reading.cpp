@@ -167,7 +167,7 @@ class FindingsOf final : public trv::serialization::ReadObserver {
     if (std::exchange(sawBase64_, true)) return;
     Place const place = text_.place(column);
     std::string const at = " at column " + std::to_string(place.column);
-    std::string const shown = shownCharacter(c);
+    std::string const shown = shownCharacter(text_, column, c);
     std::string const phrase = "bad Base64" + at;
     switch (what) {
       case Base64Skip::OutsideAlphabet:
