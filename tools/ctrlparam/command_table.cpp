@@ -83,7 +83,9 @@ void addOptionCommands(std::vector<Command>& table) {
           .summary("the stored text with the named options (all when none is named) at their defaults")
           .describes(
               "The stored text after the named options, or every option when none is named, are set back to\n"
-              "their defaults in one step (version_id is no option and stays).")
+              "their defaults in one step. Options are the fields the program type's inspector has a "
+              "property\n"
+              "for, shown or not; version_id is none and stays.")
           .example("ctrlparam reset -p BRAX_A -i @options.txt cant"));
 }
 
@@ -135,6 +137,10 @@ void addCheckCommands(std::vector<Command>& table) {
               "(not a\n"
               "terminal).")
           .example("ctrlparam identify -i @options.txt"));
+}
+
+// Commands that take a text or a file apart: its texts, its fields, one option.
+void addReadingCommands(std::vector<Command>& table) {
   table.push_back(
       Command("list", list)
           .standardInputWithoutOptions()
@@ -267,6 +273,7 @@ std::vector<Command> const& commands() {
     addRecordCommands(all);
     addOptionCommands(all);
     addCheckCommands(all);
+    addReadingCommands(all);
     addOtherCommands(all);
     addWindowCommands(all);
     addHiddenCommands(all);
