@@ -244,12 +244,13 @@ void addHiddenCommands(std::vector<Command>& table) {
                       .hiddenFromHelp()
                       .withWidgets()
                       .operandsAre("WHAT [NAME]", 2)
-                      .takes({"program", "model", "options"})
+                      .takes({"program", "model", "options", "locale"})
                       .describes("Words for the shell's completion, one a line: commands, options [COMMAND], "
                                  "value OPTION, operand COMMAND.")
                       .example("ctrlparam complete value set -p BRAX_A -m beams"));
   table.push_back(Command("man-include", manInclude)
                       .hiddenFromHelp()
+                      .takes({"locale"})
                       .describes("The man page's sections made from the command and option tables, as an "
                                  "include file of help2man.")
                       .example("ctrlparam man-include >ctrlparam.h2m"));
