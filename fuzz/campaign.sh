@@ -28,7 +28,9 @@ for target in "${targets[@]}"; do
   work=$(mktemp -d)
   cp -r "$source_dir/fuzz/corpus/$target" "$work/grown"
   start=$(date +%s)
-  (cd "$work" && "$fuzzer" -jobs="$jobs" -workers="$jobs" "${limit[@]}" -timeout=10 -rss_limit_mb=2048 \
+  # The timeout is wall-clock time: at low priority beside builds a run can wait for the CPU for seconds, so
+  # it is a minute here (a run that loops for ever is still caught); the short runs take 10 s.
+  (cd "$work" && "$fuzzer" -jobs="$jobs" -workers="$jobs" "${limit[@]}" -timeout=60 -rss_limit_mb=2048 \
     $(fuzz_dictionary "$target") -artifact_prefix="$build/fuzz/$target-" \
     -print_final_stats=1 grown $(fuzz_seeds "$target" "$build") >/dev/null 2>&1) || true
   seconds=$(($(date +%s) - start))
