@@ -184,6 +184,8 @@ TEST(CodecHostilePayloads, EachIsRefusedOrReadByItsRule) {
       {"solv of ten bytes: five read, the sixth ends the record", Reader::ORIN,
        bytes({0x70, 0x88, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x01, 0}), Outcome::Read,
        bytes({0x70, 0x08, 0})},
+      {"solv of five bytes, the sixth the stop", Reader::ORIN, bytes({0x70, 0x88, 0x80, 0x80, 0x80, 0x80, 0}),
+       Outcome::Read, bytes({0x70, 0x08, 0})},
       {"unknown map of 2 in 5 bytes", Reader::Zuther, unknown(13) + bytes({0x10, 0x10, 2, 1, 2, 3, 4, 0}),
        Outcome::Read, kStop},
       // readings by rule
