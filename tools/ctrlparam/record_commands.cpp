@@ -64,7 +64,10 @@ void kelmarWarnings(Context const& context, Data& data, std::vector<QString> con
 
 int show(Context const& context) {
   ProgrammTypes const type = context.requireProgram();
-  ShownFields shown{programOptions(context), context.changed, {}};
+  // Only --changed and --json tell which fields are options (the inspector's properties).
+  ShownFields shown{context.changed || context.json ? programOptions(context) : std::vector<std::string>{},
+                    context.changed,
+                    {}};
   for (QString const& field : context.arguments) {
     requireField(type, field);
     shown.names.push_back(field.toStdString());
