@@ -54,7 +54,7 @@ Selection selectAll(LoadedText const& loaded, InputReadings& readings, ProgrammT
     std::string const line = "line " + std::to_string(texts[index].line);
     if (auto const wrapped = readings.wrappedAround(index)) {
       if (texts[index].line != wrapped->first) continue;
-      if (belongsTo(wrapped->joined, type))
+      if (belongsTo(*wrapped->joined, type))
         throw Failure(loaded.where(texts[index].line) + wrapped->refusal());
       selection.left.push_back(line + " (" + wrapped->text() + ')');
     } else if (belongsTo(readings.of(index), type)) {

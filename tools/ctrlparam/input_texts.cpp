@@ -177,7 +177,8 @@ std::vector<InputText> cutInput(std::string_view input) {
       text.range.end = trimmedEnd(input, begin, line.end);
       text.text = QString::fromUtf8(input.data() + begin, static_cast<int>(text.range.end - begin));
       text.places.push_back({text.line, columnOf(input, line.begin, begin)});
-      text.notUtf8 = firstNotUtf8(input.substr(begin, text.range.end - begin));
+      if (text.text.contains(QChar::ReplacementCharacter))  // where a byte that is no UTF-8 may stand
+        text.notUtf8 = firstNotUtf8(input.substr(begin, text.range.end - begin));
     }
     text.lastLine = static_cast<int>(i + 1);
     texts.push_back(std::move(text));

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 
 #include "host/trv_properties_qt/label_language.h"
 #include "tools/ctrlparam/command_table.h"
@@ -19,6 +20,12 @@ using trv::control_param::kProgrammTypeNames;
 
 constexpr int kDatabaseHandle = 1;
 
+// Which program types hold all of `what` ("the whole text", "the record"), as a message ends: "the whole
+// text fits ORIN_A, ORIN_B" or "no program type holds the whole text".
+std::string holders(std::vector<trv::control_param::ProgrammTypes> const& fitting, std::string const& what) {
+  return fitting.empty() ? "no program type holds " + what : what + " fits " + programList(fitting);
+}
+
 // Refuses a text whose record, stored again, would lose something the text holds, naming what.
 void refuseLoss(LoadedText const& loaded, Context const& context) {
   auto const type = context.requireProgram();
@@ -28,8 +35,9 @@ void refuseLoss(LoadedText const& loaded, Context const& context) {
   for (Finding const& finding : module.findings)
     if (!finding.kept) lost += (lost.empty() ? "" : "; ") + finding.message;
   throw Failure(loaded.where(loaded.text().line) + "stored again as " + kProgrammTypeNames[type] +
-                ", the text would lose what its record cannot hold: " + lost + "; the whole text fits " +
-                programList(loaded.reading.fitting()) + " (--drop-foreign stores it without them)");
+                ", the text would lose what its record cannot hold: " + lost + "; " +
+                holders(loaded.reading.fitting(), "the whole text") +
+                " (--drop-foreign stores it without them)");
 }
 
 // How the user of the context's command names one text of a file: --line, or @FILE:N where the command
@@ -175,12 +183,12 @@ void judge(LoadedText const& loaded, Context const& context) {
     if (finding.kind == Finding::Kind::Foreign) foreign += (foreign.empty() ? "" : "; ") + finding.message;
   if (!foreign.empty())
     refuseOrWarn(loaded.where(loaded.text().line) + "fields that " + name + " cannot hold: " + foreign +
-                 (fitting.empty() ? "; no program type holds the whole text"
-                                  : "; the whole text fits " + programList(fitting)));
-  if (Finding const* trailing = module.first(Finding::Kind::Trailing))
-    refuseOrWarn(
-        loaded.where(*trailing) + trailing->message +
-        (fitting.empty() ? " No program type holds the record" : " The record fits " + programList(fitting)));
+                 "; " + holders(fitting, "the whole text"));
+  if (Finding const* trailing = module.first(Finding::Kind::Trailing)) {
+    std::string record = holders(fitting, "the record");  // a sentence of its own after the message's '?'
+    record[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(record[0])));
+    refuseOrWarn(loaded.where(*trailing) + trailing->message + " " + record);
+  }
 }
 
 void loadInto(trv::control_param::Data& data, LoadedText const& loaded, Context const& context) {

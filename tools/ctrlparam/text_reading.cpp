@@ -447,7 +447,7 @@ std::optional<InputReadings::Joined> const& InputReadings::wrappedFrom(std::size
 std::optional<Wrapped> InputReadings::wrappedAround(std::size_t index) {
   for (std::size_t first = index + 1 > kWrappedLines ? index + 1 - kWrappedLines : 0; first <= index; ++first)
     if (auto const& joined = wrappedFrom(first); joined && joined->last >= index)
-      return Wrapped{texts_[first].line, texts_[joined->last].line, joined->reading};
+      return Wrapped{texts_[first].line, texts_[joined->last].line, &joined->reading};
   return std::nullopt;
 }
 

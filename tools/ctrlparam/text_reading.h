@@ -75,7 +75,7 @@ TextReading readText(InputText const& text);
 struct Wrapped {
   int first = 0;
   int last = 0;
-  TextReading joined;
+  TextReading const* joined = nullptr;  // held by the InputReadings that found it
 
   // "wrapped over lines 3–5".
   std::string text() const {
