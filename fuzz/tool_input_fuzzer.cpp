@@ -4,7 +4,8 @@
 // that the observations say it took (a value taken from a field's bytes or member text, read here again with
 // the walk without a schema or with strtod, std::stoll and Qt's JSON parser; a value passed over or used up
 // leaves the field as it was); a text the observer finds no character to skip in is Base64 by Qt's strict
-// decoding; and the tool's verdict "fits" holds only for a text every field of which was taken.
+// decoding; a text is read in the form (Base64 or JSON) it was cut as; and the tool's verdict "fits" holds
+// only for a text every field of which was taken.
 
 #include <QByteArray>
 #include <QJsonArray>
@@ -45,11 +46,15 @@ struct Heard final : trv::serialization::ReadObserver {
   };
   std::vector<Field> fields;
   bool skipped = false;
+  bool json = false;  // a member named, or a JSON fault: the text was read as JSON
 
   void field(Observation const& seen) override {
     fields.push_back({seen.verdict, std::string(seen.field), seen.wireType, std::string(seen.raw)});
+    json = json || !seen.member.empty();
   }
   void base64(trv::serialization::Base64Skip, std::size_t, char16_t) override { skipped = true; }
+  void jsonFault(std::size_t) override { json = true; }
+  void secondObject(std::size_t) override { json = true; }
 };
 
 // The first scalar a Compact Binary value holds, as the walk without a schema tells it.
@@ -138,6 +143,8 @@ void checkRecord(ctrlparam::InputText const& text, ctrlparam::ModuleReading cons
   } catch (trv::serialization::CoreException const&) {
   }
   require(plain.has_value() == observed.has_value(), "a reading with an observer fails differently");
+  require(text.json || !heard.json, "a text cut as Base64 is read as JSON");
+  require(!text.json || !heard.skipped, "a text cut as JSON is read as Base64");
   if (!text.json && !heard.skipped) {
     QByteArray::FromBase64Result const strict =
         QByteArray::fromBase64Encoding(text.text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);

@@ -8,7 +8,10 @@
 namespace ctrlparam {
 namespace {
 
-// A line of the input: its bytes without CR and line feed (and, on the first line, without a BOM).
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// A line of the input: its bytes without CR and line feed, and without the BOM it starts with (a file's
+// start: files joined into one keep theirs).
 struct Line {
   std::size_t begin;
   std::size_t end;
@@ -16,14 +19,23 @@ struct Line {
 
 std::vector<Line> linesOf(std::string_view input) {
   std::vector<Line> lines;
-  std::size_t start = input.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
-  for (;;) {
+  for (std::size_t start = 0;;) {
+    if (input.substr(start, kByteOrderMark.size()) == kByteOrderMark) start += kByteOrderMark.size();
     std::size_t const feed = input.find('\n', start);
     std::size_t const end = feed == std::string_view::npos ? input.size() : feed;
     lines.push_back({start, end > start && input[end - 1] == '\r' ? end - 1 : end});
     if (feed == std::string_view::npos) return lines;
     start = feed + 1;
   }
+}
+
+// The bytes as text. QString::fromUtf8 drops a BOM they start with unseen; here it stays a character, as it
+// is one anywhere else in a line, so that the readers see what the line holds.
+QString textOf(std::string_view bytes) {
+  QString text;
+  for (; bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark; bytes.remove_prefix(kByteOrderMark.size()))
+    text += QChar(0xFEFF);
+  return text + QString::fromUtf8(bytes.data(), static_cast<int>(bytes.size()));
 }
 
 // The length of the blank at `at` before `end` (0: none): a space, a tab, or a non-breaking space in UTF-8.
@@ -93,6 +105,7 @@ class JsonJoiner {
     for (; at < input_.size() && !(closed && at >= lines_[line_].end); ++at) {
       while (line_ + 1 < lines_.size() && at >= lines_[line_ + 1].begin) ++line_;
       char const c = input_[at];
+      if (at >= lines_[line_].end && c != '\r' && c != '\n') continue;  // the BOM the next line starts with
       if (!inString && isJsonBlank(c)) continue;
       compact += c;
       text.places.push_back({static_cast<int>(line_ + 1), columnOf(input_, lines_[line_].begin, at)});
@@ -175,7 +188,7 @@ std::vector<InputText> cutInput(std::string_view input) {
       }
     } else {
       text.range.end = trimmedEnd(input, begin, line.end);
-      text.text = QString::fromUtf8(input.data() + begin, static_cast<int>(text.range.end - begin));
+      text.text = textOf(input.substr(begin, text.range.end - begin));
       text.places.push_back({text.line, columnOf(input, line.begin, begin)});
       if (text.text.contains(QChar::ReplacementCharacter))  // where a byte that is no UTF-8 may stand
         text.notUtf8 = firstNotUtf8(input.substr(begin, text.range.end - begin));
