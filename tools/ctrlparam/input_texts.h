@@ -1,8 +1,9 @@
 #pragma once
-// Cutting an input into its options texts, the one part of reading that is the tool's own: a BOM at its
-// start, CR line ends, the blanks around a text (a non-breaking space among them), lines, and a JSON text
-// joined over lines. Each text knows where it stands in the input's bytes and on which line and column each
-// offset that the library's readers report stands. Needs neither widgets nor the library.
+// Cutting an input into its options texts, the one part of reading that is the tool's own: the BOM a line
+// starts with (a file's start, also of files joined into one), CR line ends, the blanks around a text (a
+// non-breaking space among them), lines, and a JSON text joined over lines. Each text knows where it stands
+// in the input's bytes and on which line and column each offset that the library's readers report stands.
+// Needs neither widgets nor the library.
 
 #include <cstddef>
 #include <optional>
