@@ -45,12 +45,15 @@ for target in "${targets[@]}"; do
   fi
   # The committed corpus becomes the fewest inputs of the grown one that keep its coverage (-merge=1 into an
   # empty folder): every edge from any input (-use_counters=0), then the hit-count features from inputs of at
-  # most 8 KiB, which keeps a corpus within 2 MB. Its named inputs (seeds and regression cases) stay.
+  # most 8 KiB, which keeps a corpus within 2 MB (not for the targets of fuzz_edges_only). Its named inputs
+  # (seeds and regression cases) stay.
   corpus="$source_dir/fuzz/corpus/$target"
   mkdir "$work/minimal" "$work/small"
   "$fuzzer" -merge=1 -use_counters=0 "$work/minimal" "$work/grown" >/dev/null 2>&1
-  find "$work/grown" -type f -size -8193c -exec cp -t "$work/small" {} +
-  "$fuzzer" -merge=1 "$work/minimal" "$work/small" >/dev/null 2>&1
+  if [[ -z ${fuzz_edges_only[$target]:-} ]]; then
+    find "$work/grown" -type f -size -8193c -exec cp -t "$work/small" {} +
+    "$fuzzer" -merge=1 "$work/minimal" "$work/small" >/dev/null 2>&1
+  fi
   find "$corpus" -type f -regextype posix-extended -not -regex '.*/[0-9a-f]{40}' -print0 |
     while IFS= read -r -d '' named; do
       rm -f "$work/minimal/$(sha1sum <"$named" | cut -d' ' -f1)"
