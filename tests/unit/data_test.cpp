@@ -90,7 +90,8 @@ TEST(DataFacade, MoveLeavesTheSourceEmpty) {
   c = std::move(b);
   EXPECT_FALSE(b.isValid());
   EXPECT_EQ(c.getXMLData(), "0AkAAA==\n");
-  c = c;  // self-assignment keeps the task
+  Data const& same = c;
+  c = same;  // self-assignment keeps the task
   EXPECT_EQ(c.getXMLData(), "0AkAAA==\n");
 }
 
