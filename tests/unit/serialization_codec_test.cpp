@@ -49,12 +49,14 @@ Bytes nestedStructs(std::size_t levels) {
 Bytes nestedLists(std::size_t levels, Bytes const& field = unknown(11)) {
   return field + bytes({0x0b, 0x01}) * (levels - 1) + bytes({0x10, 0x01, 0x02});
 }
-Bytes nestedMaps(std::size_t levels) {
-  return unknown(13) + bytes({0x10, 0x0d, 0x01, 0x02}) * (levels - 1) + bytes({0x10, 0x10, 0x01, 0x02, 0x04});
-}
-Bytes nestedKeyMaps(std::size_t levels) {  // each map the key of the one around it, whose value follows
-  return unknown(13) + bytes({0x0d, 0x10, 0x01}) * (levels - 1) + bytes({0x10, 0x10, 0x01, 0x02, 0x04}) +
-         repeated(0x02, levels - 1);
+// Maps of one pair each, each map the value of the pair around it (after its key, int32 1) or its key (before
+// its value, int32 1); the innermost maps int32 1 to int32 2.
+enum class Nesting { InValues, InKeys };
+Bytes nestedMaps(std::size_t levels, Nesting nesting = Nesting::InValues) {
+  bool const inKeys = nesting == Nesting::InKeys;
+  Bytes const outer = inKeys ? bytes({0x0d, 0x10, 0x01}) : bytes({0x10, 0x0d, 0x01, 0x02});
+  return unknown(13) + outer * (levels - 1) + bytes({0x10, 0x10, 0x01, 0x02, 0x04}) +
+         repeated(0x02, inKeys ? levels - 1 : 0);
 }
 std::string jsonArrays(std::size_t n) {
   return "{\"x\":" + std::string(n, '[') + std::string(n, ']') + ",\"warp\":1}";
@@ -174,8 +176,10 @@ TEST(CodecHostilePayloads, EachIsRefusedOrReadByItsRule) {
       {"maps 64 deep", Reader::Zuther, nestedMaps(64) + kFachOne, Outcome::Read, kFachOne},
       {"maps 65 deep", Reader::Zuther, nestedMaps(65) + kFachOne, Outcome::Core, kTooDeep},
       {"maps 100000 deep", Reader::Zuther, nestedMaps(100000) + kFachOne, Outcome::Core, kTooDeep},
-      {"maps in keys 64 deep", Reader::Zuther, nestedKeyMaps(64) + kFachOne, Outcome::Read, kFachOne},
-      {"maps in keys 65 deep", Reader::Zuther, nestedKeyMaps(65) + kFachOne, Outcome::Core, kTooDeep},
+      {"maps in keys 64 deep", Reader::Zuther, nestedMaps(64, Nesting::InKeys) + kFachOne, Outcome::Read,
+       kFachOne},
+      {"maps in keys 65 deep", Reader::Zuther, nestedMaps(65, Nesting::InKeys) + kFachOne, Outcome::Core,
+       kTooDeep},
       // undefined types wherever they stand; varints longer than their type
       {"undefined field type", Reader::Zuther, bytes({0x33, 0}), Outcome::Core, kUndefined},
       {"undefined list element", Reader::Zuther, bytes({0x2b, 0x13, 0x01, 0}), Outcome::Core, kUndefined},
