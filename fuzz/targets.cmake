@@ -25,6 +25,22 @@ add_custom_command(OUTPUT ${TRV_FUZZ_VECTOR_SEEDS}/.stamp
 add_custom_target(trv_fuzz_vector_seeds DEPENDS ${TRV_FUZZ_VECTOR_SEEDS}/.stamp)
 endif()
 
+# What a program of a target links: the objects of its source, compiled once for both its libFuzzer program
+# and its replay test, and its libraries (an object library passes on its compile settings, not its links).
+function(trv_fuzz_links target out)
+  set(objects ${target}_fuzz_objects)
+  trv_fuzz_libraries(${target} libraries)
+  if(NOT TARGET ${objects})
+    add_library(${objects} OBJECT ${PROJECT_SOURCE_DIR}/fuzz/${target}_fuzzer.cpp)
+    target_link_libraries(${objects} PRIVATE ${libraries})
+    add_dependencies(${objects} trv_fuzz_vector_seeds)
+    if(TRV_BUILD_FUZZERS)
+      target_compile_options(${objects} PRIVATE -fsanitize=fuzzer-no-link)
+    endif()
+  endif()
+  set(${out} ${objects} ${libraries} PARENT_SCOPE)
+endfunction()
+
 # The corpus folders of a target: its own, and for insert_xml_data the vector seeds.
 function(trv_fuzz_corpora target out)
   set(corpora ${PROJECT_SOURCE_DIR}/fuzz/corpus/${target})
