@@ -21,6 +21,19 @@ fuzz_seeds() {
 # the tool's target costs some 5 ms under AddressSanitizer, and the test command replays and loads each.
 declare -A fuzz_edges_only=([tool_input]=1)
 
+# Targets that start no Qt application. Their runs keep the sanitizers' fast unwinder at every allocation where
+# the caller asked for the slow one (the test command's fast_unwind_on_malloc=0, so that the suppression of Qt's
+# platform plugin finds the plugin in an allocation's stack): they have no plugin, and the slow unwinder makes
+# them five times slower.
+declare -A fuzz_without_application=([override_file]=1 [calculation_method]=1 [tool_input]=1)
+
+# The LeakSanitizer settings of `target`'s runs.
+fuzz_lsan_options() {
+  local options=${LSAN_OPTIONS:-}
+  [[ -n ${fuzz_without_application[$1]:-} ]] && options+="${options:+:}fast_unwind_on_malloc=1"
+  echo "$options"
+}
+
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
