@@ -25,13 +25,12 @@ bash "$source_dir/fuzz/run_short.sh" "$build" 1 >/dev/null  # builds the targets
 found=0
 for target in "${targets[@]}"; do
   fuzzer="$build/fuzz/${target}_fuzzer"
-  lsan=$(fuzz_lsan_options "$target")
   work=$(mktemp -d)
   cp -r "$source_dir/fuzz/corpus/$target" "$work/grown"
   start=$(date +%s)
   # The timeout is wall-clock time: at low priority beside builds a run can wait for the CPU for seconds, so
   # it is a minute here (a run that loops for ever is still caught); the short runs take 10 s.
-  (cd "$work" && LSAN_OPTIONS=$lsan "$fuzzer" -jobs="$jobs" -workers="$jobs" "${limit[@]}" -timeout=60 \
+  (cd "$work" && fuzz_run "$target" "$build" -jobs="$jobs" -workers="$jobs" "${limit[@]}" -timeout=60 \
     -rss_limit_mb=2048 $(fuzz_dictionary "$target") -artifact_prefix="$build/fuzz/$target-" \
     -print_final_stats=1 grown $(fuzz_seeds "$target" "$build") >/dev/null 2>&1) || true
   seconds=$(($(date +%s) - start))
@@ -50,10 +49,10 @@ for target in "${targets[@]}"; do
   # (seeds and regression cases) stay.
   corpus="$source_dir/fuzz/corpus/$target"
   mkdir "$work/minimal" "$work/small"
-  LSAN_OPTIONS=$lsan "$fuzzer" -merge=1 -use_counters=0 "$work/minimal" "$work/grown" >/dev/null 2>&1
+  fuzz_run "$target" "$build" -merge=1 -use_counters=0 "$work/minimal" "$work/grown" >/dev/null 2>&1
   if [[ -z ${fuzz_edges_only[$target]:-} ]]; then
     find "$work/grown" -type f -size -8193c -exec cp -t "$work/small" {} +
-    LSAN_OPTIONS=$lsan "$fuzzer" -merge=1 "$work/minimal" "$work/small" >/dev/null 2>&1
+    fuzz_run "$target" "$build" -merge=1 "$work/minimal" "$work/small" >/dev/null 2>&1
   fi
   find "$corpus" -type f -regextype posix-extended -not -regex '.*/[0-9a-f]{40}' -print0 |
     while IFS= read -r -d '' named; do

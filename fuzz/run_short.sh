@@ -28,7 +28,7 @@ run() {
   local target=$1 log=$2
   shift 2
   local status=0
-  LSAN_OPTIONS=$(fuzz_lsan_options "$target") "$build/fuzz/${target}_fuzzer" "$@" >"$log" 2>&1 || status=$?
+  fuzz_run "$target" "$build" "$@" >"$log" 2>&1 || status=$?
   grep -E '^(#[0-9]+ +DONE|Done [0-9]+ runs|stat::)' "$log" || true
   if ((status != 0)) || grep -qE "$fuzz_finding" "$log"; then
     echo "!! $target failed (exit status $status); the end of its output:"

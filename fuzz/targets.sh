@@ -27,11 +27,13 @@ declare -A fuzz_edges_only=([tool_input]=1)
 # them five times slower.
 declare -A fuzz_without_application=([override_file]=1 [calculation_method]=1 [tool_input]=1)
 
-# The LeakSanitizer settings of `target`'s runs.
-fuzz_lsan_options() {
-  local options=${LSAN_OPTIONS:-}
-  [[ -n ${fuzz_without_application[$1]:-} ]] && options+="${options:+:}fast_unwind_on_malloc=1"
-  echo "$options"
+# Runs the libFuzzer program of `target` in BUILD with the arguments that follow, under its LeakSanitizer
+# settings.
+fuzz_run() {
+  local target=$1 build=$2 options=${LSAN_OPTIONS:-}
+  shift 2
+  [[ -n ${fuzz_without_application[$target]:-} ]] && options+="${options:+:}fast_unwind_on_malloc=1"
+  LSAN_OPTIONS=$options "$build/fuzz/${target}_fuzzer" "$@"
 }
 
 export QT_QPA_PLATFORM=offscreen
