@@ -37,14 +37,32 @@ run() {
   fi
 }
 
-for target in "${fuzz_targets[@]}"; do
-  corpora=("$source_dir/fuzz/corpus/$target" $(fuzz_seeds "$target" "$build"))
-  found="$work/$target"
+# Replays a target's corpora, then fuzzes it; its report on standard output.
+fuzz_target() {
+  local target=$1
+  local corpora=("$source_dir/fuzz/corpus/$target" $(fuzz_seeds "$target" "$build"))
+  local found="$work/$target"
   mkdir -p "$found"
-  common=(-timeout=10 -rss_limit_mb=2048 $(fuzz_dictionary "$target") -artifact_prefix="$build/fuzz/$target-")
+  local common=(-timeout=10 -rss_limit_mb=2048 $(fuzz_dictionary "$target") -artifact_prefix="$build/fuzz/$target-")
   echo "== $target: the corpora, then fuzzing for ${seconds}s"
   run "$target" "$work/$target.fuzz.log" "${common[@]}" -max_total_time="$seconds" -print_final_stats=1 \
-    "$found" "${corpora[@]}" || failed+=("$target")
+    "$found" "${corpora[@]}"
+}
+
+# Each fuzzer is one process on one core: the targets run side by side, as many at a time as there are
+# cores, and their reports are printed in the targets' order.
+for target in "${fuzz_targets[@]}"; do
+  while (($(jobs -rp | wc -l) >= $(nproc))); do wait -n || true; done
+  {
+    status=0
+    fuzz_target "$target" >"$work/$target.report" 2>&1 || status=$?
+    echo "$status" >"$work/$target.status"
+  } &
+done
+wait
+for target in "${fuzz_targets[@]}"; do
+  cat "$work/$target.report"
+  (($(cat "$work/$target.status") == 0)) || failed+=("$target")
 done
 
 if ((${#failed[@]})); then
