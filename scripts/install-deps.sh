@@ -5,8 +5,9 @@ set -euo pipefail
 # libprotobuf-dev and protobuf-compiler serve the benchmarks' comparison only (the library and the tests never
 # use them; without them that benchmark is left out); xvfb and xdotool the edit window's test in a real X window.
 # libdtl-dev (header-only) finds the lines that differ between two KELMAR texts for ctrlparam's diff.
-packages=(build-essential cmake ninja-build qtbase5-dev libboost-all-dev rapidjson-dev gettext libgtest-dev
-  libbenchmark-dev clang clang-14 libclang-rt-14-dev clang-format qttools5-dev qttools5-dev-tools
+# Of Boost the headers and Boost.Locale, the one part of it that is linked.
+packages=(build-essential cmake ninja-build qtbase5-dev libboost-dev libboost-locale-dev rapidjson-dev gettext
+  libgtest-dev libbenchmark-dev clang clang-14 libclang-rt-14-dev clang-format qttools5-dev qttools5-dev-tools
   qttranslations5-l10n libxcb1-dev jq help2man xvfb xdotool libprotobuf-dev protobuf-compiler libdtl-dev)
 missing=()
 # groff-base renders the man page (which help2man makes) in its test.
