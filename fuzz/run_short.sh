@@ -43,9 +43,9 @@ fuzz_target() {
   local corpora=("$source_dir/fuzz/corpus/$target" $(fuzz_seeds "$target" "$build"))
   local found="$work/$target"
   mkdir -p "$found"
-  local common=(-timeout=10 -rss_limit_mb=2048 $(fuzz_dictionary "$target") -artifact_prefix="$build/fuzz/$target-")
   echo "== $target: the corpora, then fuzzing for ${seconds}s"
-  run "$target" "$work/$target.fuzz.log" "${common[@]}" -max_total_time="$seconds" -print_final_stats=1 \
+  run "$target" "$work/$target.fuzz.log" -timeout=10 -rss_limit_mb=2048 $(fuzz_dictionary "$target") \
+    -artifact_prefix="$build/fuzz/$target-" -max_total_time="$seconds" -print_final_stats=1 \
     "$found" "${corpora[@]}"
 }
 
